@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kobaltino needs, skipping what is already there.
+set -euo pipefail
+pacchetti=(cmake g++ make qt6-base-dev libgl-dev gputils gpsim libgtest-dev libgmock-dev googletest
+           libbenchmark-dev xvfb xauth imagemagick "$@")
+mancanti=()
+for p in "${pacchetti[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")
+done
+if [ ${#mancanti[@]} -gt 0 ]; then
+  echo "Installazione dei pacchetti mancanti: ${mancanti[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q "${mancanti[@]}"
+fi
