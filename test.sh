@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/dipendenze.sh
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DKOBALTINO_SANITIZE=ON -DKOBALTINO_TESTS=ON >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DKOBALTINO_SANITIZE=ON -DKOBALTINO_TESTS=ON -DKOBALTINO_BENCH=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0

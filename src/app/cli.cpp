@@ -1,0 +1,53 @@
+// kobaltino-cli: the program file and the code generator without a display.
+#include "app/comandi_cli.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+struct VoceComando {
+    const char* nome;
+    kobaltino::cli::Comando comando;
+};
+
+const std::array<VoceComando, 3> Comandi = {{
+    {"converti", kobaltino::cli::converti},
+    {"genera", kobaltino::cli::genera},
+    {"compila", kobaltino::cli::compila},
+}};
+
+const char* const Aiuto =
+    "Uso: kobaltino-cli COMANDO [OPZIONI]\n"
+    "\n"
+    "Comandi:\n"
+    "  converti PROGRAMMA NUOVO\n"
+    "      legge PROGRAMMA (.kbn o .sdl) e lo riscrive in NUOVO nel formato .kbn\n"
+    "  genera PROGRAMMA [--pic 16F84|16F84A|16F628] [-o FILE]\n"
+    "      scrive il sorgente assembly del programma (sullo standard output se manca -o)\n"
+    "  compila PROGRAMMA [--pic 16F84|16F84A|16F628] [--assembler PERCORSO]\n"
+    "      genera il sorgente e lo assembla: accanto al programma resta il file .hex\n"
+    "\n"
+    "Stato di uscita: 0 riuscito, 1 errori dell'assemblatore, 2 comando rifiutato o file illeggibile.\n";
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList argomenti = QCoreApplication::arguments().mid(1);
+    if (argomenti.isEmpty() || argomenti.first() == QLatin1String("--help") || argomenti.first() == QLatin1String("-h")) {
+        out << Aiuto;
+        return argomenti.isEmpty() ? 2 : 0;
+    }
+    const QString nome = argomenti.takeFirst();
+    for (const VoceComando& c : Comandi)
+        if (nome == QLatin1String(c.nome))
+            return c.comando(argomenti, out, err);
+    err << "Comando sconosciuto: " << nome << "\n\n" << Aiuto;
+    return 2;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace kobaltino::cli {
+
+// One sub-command of kobaltino-cli: the arguments after its name, standard output and error.
+// Returns the exit status.
+using Comando = int (*)(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+
+int converti(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int genera(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int compila(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+
+}  // namespace kobaltino::cli
