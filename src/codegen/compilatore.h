@@ -1,0 +1,50 @@
+#pragma once
+
+#include "codegen/generatore.h"
+#include "model/interazione.h"
+#include "model/stato.h"
+
+#include <optional>
+
+namespace kobaltino {
+
+enum class EsitoCompilazione {
+    Nessuno,             // nothing compiled yet
+    Riuscita,            // the assembler ran and reported no error
+    ErroriAssemblatore,  // the assembler ran and reported errors
+    Rifiutata,           // refused by a check, or the assembler could not run to its end
+};
+
+// Longest wait for the assembler.
+inline constexpr int LimiteAssemblatoreMs = 60000;
+
+// The "Compila" command: checks the program, writes the assembly source beside the program
+// file, runs the assembler on it, reports, and removes the intermediate files.
+class Compilatore {
+public:
+    Compilatore(Stato& stato, Interazione& interazione);
+
+    void compila();
+
+    // The checks on the program and the translation: the text "Compila" writes into the
+    // temporary file, or nullopt after showing why the program cannot be compiled.
+    std::optional<Generazione> genera();
+
+    // How the last compila() or genera() ended.
+    EsitoCompilazione esito() const { return esito_; }
+
+    // The temporary source file of a program file: "/robot/giro.kbn" -> "/robot/giro.kbnTemp".
+    static QString percorsoTemporaneo(const QString& percorsoFile);
+
+private:
+    bool scriviTemporaneo(const QString& percorso, const Sorgente& sorgente);
+    void assembla(const QString& temporaneo, const Sorgente& sorgente);
+    void segnalaErrori(const EsitoProcesso& processo, const QString& temporaneo, const Sorgente& sorgente);
+    void rifiuta(const Messaggio& messaggio);
+
+    Stato& s_;
+    Interazione& ui_;
+    EsitoCompilazione esito_ = EsitoCompilazione::Nessuno;
+};
+
+}  // namespace kobaltino

@@ -1,0 +1,48 @@
+#include "codegen/generatore.h"
+
+#include "codegen/emettitori.h"
+#include "codegen/ingressi.h"
+#include "codegen/parti_fisse.h"
+#include "model/stato.h"
+
+namespace kobaltino {
+
+void traduciGriglia(const Griglia& griglia, int k, Sorgente& corpo, int& parole)
+{
+    for (int r = 0; r < griglia.numIstruzioni(); ++r) {
+        if (griglia.codice(r) == 0)
+            continue;
+        const Origine origine{k, r};
+        const QString& numero = griglia.riga(r).etichetta;
+        const QString etichetta = numero.isEmpty() ? QString() : nomeEtichetta(k, numero);
+        const RigheEmesse emesse = emetti(griglia, k, r);
+        if (emesse.righe.isEmpty() && !etichetta.isEmpty())
+            corpo.aggiungi(etichetta, origine);  // so that a jump here still lands somewhere
+        for (qsizetype i = 0; i < emesse.righe.size(); ++i)
+            corpo.aggiungi(i == 0 ? etichetta + emesse.righe[i] : emesse.righe[i], origine);
+        parole += emesse.parole;
+    }
+}
+
+Generazione genera(const Stato& stato)
+{
+    Generazione g;
+    scriviIntestazione(g.sorgente, stato.Processore, stato.AuxAbilitata);
+
+    traduciGriglia(stato.griglia(1), 1, g.sorgente, g.ParoleProgramma);
+    g.sorgente.aggiungi(QStringLiteral("fine     goto    fine"));
+    g.sorgente.aggiungi(QString());
+
+    for (const Ingresso& i : ingressi()) {
+        const Origine sezione{i.griglia, -1};
+        g.sorgente.aggiungi(QString::fromLatin1(i.gestore) + QLatin1Char(':'), sezione);
+        traduciGriglia(stato.griglia(i.griglia), i.griglia, g.sorgente, g.ParoleProgramma);
+        g.sorgente.aggiungi(QStringLiteral("         return"), sezione);
+        g.sorgente.aggiungi(QString(), sezione);
+    }
+
+    scriviLibreria(g.sorgente);
+    return g;
+}
+
+}  // namespace kobaltino

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "codegen/sorgente.h"
+
+namespace kobaltino {
+
+struct Stato;
+class Griglia;
+
+// Program memory the generated code may take, and the words the head and library take.
+inline constexpr int LimiteParole = 1024;
+inline constexpr int ParoleIniziali = 74;
+
+struct Generazione {
+    Sorgente sorgente;
+    int ParoleProgramma = ParoleIniziali;
+
+    bool troppoGrande() const { return ParoleProgramma > LimiteParole; }
+};
+
+// Appends the translation of grid k to `corpo` and its words to `parole`. A labelled row puts
+// its label in front of its first line, or on a line of its own when it writes none.
+void traduciGriglia(const Griglia& griglia, int k, Sorgente& corpo, int& parole);
+
+// The whole source as the compile writes it: head, main program, the endless closing loop,
+// the nine handler sections and the library. Checks nothing; see Generazione::troppoGrande.
+Generazione genera(const Stato& stato);
+
+}  // namespace kobaltino
