@@ -7,5 +7,4 @@ tools/dipendenze.sh
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DKOBALTINO_SANITIZE=ON -DKOBALTINO_TESTS=ON -DKOBALTINO_BENCH=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=0
 ctest --test-dir build/test --output-on-failure -j"$(nproc)" "$@"

@@ -1,0 +1,185 @@
+#include "ui/finestra_guida.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace kobaltino {
+
+namespace {
+
+struct VoceIndice {
+    const char* titolo;
+    const char* pagina;
+};
+
+const std::array<VoceIndice, 8> Indice = {{
+    {"Guida di Kobaltino", "indice.html"},
+    {"Per iniziare", "iniziare.html"},
+    {"Le istruzioni", "istruzioni.html"},
+    {"Menu e scorciatoie", "menu.html"},
+    {"I sensori", "sensori.html"},
+    {"Compilare e scrivere il robot", "compilare.html"},
+    {"Il formato .kbn", "formato.html"},
+    {"I messaggi di errore", "errori.html"},
+}};
+
+const QString PaginaIniziale = QStringLiteral("indice.html");
+
+QString testoPagina(const QString& cartella, const QString& pagina)
+{
+    QFile f(QDir(cartella).filePath(pagina));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QTextDocument documento;
+    documento.setHtml(QString::fromUtf8(f.readAll()));
+    return documento.toPlainText();
+}
+
+}  // namespace
+
+QString cartellaGuida()
+{
+    const QDir app(QCoreApplication::applicationDirPath());
+    QStringList candidate = {app.filePath(QStringLiteral("Help")),
+                             app.filePath(QStringLiteral("../share/kobaltino/help"))};
+    for (const QString& dati : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        candidate << QDir(dati).filePath(QStringLiteral("kobaltino/help"));
+    for (const QString& c : candidate)
+        if (QFile::exists(QDir(c).filePath(PaginaIniziale)))
+            return QDir(c).canonicalPath();
+    return {};
+}
+
+FinestraGuida::FinestraGuida(const QString& cartella, QWidget* genitore)
+    : QMainWindow(genitore), cartella_(cartella)
+{
+    setWindowTitle(QStringLiteral("Guida di Kobaltino"));
+    setObjectName(QStringLiteral("FinestraGuida"));
+
+    pagina_ = new QTextBrowser;
+    pagina_->setObjectName(QStringLiteral("pagina"));
+    pagina_->setSearchPaths({cartella_});
+    pagina_->setOpenExternalLinks(true);
+
+    indice_ = new QListWidget;
+    indice_->setObjectName(QStringLiteral("indice"));
+    for (const VoceIndice& v : Indice) {
+        auto* voce = new QListWidgetItem(QString::fromUtf8(v.titolo), indice_);
+        voce->setData(Qt::UserRole, QString::fromLatin1(v.pagina));
+    }
+    connect(indice_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* v) { apri(v->data(Qt::UserRole).toString()); });
+    connect(indice_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* v) { apri(v->data(Qt::UserRole).toString()); });
+
+    ricerca_ = new QLineEdit;
+    ricerca_->setObjectName(QStringLiteral("ricerca"));
+    ricerca_->setPlaceholderText(QStringLiteral("Cerca nella guida..."));
+    ricerca_->setClearButtonEnabled(true);
+    risultati_ = new QListWidget;
+    risultati_->setObjectName(QStringLiteral("risultati"));
+    connect(ricerca_, &QLineEdit::textChanged, this, &FinestraGuida::aggiornaRisultati);
+    connect(risultati_, &QListWidget::itemClicked, this, [this](QListWidgetItem* v) {
+        apri(v->data(Qt::UserRole).toString());
+        pagina_->find(ricerca_->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).value(0));
+    });
+
+    auto* colonna = new QWidget;
+    auto* disposizione = new QVBoxLayout(colonna);
+    disposizione->setContentsMargins(0, 0, 0, 0);
+    disposizione->addWidget(new QLabel(QStringLiteral("Indice")));
+    disposizione->addWidget(indice_, 3);
+    disposizione->addWidget(new QLabel(QStringLiteral("Cerca")));
+    disposizione->addWidget(ricerca_);
+    disposizione->addWidget(risultati_, 2);
+
+    auto* divisore = new QSplitter;
+    divisore->addWidget(colonna);
+    divisore->addWidget(pagina_);
+    divisore->setStretchFactor(1, 1);
+    divisore->setSizes({220, 620});
+    setCentralWidget(divisore);
+    resize(900, 620);
+
+    if (cartella_.isEmpty())
+        pagina_->setHtml(QStringLiteral("<h2>Guida non trovata</h2><p>La cartella <b>Help</b> della guida non "
+                                        "è accanto al programma né fra i dati installati.</p>"));
+}
+
+void FinestraGuida::apri(const QString& pagina)
+{
+    if (cartella_.isEmpty())
+        return;
+    const QString destinazione = pagina.isEmpty() ? PaginaIniziale : pagina;
+    const QUrl url = QUrl::fromLocalFile(QDir(cartella_).filePath(destinazione.section(QLatin1Char('#'), 0, 0)));
+    QUrl conAncora = url;
+    if (destinazione.contains(QLatin1Char('#')))
+        conAncora.setFragment(destinazione.section(QLatin1Char('#'), 1));
+    pagina_->setSource(conAncora);
+}
+
+QString FinestraGuida::paginaCorrente() const
+{
+    const QUrl sorgente = pagina_->source();
+    QString nome = QFileInfo(sorgente.toLocalFile()).fileName();
+    if (sorgente.hasFragment())
+        nome += QLatin1Char('#') + sorgente.fragment();
+    return nome;
+}
+
+QStringList FinestraGuida::cerca(const QString& testo) const
+{
+    const QStringList parole = testo.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    QStringList trovate;
+    if (parole.isEmpty() || cartella_.isEmpty())
+        return trovate;
+    for (const VoceIndice& v : Indice) {
+        const QString contenuto = testoPagina(cartella_, QString::fromLatin1(v.pagina));
+        bool tutte = true;
+        for (const QString& p : parole)
+            tutte = tutte && contenuto.contains(p, Qt::CaseInsensitive);
+        if (tutte)
+            trovate << QString::fromLatin1(v.pagina);
+    }
+    return trovate;
+}
+
+void FinestraGuida::aggiornaRisultati()
+{
+    risultati_->clear();
+    for (const QString& pagina : cerca(ricerca_->text())) {
+        for (const VoceIndice& v : Indice) {
+            if (pagina == QLatin1String(v.pagina)) {
+                auto* voce = new QListWidgetItem(QString::fromUtf8(v.titolo), risultati_);
+                voce->setData(Qt::UserRole, pagina);
+            }
+        }
+    }
+}
+
+FinestraGuida* guida(QWidget* genitore)
+{
+    static QPointer<FinestraGuida> finestra;
+    if (!finestra) {
+        finestra = new FinestraGuida(cartellaGuida(), genitore);
+        finestra->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    return finestra;
+}
+
+}  // namespace kobaltino

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QLineEdit;
+class QListWidget;
+class QTextBrowser;
+
+namespace kobaltino {
+
+// Folder of the help pages: "Help" beside the program (a portable or build-tree copy),
+// else the installed data folder. Empty when none is found.
+QString cartellaGuida();
+
+// The online help: table of contents, search across every page, the page itself.
+class FinestraGuida : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FinestraGuida(const QString& cartella, QWidget* genitore = nullptr);
+
+    // Shows `pagina` ("istruzioni.html#attendi"); the index page when empty.
+    void apri(const QString& pagina = {});
+    QString paginaCorrente() const;
+
+    // Pages whose text holds every word of `testo`, in table-of-contents order.
+    QStringList cerca(const QString& testo) const;
+
+private:
+    void aggiornaRisultati();
+
+    QString cartella_;
+    QTextBrowser* pagina_;
+    QListWidget* indice_;
+    QLineEdit* ricerca_;
+    QListWidget* risultati_;
+};
+
+// The help window of the application, created on first use.
+FinestraGuida* guida(QWidget* genitore = nullptr);
+
+}  // namespace kobaltino

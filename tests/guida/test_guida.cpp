@@ -1,0 +1,130 @@
+#include "ui/finestra_guida.h"
+#include "ui/frm_about.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+namespace kobaltino {
+namespace {
+
+int argc = 1;
+char nome[] = "test_guida";
+char* argv[] = {nome, nullptr};
+
+class Guida : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!QApplication::instance())
+            new QApplication(argc, argv);
+    }
+};
+
+TEST_F(Guida, IlTestoDellaVersioneVieneDalProgetto)
+{
+    EXPECT_EQ(testoVersione(), "VERS. 1.0.0");
+}
+
+TEST_F(Guida, OgniPaginaDellIndiceEsisteEISuoiCollegamentiPortanoAPagineVere)
+{
+    const QDir cartella(KOBALTINO_GUIDA);
+    FinestraGuida finestra(cartella.path());
+    auto* indice = finestra.findChild<QListWidget*>("indice");
+    ASSERT_NE(indice, nullptr);
+    ASSERT_EQ(indice->count(), 8);
+    const QRegularExpression collegamento(R"(href="([a-z]+\.html)(#[a-z]+)?")");
+    for (int i = 0; i < indice->count(); ++i) {
+        const QString pagina = indice->item(i)->data(Qt::UserRole).toString();
+        QFile f(cartella.filePath(pagina));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << pagina.toStdString();
+        const QString html = QString::fromUtf8(f.readAll());
+        for (auto m = collegamento.globalMatch(html); m.hasNext();) {
+            const auto c = m.next();
+            EXPECT_TRUE(cartella.exists(c.captured(1))) << pagina.toStdString() << " -> " << c.captured(1).toStdString();
+            if (!c.captured(2).isEmpty()) {
+                QFile destinazione(cartella.filePath(c.captured(1)));
+                ASSERT_TRUE(destinazione.open(QIODevice::ReadOnly));
+                EXPECT_TRUE(QString::fromUtf8(destinazione.readAll()).contains("name=\"" + c.captured(2).mid(1) + "\""))
+                    << c.captured(0).toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(Guida, ApreLaPaginaChiestaEQuellaIniziale)
+{
+    FinestraGuida finestra(KOBALTINO_GUIDA);
+    finestra.apri();
+    EXPECT_EQ(finestra.paginaCorrente(), "indice.html");
+    finestra.apri("istruzioni.html#attendi");
+    EXPECT_EQ(finestra.paginaCorrente(), "istruzioni.html#attendi");
+    EXPECT_TRUE(finestra.findChild<QTextBrowser*>("pagina")->toPlainText().contains("Inserire i secondi di attesa"));
+}
+
+TEST_F(Guida, LaRicercaTrovaLePagineConTutteLeParole)
+{
+    FinestraGuida finestra(KOBALTINO_GUIDA);
+    EXPECT_EQ(finestra.cerca("spazzi"), QStringList{"errori.html"});
+    EXPECT_EQ(finestra.cerca("RAGIRA_DESTRA"), QStringList{"istruzioni.html"});
+    EXPECT_TRUE(finestra.cerca("gpasm hex").contains("compilare.html"));
+    EXPECT_TRUE(finestra.cerca("parolachenonce").isEmpty());
+    EXPECT_TRUE(finestra.cerca("   ").isEmpty());
+
+    auto* ricerca = finestra.findChild<QLineEdit*>("ricerca");
+    QTest::keyClicks(ricerca, "PORTB,7");
+    auto* risultati = finestra.findChild<QListWidget*>("risultati");
+    ASSERT_EQ(risultati->count(), 1);
+    EXPECT_EQ(risultati->item(0)->text(), "I sensori");
+}
+
+TEST_F(Guida, SenzaCartellaMostraUnAvviso)
+{
+    FinestraGuida finestra(QString{});
+    finestra.apri("indice.html");
+    EXPECT_TRUE(finestra.findChild<QTextBrowser*>("pagina")->toPlainText().contains("Guida non trovata"));
+}
+
+TEST_F(Guida, AboutMostraVersioneAvvisoEApreICollegamenti)
+{
+    static QList<QUrl> aperti;
+    FrmAbout::apriIndirizzo = [](const QUrl& u) {
+        aperti << u;
+        return true;
+    };
+    FrmAbout about;
+    EXPECT_EQ(about.findChild<QLabel*>("lblVersione")->text(), "VERS. 1.0.0");
+    EXPECT_TRUE(about.findChild<QLabel*>("lblFreeware")->text().contains("freeware"));
+    auto* chiudi = about.findChild<QPushButton*>("cmdChiudi");
+    EXPECT_EQ(chiudi->text(), "&Chiudi");
+    EXPECT_EQ(chiudi->toolTip(), "Fare click per chiudere la finestra");
+
+    auto* link = about.findChild<QLabel*>("lblCollegamento3");
+    ASSERT_NE(link, nullptr);
+    emit link->linkActivated("https://gputils.sourceforge.io/");
+    ASSERT_EQ(aperti.size(), 1);
+    EXPECT_EQ(aperti[0], QUrl("https://gputils.sourceforge.io/"));
+    EXPECT_EQ(FrmAbout::collegamenti().size(), 3);
+    FrmAbout::apriIndirizzo = nullptr;
+}
+
+TEST_F(Guida, AboutSiChiudeDopoLAnimazione)
+{
+    FrmAbout about;
+    about.show();
+    QTest::mouseClick(about.findChild<QPushButton*>("cmdChiudi"), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !about.isVisible(); }, 3000));
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace kobaltino
