@@ -1,0 +1,462 @@
+#include "ui/frm_avvio.h"
+
+#include "dialogs/frm_cancella_griglia.h"
+#include "ui/icone.h"
+#include "ui/modello_griglia.h"
+#include "ui/pannello_memoria.h"
+#include "ui/vista_griglia.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace kobaltino {
+
+namespace {
+const QString SuggerimentoTavolozza = QStringLiteral("Fare doppio click per selezionare il comando");
+const QString GuidaAssente = QStringLiteral("La guida in linea non è ancora disponibile.");
+const QString ComandoAssente = QStringLiteral("Il comando non è ancora disponibile.");
+
+// Size of a palette: 2715 × 2790 twips under the main grid; the window may grow them.
+constexpr int LarghezzaTavolozza = 2715;
+constexpr int AltezzaTavolozza = 2790;
+}  // namespace
+
+const FrmAvvio::VoceGestore FrmAvvio::Gestori[] = {
+    {Azione::Nuovo, &FrmAvvio::cmdNuovo},
+    {Azione::Apri, &FrmAvvio::cmdApri},
+    {Azione::Salva, &FrmAvvio::cmdSalva},
+    {Azione::SalvaConNome, &FrmAvvio::cmdSalvaConNome},
+    {Azione::Chiudi, &FrmAvvio::cmdChiudi},
+    {Azione::Taglia, &FrmAvvio::cmdTaglia},
+    {Azione::Copia, &FrmAvvio::cmdCopia},
+    {Azione::Incolla, &FrmAvvio::cmdIncolla},
+    {Azione::Cancella, &FrmAvvio::cmdCancella},
+    {Azione::CancellaGriglia, &FrmAvvio::cmdCancellaGriglia},
+    {Azione::CancellaTutto, &FrmAvvio::cmdCancellaTutto},
+    {Azione::Compilatore, &FrmAvvio::cmdCompilatore},
+    {Azione::Compila, &FrmAvvio::cmdCompila},
+    {Azione::GuidaInLinea, &FrmAvvio::cmdGuidaInLinea},
+    {Azione::InformazioniSu, &FrmAvvio::cmdInformazioniSu},
+};
+
+FrmAvvio::FrmAvvio(Editor& editor, ComandiEsterni esterni, QWidget* parent)
+    : QMainWindow(parent), editor_(editor), s_(editor.stato()), esterni_(std::move(esterni))
+{
+    setObjectName(QStringLiteral("frmAvvio"));
+    setWindowIcon(iconaApplicazione());
+    creaMenu();
+    s_.GrigliaAttiva = 1;
+    creaBarra();
+    creaMenuContestuale();
+    setCentralWidget(creaCentro());
+    grigliaAttiva_ = new QLabel(this);
+    statusBar()->addWidget(grigliaAttiva_);
+    aggiorna();
+
+    // Fit the screen: a small screen gets the whole work area, a large one a comfortable size.
+    if (const QScreen* schermo = screen()) {
+        const QRect area = schermo->availableGeometry();
+        resize(std::min(area.width(), 1280), std::min(area.height() - 40, 860));
+    }
+}
+
+FrmAvvio::~FrmAvvio() = default;
+
+// ---- building -------------------------------------------------------------------------------
+
+void FrmAvvio::creaMenu()
+{
+    QHash<QString, QMenu*> menu;
+    for (const VoceMenu& v : alberoMenu()) {
+        QMenu* padre = v.padre ? menu.value(QString::fromLatin1(v.padre)) : nullptr;
+        if (v.chiave == nullptr) {
+            padre->addSeparator();
+            continue;
+        }
+        const QString chiave = QString::fromLatin1(v.chiave);
+        const QString testo = QString::fromUtf8(v.testo);
+        if (v.comando.azione == Azione::Nessuna) {
+            QMenu* m = padre ? padre->addMenu(testo) : menuBar()->addMenu(testo);
+            m->setObjectName(chiave);
+            m->menuAction()->setObjectName(chiave);
+            menu.insert(chiave, m);
+            continue;
+        }
+        QAction* a = padre->addAction(testo);
+        a->setObjectName(chiave);
+        if (v.scorciatoia)
+            a->setShortcut(QKeySequence(QString::fromLatin1(v.scorciatoia)));
+        if (v.conIcona)
+            a->setIcon(iconaComando(v.comando.azione));
+        connect(a, &QAction::triggered, this, [this, chiave] { eseguiTasto(chiave); });
+    }
+
+    // "Taglia" is in no menu but keeps its keyboard shortcut.
+    auto* taglia = new QAction(QStringLiteral("Taglia"), this);
+    taglia->setObjectName(QStringLiteral("mnuTaglia"));
+    taglia->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+    connect(taglia, &QAction::triggered, this, [this] { esegui({Azione::Taglia}); });
+    addAction(taglia);
+}
+
+void FrmAvvio::creaBarra()
+{
+    toolbar1_ = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar1_->setMovable(false);
+    for (const VocePulsante& p : pulsantiBarra()) {
+        if (p.suggerimento == nullptr) {
+            toolbar1_->addSeparator();
+            continue;
+        }
+        const QString suggerimento = QString::fromUtf8(p.suggerimento);
+        QAction* a = toolbar1_->addAction(iconaComando(p.azione), suggerimento);
+        a->setToolTip(suggerimento);
+        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(p.indice));
+        const int indice = p.indice;
+        connect(a, &QAction::triggered, this, [this, indice] { eseguiPulsante(indice); });
+    }
+}
+
+void FrmAvvio::creaMenuContestuale()
+{
+    contestuale_ = new QMenu(QStringLiteral("Contestuale"), this);
+    contestuale_->setObjectName(QStringLiteral("mnu_Contestuale"));
+    struct Voce {
+        const char* nome;
+        const char* testo;
+        Azione azione;
+        bool visibile;
+    };
+    const Voce voci[] = {{"mnuTaglia1", "Taglia", Azione::Taglia, false},
+                         {"mnu_Copia1", "Copia", Azione::Copia, true},
+                         {"mnu_Incolla1", "Incolla", Azione::Incolla, true}};
+    for (const Voce& v : voci) {
+        QAction* a = contestuale_->addAction(QString::fromLatin1(v.testo));
+        a->setObjectName(QString::fromLatin1(v.nome));
+        a->setVisible(v.visibile);
+        const Azione azione = v.azione;
+        connect(a, &QAction::triggered, this, [this, azione] { esegui({azione}); });
+    }
+}
+
+VistaGriglia* FrmAvvio::creaVista(int k)
+{
+    auto* m = new ModelloGriglia(s_.griglia(k), this);
+    auto* v = new VistaGriglia(m);
+    v->setObjectName(nomeControlloGriglia(k));
+    v->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    v->setFixedWidth(v->larghezzaColonne());
+    connect(v, &VistaGriglia::cliccata, this, [this, k] {
+        s_.GrigliaAttiva = k;
+        grigliaAttiva_->setText(QStringLiteral("Griglia attiva: %1").arg(nomeGriglia(k)));
+    });
+    // Any cell of a row selects the row; "Cancella" looks at the code cell, which a used row
+    // always fills.
+    connect(v, &VistaGriglia::rigaScelta, this, [this, k](int riga) { s_.griglia(k).seleziona(riga, ColCodice); });
+    connect(v, &VistaGriglia::menuRichiesto, this, [this](const QPoint& dove) { contestuale_->popup(dove); });
+    modelli_[static_cast<size_t>(k - 1)] = m;
+    viste_[static_cast<size_t>(k - 1)] = v;
+    return v;
+}
+
+QWidget* FrmAvvio::creaTavolozza(int k, const QString& nome, const QString& titolo, const QStringList& voci)
+{
+    auto* riquadro = new QWidget;
+    auto* colonna = new QVBoxLayout(riquadro);
+    colonna->setContentsMargins(0, 0, 0, 0);
+    auto* etichetta = new QLabel(titolo);
+    auto* lista = new QListWidget;
+    lista->setObjectName(nome);
+    lista->addItems(voci);
+    lista->setToolTip(SuggerimentoTavolozza);
+    lista->setMinimumWidth(twipsInPixel(this, LarghezzaTavolozza) * 3 / 4);
+    lista->setMinimumHeight(fontMetrics().height() * 5);
+    etichetta->setBuddy(lista);
+    connect(lista, &QListWidget::itemDoubleClicked, this,
+            [this, k](QListWidgetItem* voce) { eseguiVoce(k, voce->text()); });
+    lista->installEventFilter(this);
+    lista->setProperty("griglia", k);
+    colonna->addWidget(etichetta);
+    colonna->addWidget(lista, 1);
+    return riquadro;
+}
+
+QWidget* FrmAvvio::creaScheda(int k)
+{
+    const Tavolozze t = tavolozzeDellaGriglia(k);
+    auto* scheda = new QWidget;
+    auto* riga = new QHBoxLayout(scheda);
+    riga->addWidget(creaVista(k));
+    riga->addWidget(creaTavolozza(k, t.nomeComuni, QStringLiteral("Istruzioni comuni"), t.comuni), 1);
+    riga->addWidget(creaTavolozza(k, t.nomeSalto, QStringLiteral("Istruzioni di salto"), t.salto), 1);
+    comuni_[static_cast<size_t>(k - 1)] = scheda->findChild<QListWidget*>(t.nomeComuni);
+    salto_[static_cast<size_t>(k - 1)] = scheda->findChild<QListWidget*>(t.nomeSalto);
+    return scheda;
+}
+
+QWidget* FrmAvvio::creaCentro()
+{
+    auto* centro = new QWidget;
+    auto* riga = new QHBoxLayout(centro);
+
+    // Left: the main program, as tall as the window.
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(new QLabel(nomeGriglia(1)));
+    sinistra->addWidget(creaVista(1), 1);
+    riga->addLayout(sinistra);
+
+    auto* destra = new QVBoxLayout;
+    auto* scelta = new QHBoxLayout;
+    cmbPIC_ = new QComboBox;
+    cmbPIC_->setObjectName(QStringLiteral("cmbPIC"));
+    for (const QString& p : Processori)
+        cmbPIC_->addItem(p);
+    cmbPIC_->setMinimumWidth(twipsInPixel(this, 1695));
+    connect(cmbPIC_, &QComboBox::currentTextChanged, this, [this](const QString& testo) { s_.Processore = testo; });
+    auto* etichettaPIC = new QLabel(QStringLiteral("&Processore:"));
+    etichettaPIC->setBuddy(cmbPIC_);
+    scelta->addWidget(etichettaPIC);
+    scelta->addWidget(cmbPIC_);
+    scelta->addStretch();
+    destra->addLayout(scelta);
+
+    // The input handlers, one tab each.
+    ssTab1_ = new QTabWidget;
+    ssTab1_->setObjectName(QStringLiteral("ssTab1"));
+    ssTab1_->setUsesScrollButtons(true);
+    for (int k = 2; k <= NumeroGriglie; ++k)
+        ssTab1_->addTab(creaScheda(k), nomeGriglia(k));
+    destra->addWidget(ssTab1_, 1);
+
+    // The main grid's palettes and the memory panel.
+    const Tavolozze t = tavolozzeDellaGriglia(1);
+    auto* basso = new QHBoxLayout;
+    QWidget* comuni = creaTavolozza(1, t.nomeComuni, QStringLiteral("Istruzioni comuni"), t.comuni);
+    QWidget* salto = creaTavolozza(1, t.nomeSalto, QStringLiteral("Istruzioni di salto"), t.salto);
+    comuni_[0] = comuni->findChild<QListWidget*>(t.nomeComuni);
+    salto_[0] = salto->findChild<QListWidget*>(t.nomeSalto);
+    comuni_[0]->setObjectName(t.nomeComuni);
+    salto_[0]->setObjectName(t.nomeSalto);
+    basso->addWidget(comuni, 1);
+    basso->addWidget(salto, 1);
+    memoria_ = new PannelloMemoria;
+    connect(memoria_, &PannelloMemoria::valoreRichiesto, this, &FrmAvvio::mostraValore);
+    basso->addWidget(memoria_);
+    auto* contenitoreBasso = new QWidget;
+    contenitoreBasso->setLayout(basso);
+    basso->setContentsMargins(0, 0, 0, 0);
+    contenitoreBasso->setFixedHeight(std::max(twipsInPixel(this, AltezzaTavolozza, Qt::Vertical) + fontMetrics().height(),
+                                              memoria_->sizeHint().height()));
+    destra->addWidget(contenitoreBasso);
+
+    riga->addLayout(destra, 1);
+    return centro;
+}
+
+// ---- access -----------------------------------------------------------------------------------
+
+VistaGriglia* FrmAvvio::vista(int k) const
+{
+    return k >= 1 && k <= NumeroGriglie ? viste_[static_cast<size_t>(k - 1)] : nullptr;
+}
+
+ModelloGriglia* FrmAvvio::modello(int k) const
+{
+    return k >= 1 && k <= NumeroGriglie ? modelli_[static_cast<size_t>(k - 1)] : nullptr;
+}
+
+QListWidget* FrmAvvio::tavolozzaComuni(int k) const
+{
+    return k >= 1 && k <= NumeroGriglie ? comuni_[static_cast<size_t>(k - 1)] : nullptr;
+}
+
+QListWidget* FrmAvvio::tavolozzaSalto(int k) const
+{
+    return k >= 1 && k <= NumeroGriglie ? salto_[static_cast<size_t>(k - 1)] : nullptr;
+}
+
+// ---- inputs -----------------------------------------------------------------------------------
+
+void FrmAvvio::eseguiTasto(const QString& chiave) { esegui(comandoDelTasto(chiave)); }
+
+void FrmAvvio::eseguiPulsante(int indice) { esegui(comandoDelPulsante(indice)); }
+
+void FrmAvvio::eseguiVoce(int k, const QString& testo)
+{
+    // A palette acts on its own grid and leaves GrigliaAttiva alone.
+    const int codice = codiceDellaVoce(testo);
+    if (codice == 0 || k < 1 || k > NumeroGriglie)
+        return;
+    ++comandiInCorso_;
+    editor_.inserisci(k, codice);
+    --comandiInCorso_;
+    aggiorna();
+    if (attivazioneInAttesa_ && comandiInCorso_ == 0)
+        attivazione();
+}
+
+void FrmAvvio::esegui(Comando comando)
+{
+    Gestore gestore = nullptr;
+    for (const VoceGestore& v : Gestori)
+        if (v.azione == comando.azione)
+            gestore = v.gestore;
+    if (gestore == nullptr && comando.azione != Azione::Inserisci)
+        return;
+
+    ++comandiInCorso_;
+    if (comando.azione == Azione::Inserisci)
+        editor_.inserisci(s_.GrigliaAttiva, comando.codice);
+    else
+        (this->*gestore)();
+    --comandiInCorso_;
+    aggiorna();
+    if (attivazioneInAttesa_ && comandiInCorso_ == 0)
+        attivazione();
+}
+
+bool FrmAvvio::eventFilter(QObject* oggetto, QEvent* event)
+{
+    // Enter on a palette works like a double-click on its selected item.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* tasto = static_cast<QKeyEvent*>(event);
+        auto* lista = qobject_cast<QListWidget*>(oggetto);
+        if (lista && (tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter)) {
+            if (const QListWidgetItem* voce = lista->currentItem())
+                eseguiVoce(lista->property("griglia").toInt(), voce->text());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(oggetto, event);
+}
+
+// ---- commands ---------------------------------------------------------------------------------
+
+void FrmAvvio::cmdNuovo() { editor_.nuovo(); }
+void FrmAvvio::cmdApri() { esterno(esterni_.apri, ComandoAssente); }
+void FrmAvvio::cmdSalva() { esterno(esterni_.salva, ComandoAssente); }
+void FrmAvvio::cmdSalvaConNome() { esterno(esterni_.salvaConNome, ComandoAssente); }
+
+void FrmAvvio::cmdChiudi()
+{
+    if (!editor_.chiudi())
+        return;
+    chiusuraDecisa_ = true;
+    close();
+}
+
+// Cut always works on the main grid.
+void FrmAvvio::cmdTaglia() { editor_.taglia(1); }
+void FrmAvvio::cmdCopia() { editor_.copia(s_.GrigliaAttiva); }
+void FrmAvvio::cmdIncolla() { editor_.incolla(s_.GrigliaAttiva); }
+void FrmAvvio::cmdCancella() { editor_.cancella(s_.GrigliaAttiva); }
+
+void FrmAvvio::cmdCancellaGriglia()
+{
+    FrmCancellaGriglia dialogo(editor_, this);
+    connect(&dialogo, &FrmCancellaGriglia::griglieCancellate, this, &FrmAvvio::aggiorna);
+    dialogo.exec();
+}
+
+void FrmAvvio::cmdCancellaTutto() { editor_.cancellaTutto(); }
+void FrmAvvio::cmdCompilatore() { esterno(esterni_.compilatore, ComandoAssente); }
+void FrmAvvio::cmdCompila() { esterno(esterni_.compila, ComandoAssente); }
+void FrmAvvio::cmdGuidaInLinea() { esterno(esterni_.guida, GuidaAssente); }
+void FrmAvvio::cmdInformazioniSu() { esterno(esterni_.informazioni, ComandoAssente); }
+
+void FrmAvvio::esterno(const std::function<void()>& comando, const QString& seManca)
+{
+    if (comando)
+        comando();
+    else
+        editor_.interazione().mostra({seManca});
+}
+
+void FrmAvvio::mostraValore(Memoria memoria, int cella)
+{
+    editor_.interazione().mostra({QStringLiteral("Valore inserito: ") + s_.marca(memoria, cella), Icona::Nessuna,
+                                  QStringLiteral("Valore inserito"), Pulsanti::Ok});
+}
+
+// ---- state on screen ------------------------------------------------------------------------
+
+void FrmAvvio::aggiorna()
+{
+    for (int k = 1; k <= NumeroGriglie; ++k) {
+        modello(k)->aggiorna();
+        vista(k)->mostraRigaCorrente(s_.griglia(k).rigaCorrente());
+    }
+    memoria_->aggiorna(s_);
+    ssTab1_->setTabEnabled(NumeroGriglie - 2, s_.AuxAbilitata);
+    {
+        const QSignalBlocker blocco(cmbPIC_);
+        cmbPIC_->setCurrentIndex(cmbPIC_->findText(s_.Processore));
+    }
+    setWindowTitle(s_.Titolo);
+    grigliaAttiva_->setText(QStringLiteral("Griglia attiva: %1").arg(nomeGriglia(s_.GrigliaAttiva)));
+}
+
+// ---- activation and close ---------------------------------------------------------------------
+
+void FrmAvvio::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || chiusuraDecisa_)
+        return;
+    // A dialog that closes in the middle of a command gives the activation back to the window:
+    // the set-up waits until the command is over.
+    attivazioneInAttesa_ = true;
+    if (comandiInCorso_ == 0)
+        QTimer::singleShot(0, this, [this] {
+            if (attivazioneInAttesa_ && comandiInCorso_ == 0)
+                attivazione();
+        });
+}
+
+void FrmAvvio::attivazione()
+{
+    attivazioneInAttesa_ = false;
+    if (inAttivazione_ || !esterni_.attivazione)
+        return;
+    inAttivazione_ = true;
+    const bool continua = esterni_.attivazione();
+    inAttivazione_ = false;
+    // Messages shown by the set-up give the activation back: that one is already served.
+    attivazioneInAttesa_ = false;
+    if (!continua) {
+        chiusuraDecisa_ = true;
+        close();
+        QApplication::quit();
+        return;
+    }
+    aggiorna();
+}
+
+void FrmAvvio::closeEvent(QCloseEvent* event)
+{
+    if (!chiusuraDecisa_) {
+        chiusuraDecisa_ = editor_.chiusuraFinestra();
+        aggiorna();  // a save may have named the file
+    }
+    if (chiusuraDecisa_)
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace kobaltino

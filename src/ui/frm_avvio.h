@@ -1,0 +1,120 @@
+#pragma once
+
+#include "model/editor.h"
+#include "ui/comandi.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+
+namespace kobaltino {
+
+class ModelloGriglia;
+class PannelloMemoria;
+class VistaGriglia;
+
+// The commands that live outside the editing core: files, settings, compiling, help.
+// An empty function shows that the command is not available.
+struct ComandiEsterni {
+    std::function<void()> apri, salva, salvaConNome, compilatore, compila, guida, informazioni;
+    // The set-up run on every activation of the window; false means the program must end.
+    std::function<bool()> attivazione;
+};
+
+// The main window: the main grid and its palettes, the nine handler tabs, the memory panel,
+// the processor list, menu bar, toolbar and context menu. Every input goes through a table
+// to one command; after each command the window shows the state again.
+class FrmAvvio : public QMainWindow {
+    Q_OBJECT
+public:
+    FrmAvvio(Editor& editor, ComandiEsterni esterni, QWidget* parent = nullptr);
+    ~FrmAvvio() override;
+
+    // The inputs, as the menu, toolbar and palettes deliver them.
+    void eseguiTasto(const QString& chiave);
+    void eseguiPulsante(int indice);
+    void eseguiVoce(int k, const QString& testo);
+    void esegui(Comando comando);
+
+    // Shows the core's state: grids, memory boxes, Aux tab, processor, caption.
+    void aggiorna();
+
+    VistaGriglia* vista(int k) const;
+    ModelloGriglia* modello(int k) const;
+    QListWidget* tavolozzaComuni(int k) const;
+    QListWidget* tavolozzaSalto(int k) const;
+    QTabWidget* schede() const { return ssTab1_; }
+    QComboBox* processore() const { return cmbPIC_; }
+    PannelloMemoria* pannelloMemoria() const { return memoria_; }
+    QToolBar* barra() const { return toolbar1_; }
+    QMenu* menuContestuale() const { return contestuale_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* oggetto, QEvent* event) override;
+
+private:
+    using Gestore = void (FrmAvvio::*)();
+    struct VoceGestore {
+        Azione azione;
+        Gestore gestore;
+    };
+    static const VoceGestore Gestori[];
+
+    void creaMenu();
+    void creaBarra();
+    void creaMenuContestuale();
+    QWidget* creaCentro();
+    QWidget* creaScheda(int k);
+    QWidget* creaTavolozza(int k, const QString& nome, const QString& titolo, const QStringList& voci);
+    VistaGriglia* creaVista(int k);
+
+    void cmdNuovo();
+    void cmdApri();
+    void cmdSalva();
+    void cmdSalvaConNome();
+    void cmdChiudi();
+    void cmdTaglia();
+    void cmdCopia();
+    void cmdIncolla();
+    void cmdCancella();
+    void cmdCancellaGriglia();
+    void cmdCancellaTutto();
+    void cmdCompilatore();
+    void cmdCompila();
+    void cmdGuidaInLinea();
+    void cmdInformazioniSu();
+    void esterno(const std::function<void()>& comando, const QString& seManca);
+
+    void attivazione();
+    void mostraValore(Memoria memoria, int cella);
+
+    Editor& editor_;
+    Stato& s_;
+    ComandiEsterni esterni_;
+
+    std::array<ModelloGriglia*, NumeroGriglie> modelli_{};
+    std::array<VistaGriglia*, NumeroGriglie> viste_{};
+    std::array<QListWidget*, NumeroGriglie> comuni_{}, salto_{};
+    QTabWidget* ssTab1_ = nullptr;
+    QComboBox* cmbPIC_ = nullptr;
+    PannelloMemoria* memoria_ = nullptr;
+    QToolBar* toolbar1_ = nullptr;
+    QMenu* contestuale_ = nullptr;
+    QLabel* grigliaAttiva_ = nullptr;
+
+    int comandiInCorso_ = 0;
+    bool attivazioneInAttesa_ = false;
+    bool inAttivazione_ = false;
+    bool chiusuraDecisa_ = false;  // "Chiudi" ends the program without asking again
+};
+
+}  // namespace kobaltino

@@ -1,0 +1,64 @@
+#include "ui/modello_griglia.h"
+
+#include "model/catalogo.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <algorithm>
+
+namespace kobaltino {
+
+ModelloGriglia::ModelloGriglia(const Griglia& griglia, QObject* parent)
+    : QAbstractTableModel(parent), griglia_(griglia), righeMostrate_(griglia.numIstruzioni())
+{
+}
+
+int ModelloGriglia::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : RigheGriglia; }
+
+int ModelloGriglia::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 5; }
+
+QVariant ModelloGriglia::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= RigheGriglia || index.column() > ColLibera)
+        return {};
+    const int r = index.row();
+    const int colonna = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return griglia_.testoCella(r, colonna);
+    case RuoloCodice:
+        return griglia_.codice(r);
+    case Qt::BackgroundRole:
+        // Row 0 has the row-number look from the start, the others once they hold an instruction.
+        if (colonna == ColNumero && r < std::max(1, griglia_.numIstruzioni()))
+            return QApplication::palette().button();
+        return {};
+    case Qt::TextAlignmentRole:
+        return colonna == ColParametro ? QVariant() : QVariant(Qt::AlignCenter);
+    case Qt::ToolTipRole:
+        if (colonna == ColParametro && r < griglia_.numIstruzioni()) {
+            const VoceCatalogo* v = voce(griglia_.codice(r));
+            const QString nome = v ? QString::fromUtf8(v->nome) : QString();
+            const QString parametro = griglia_.riga(r).parametro;
+            return parametro.isEmpty() ? nome : nome + QLatin1Char(' ') + parametro;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags ModelloGriglia::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void ModelloGriglia::aggiorna()
+{
+    const int righe = std::max(righeMostrate_, griglia_.numIstruzioni());
+    righeMostrate_ = griglia_.numIstruzioni();
+    // Row 0 always: its background follows the grid being empty or not.
+    emit dataChanged(index(0, 0), index(std::max(righe, 1) - 1, ColLibera));
+}
+
+}  // namespace kobaltino
