@@ -1,26 +1,95 @@
+// The desktop editor: the main window wired to the editing core, the file commands,
+// the compiler, the help and the About box.
+#include "codegen/compilatore.h"
 #include "model/editor.h"
+#include "persist/comandi_file.h"
+#include "ui/finestra_guida.h"
+#include "ui/frm_about.h"
+#include "ui/frm_avvio.h"
+#include "ui/icone.h"
 #include "ui/interazione_qt.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace {
+
+// A file named on the command line answers the first "Apri" file dialog.
+class InterazioneAvvio : public kobaltino::InterazioneQt {
+public:
+    QString fileScelto;
+
+    QString scegliFile(const kobaltino::RichiestaFile& richiesta) override
+    {
+        if (richiesta.tipo == kobaltino::RichiestaFile::Apri && !fileScelto.isEmpty())
+            return std::exchange(fileScelto, QString());
+        return InterazioneQt::scegliFile(richiesta);
+    }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
+    using namespace kobaltino;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kobaltino"));
+    QApplication::setApplicationName(TitoloApplicazione);
+    QApplication::setWindowIcon(iconaApplicazione());
 
-    kobaltino::Stato stato;
-    kobaltino::InterazioneQt interazione;
-    kobaltino::Editor editor(stato, interazione);
+    QCommandLineParser opzioni;
+    opzioni.setApplicationDescription(QStringLiteral("Editor di programmi per il robot Kobaltino"));
+    opzioni.addHelpOption();
+    const QCommandLineOption apri(QStringLiteral("apri"), QStringLiteral("Apre il programma FILE all'avvio."),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption impostazioni(QStringLiteral("impostazioni"),
+                                          QStringLiteral("Usa FILE come file delle impostazioni."),
+                                          QStringLiteral("FILE"));
+    opzioni.addOption(apri);
+    opzioni.addOption(impostazioni);
+    opzioni.addPositionalArgument(QStringLiteral("programma"), QStringLiteral("Il programma .kbn da aprire."));
+    opzioni.process(app);
 
-    QMainWindow finestra;
-    interazione.impostaFinestra(&finestra);
-    finestra.setWindowTitle(stato.Titolo);
-    auto* avviso = new QLabel(QStringLiteral("Kobaltino: la finestra principale è in preparazione."));
-    avviso->setAlignment(Qt::AlignCenter);
-    finestra.setCentralWidget(avviso);
-    finestra.resize(800, 600);
-    finestra.show();
+    Stato stato;
+    InterazioneAvvio interazione;
+    Editor editor(stato, interazione);
+    ComandiFile file(editor);  // also lets "Nuovo" and "Chiudi" save
+    if (opzioni.isSet(impostazioni))
+        file.impostaFileImpostazioni(QFileInfo(opzioni.value(impostazioni)).absoluteFilePath());
+    Compilatore compilatore(stato, interazione);
+
+    FrmAvvio* finestra = nullptr;
+    ComandiEsterni esterni;
+    esterni.apri = [&] { file.apri(); };
+    esterni.salva = [&] { file.salva(); };
+    esterni.salvaConNome = [&] { file.salvaConNome(); };
+    esterni.compilatore = [&] { file.sceltaCompilatore(); };
+    esterni.compila = [&] { compilatore.compila(); };
+    esterni.attivazione = [&] { return file.attivazione(); };
+    esterni.guida = [&] {
+        FinestraGuida* g = guida(finestra);
+        g->apri();
+        g->show();
+        g->raise();
+        g->activateWindow();
+    };
+    esterni.informazioni = [&] {
+        FrmAbout about(finestra);
+        about.exec();
+    };
+
+    FrmAvvio frmAvvio(editor, esterni);
+    finestra = &frmAvvio;
+    interazione.impostaFinestra(finestra);
+    frmAvvio.show();
+
+    QString daAprire = opzioni.value(apri);
+    if (daAprire.isEmpty() && !opzioni.positionalArguments().isEmpty())
+        daAprire = opzioni.positionalArguments().constFirst();
+    if (!daAprire.isEmpty()) {
+        interazione.fileScelto = QFileInfo(daAprire).absoluteFilePath();
+        QTimer::singleShot(0, finestra, [finestra] { finestra->esegui({Azione::Apri}); });
+    }
     return QApplication::exec();
 }
