@@ -1,5 +1,7 @@
 #include "ui/interazione_qt.h"
 
+#include "dialogs/fabbrica_dialoghi.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -40,10 +42,16 @@ Risposta InterazioneQt::mostra(const Messaggio& m)
     }
 }
 
-std::optional<EsitoDialogo> InterazioneQt::apriDialogo(Dialogo, int, const Stato&)
+std::optional<EsitoDialogo> InterazioneQt::apriDialogo(Dialogo dialogo, int k, const Stato& stato)
 {
-    // The instruction dialogs plug in here.
-    return std::nullopt;
+    // Loading and pasting insert rows without asking anything.
+    if (stato.InserimentoAutomatico)
+        return std::nullopt;
+    const std::unique_ptr<DialogoIstruzione> finestra = creaDialogo(dialogo, k, stato, finestra_);
+    if (!finestra)
+        return std::nullopt;
+    finestra->exec();
+    return finestra->esito();
 }
 
 QString InterazioneQt::scegliFile(const RichiestaFile& r)

@@ -1,0 +1,80 @@
+#include "dialogs/dialoghi_condizione.h"
+
+#include "dialogs/elenchi.h"
+
+#include <QComboBox>
+
+namespace kobaltino {
+
+namespace {
+
+const Pulsantiera OkEsci{"cmdOk", "&Ok", "cmdEsci", "&Esci"};
+const QString MancaAzione = QStringLiteral("Inserire un azione da eseguire");
+
+QString codiceAzione(const QComboBox* lista)
+{
+    return QString::fromLatin1(azioni()[static_cast<size_t>(lista->currentIndex())].codice);
+}
+
+struct MembroSensoreFai {
+    const char* nome;
+    const char* titolo;
+    const char* condizione;
+};
+
+const MembroSensoreFai Attivo{"frmSe_Attivo_Fai", "Scegliere attivo", "Se il sensore è attivo"};
+const MembroSensoreFai Disattivo{"frmSe_Disattivo_Fai", "Scegliere sensore disattivo", "Se il sensore è disattivo"};
+
+}  // namespace
+
+DialogoSe::DialogoSe(QWidget* genitore) : DialogoIstruzione(QStringLiteral("Creare la condizione"), genitore)
+{
+    setObjectName(QStringLiteral("frmSe"));
+    // Read top to bottom, the labels and the choices make one sentence.
+    cmbMemoriaRam1_ = rigaLista("Label1", QStringLiteral("Se il valore in memoria"), "cmbMemoriaRam1",
+                                indirizziMemoria());
+    cmbParagone_ = rigaLista("Label2", QStringLiteral("è"), "cmbParagone", vociParagoni());
+    cmbMemoriaRam2_ = rigaLista("Label3", QStringLiteral("il valore in memoria"), "cmbMemoriaRam2",
+                                indirizziMemoria());
+    cmbIstruzione_ = rigaLista("Label4", QStringLiteral("allora fai"), "cmbIstruzione", vociAzioni());
+    aggiungiPulsanti(OkEsci);
+}
+
+void DialogoSe::conferma()
+{
+    const QString mancaRegistro = QStringLiteral("Scegliere un indirizzo della memoria RAM");
+    if (manca(cmbMemoriaRam1_, mancaRegistro) || manca(cmbMemoriaRam2_, mancaRegistro)
+        || manca(cmbParagone_, QStringLiteral("Inserire una condizione di paragone"))
+        || manca(cmbIstruzione_, MancaAzione))
+        return;
+    const char* operatore = paragoni()[static_cast<size_t>(cmbParagone_->currentIndex())].operatore;
+    EsitoDialogo e;
+    e.parametro = QStringLiteral("Ram") + cmbMemoriaRam1_->currentText() + QString::fromLatin1(operatore)
+                  + QStringLiteral("Ram") + cmbMemoriaRam2_->currentText();
+    e.azione = codiceAzione(cmbIstruzione_);
+    accetta(e);
+}
+
+DialogoSensoreFai::DialogoSensoreFai(bool attivo, const QString& nomeGriglia, QWidget* genitore)
+    : DialogoIstruzione(QString::fromUtf8((attivo ? Attivo : Disattivo).titolo), genitore)
+{
+    const MembroSensoreFai& membro = attivo ? Attivo : Disattivo;
+    setObjectName(QString::fromLatin1(membro.nome));
+    cmbSensoreAttivo_ = rigaLista("Label1", QString::fromUtf8(membro.condizione), "cmbSensoreAttivo",
+                                  ingressiPerGriglia(nomeGriglia));
+    cmbIstruzione_ = rigaLista("Label4", QStringLiteral("allora fai"), "cmbIstruzione", vociAzioni());
+    aggiungiPulsanti(OkEsci);
+}
+
+void DialogoSensoreFai::conferma()
+{
+    if (manca(cmbSensoreAttivo_, QStringLiteral("Scegliere un sensore dalla lista."))
+        || manca(cmbIstruzione_, MancaAzione))
+        return;
+    EsitoDialogo e;
+    e.parametro = cmbSensoreAttivo_->currentText();
+    e.azione = codiceAzione(cmbIstruzione_);
+    accetta(e);
+}
+
+}  // namespace kobaltino

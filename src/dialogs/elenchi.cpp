@@ -1,0 +1,111 @@
+#include "dialogs/elenchi.h"
+
+#include "model/catalogo.h"
+
+namespace kobaltino {
+
+namespace {
+
+// List order is not grid order: the left light comes first.
+const std::array<Ingresso, 9> Ingressi = {{
+    {"Luce_sinistra", 3},
+    {"Luce_destra", 2},
+    {"Prossimita_destra", 4},
+    {"Prossimita_sinistra", 5},
+    {"Ottico_destro", 6},
+    {"Ottico_sinistro", 7},
+    {"Ultrasuono", 8},
+    {"Sensore_rotazione", 9},
+    {"Aux", 10},
+}};
+
+const std::array<Azione, 10> Azioni = {{
+    {"Avanti", "1"},
+    {"Indietro", "2"},
+    {"Sinistra", "3"},
+    {"Destra", "4"},
+    {"Ruota a sinistra", "5"},
+    {"Ruota a destra", "6"},
+    {"Fermo", "7"},
+    {"Incrementa", "19"},
+    {"Decrementa", "20"},
+    {"Ritorna", "21"},
+}};
+
+const std::array<Paragone, 4> Paragoni = {{
+    {"Uguale a", " = "},
+    {"Maggiore di", " > "},
+    {"Minore di", " < "},
+    {"Differente da", " ! "},
+}};
+
+template <typename Tabella>
+QStringList voci(const Tabella& tabella)
+{
+    QStringList elenco;
+    for (const auto& riga : tabella)
+        elenco << QString::fromUtf8(riga.voce);
+    return elenco;
+}
+
+}  // namespace
+
+QStringList indirizziMemoria()
+{
+    QStringList elenco;
+    for (int n = 1; n <= 20; ++n)
+        elenco << QString::number(n);
+    return elenco;
+}
+
+const std::array<Ingresso, 9>& ingressi()
+{
+    return Ingressi;
+}
+
+QStringList ingressiPerGriglia(const QString& nomeGriglia)
+{
+    int k = 0;
+    for (const VoceGriglia& g : tabellaGriglie()) {
+        if (nomeGriglia == QLatin1String(g.controllo)) {
+            k = g.k;
+            break;
+        }
+    }
+    QStringList elenco;
+    if (k == 0)
+        return elenco;
+    for (const Ingresso& i : Ingressi) {
+        if (i.griglia != k)
+            elenco << QString::fromUtf8(i.nome);
+    }
+    return elenco;
+}
+
+const std::array<Azione, 10>& azioni()
+{
+    return Azioni;
+}
+
+QStringList vociAzioni()
+{
+    return voci(Azioni);
+}
+
+const std::array<Paragone, 4>& paragoni()
+{
+    return Paragoni;
+}
+
+QStringList vociParagoni()
+{
+    return voci(Paragoni);
+}
+
+QStringList tempiAttesa()
+{
+    return {QStringLiteral("0,5"), QStringLiteral("1,0"), QStringLiteral("1,5"), QStringLiteral("2,0"),
+            QStringLiteral("2,5")};
+}
+
+}  // namespace kobaltino
