@@ -8,7 +8,6 @@
 #include <QFileInfo>
 
 #include <array>
-#include <functional>
 
 namespace kobaltino {
 
@@ -26,19 +25,30 @@ QString record(const QString& f1, const QString& f2, const QString& f3, const QS
     return q + f1 + q + u',' + q + f2 + q + u',' + q + f3 + q + u',' + q + f4 + q;
 }
 
-// Every field the writer stores, in file order.
-void perOgniCampo(const Stato& s, const std::function<void(const QString& campo, const QString& dove)>& f)
+// A text the file carries back unchanged: no quote, no line break, Windows-1252 only, and
+// short enough for the reader.
+bool salvabile(const QString& campo)
+{
+    if (campo.contains(u'"') || campo.contains(u'\r') || campo.contains(u'\n'))
+        return false;
+    const std::optional<QByteArray> byte = inWindows1252(campo);
+    return byte && byte->size() <= LunghezzaMassimaCampo;
+}
+
+// Where the first text that is not salvabile() sits, empty when there is none.
+QString luogoNonSalvabile(const Stato& s)
 {
     for (int k = 1; k <= NumeroGriglie; ++k)
         for (int r = 0; r < s.NumIstruzioni(k); ++r) {
             const Riga& riga = s.griglia(k).riga(r);
-            const QString dove = QStringLiteral("La riga %1 della griglia \"%2\"").arg(r).arg(nomeGriglia(k));
-            for (const QString* campo : {&riga.parametro, &riga.codice, &riga.etichetta})
-                f(*campo, dove);
+            if (!salvabile(riga.parametro) || !salvabile(riga.codice) || !salvabile(riga.etichetta))
+                return QStringLiteral("La riga %1 della griglia \"%2\"").arg(r).arg(nomeGriglia(k));
         }
     for (Memoria m : {Memoria::Ram, Memoria::Eeprom})
         for (int i = 1; i <= CelleMemoria; ++i)
-            f(s.marca(m, i), QStringLiteral("La cella %1 %2").arg(m == Memoria::Ram ? Ram : Eep).arg(i));
+            if (!salvabile(s.marca(m, i)))
+                return QStringLiteral("La cella %1 %2").arg(m == Memoria::Ram ? Ram : Eep).arg(i);
+    return {};
 }
 
 QString testo(const Stato& s)
@@ -84,15 +94,7 @@ QByteArray testoProgramma(const Stato& stato)
 
 QString testoNonSalvabile(const Stato& stato)
 {
-    QString dove;
-    perOgniCampo(stato, [&dove](const QString& campo, const QString& luogo) {
-        if (!dove.isEmpty())
-            return;
-        const bool rotto = campo.contains(u'"') || campo.contains(u'\r') || campo.contains(u'\n');
-        const std::optional<QByteArray> byte = rotto ? std::nullopt : inWindows1252(campo);
-        if (!byte || byte->size() > LunghezzaMassimaCampo)
-            dove = luogo;
-    });
+    const QString dove = luogoNonSalvabile(stato);
     if (dove.isEmpty())
         return {};
     return QStringLiteral("Impossibile salvare il programma.") + CrLf + dove
