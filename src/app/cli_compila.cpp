@@ -1,17 +1,182 @@
+// kobaltino-cli genera / compila: the code generator and the assembler without a display.
 #include "app/comandi_cli.h"
+#include "app/interazione_testo.h"
+#include "codegen/compilatore.h"
+#include "model/editor.h"
+#include "persist/file_programma.h"
+#include "persist/impostazioni.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <optional>
 
 namespace kobaltino::cli {
 
-int genera(const QStringList&, QTextStream&, QTextStream& err)
+namespace {
+
+// The options of genera and compila: the program file and the option values given.
+struct Opzioni {
+    QString programma;
+    QString processore = QStringLiteral("16F84");
+    QString uscita;        // genera -o
+    QString assemblatore;  // compila --assembler
+};
+
+// Reads `argomenti`; `conValore` lists the options this command takes. Prints why and returns
+// nullopt when they do not fit, or the help when asked (then `aiuto` is set).
+std::optional<Opzioni> leggiOpzioni(const QStringList& argomenti, const QStringList& conValore, const char* uso,
+                                    QTextStream& out, QTextStream& err, bool& aiuto)
 {
-    err << "genera: non ancora disponibile\n";
-    return 2;
+    Opzioni o;
+    aiuto = argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"));
+    if (aiuto) {
+        out << uso;
+        return std::nullopt;
+    }
+    for (qsizetype i = 0; i < argomenti.size(); ++i) {
+        const QString& a = argomenti[i];
+        if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            if (!conValore.contains(a) || i + 1 >= argomenti.size()) {
+                err << (conValore.contains(a) ? "Manca il valore di " : "Opzione sconosciuta: ") << a << "\n" << uso;
+                return std::nullopt;
+            }
+            const QString& valore = argomenti[++i];
+            if (a == QLatin1String("--pic"))
+                o.processore = valore;
+            else if (a == QLatin1String("-o"))
+                o.uscita = valore;
+            else
+                o.assemblatore = valore;
+        } else if (o.programma.isEmpty()) {
+            o.programma = a;
+        } else {
+            err << "Troppi argomenti: " << a << "\n" << uso;
+            return std::nullopt;
+        }
+    }
+    if (o.programma.isEmpty()) {
+        err << uso;
+        return std::nullopt;
+    }
+    if (std::find(Processori.begin(), Processori.end(), o.processore) == Processori.end()) {
+        err << "Processore sconosciuto: " << o.processore << " (16F84, 16F84A o 16F628)\n";
+        return std::nullopt;
+    }
+    return o;
 }
 
-int compila(const QStringList&, QTextStream&, QTextStream& err)
+// Loads the program as "Apri" does; the full path, because the assembler runs in its folder.
+bool carica(Editor& editor, InterazioneTesto& ui, const Opzioni& o)
 {
-    err << "compila: non ancora disponibile\n";
-    return 2;
+    if (const int errore = leggiProgramma(editor, QFileInfo(o.programma).absoluteFilePath())) {
+        ui.mostra({QStringLiteral("Errore numero: ") + QString::number(errore), Icona::Critica});
+        return false;
+    }
+    editor.stato().Processore = o.processore;
+    return true;
+}
+
+// The assembler named in the settings file, as the editor would use it; empty when none.
+QString compilatoreDalleImpostazioni()
+{
+    // The editor's name, so both find the same configuration folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Kobaltino"));
+    const QString cartellaApp = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    const QString file =
+        percorsoImpostazioni(cartellaApp, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    const std::optional<Impostazioni> impostazioni = leggiImpostazioni(file);
+    if (!impostazioni || impostazioni->compilatore == CompilatoreAssente)
+        return {};
+    return impostazioni->compilatore;
+}
+
+QString sceltaAssemblatore(const Opzioni& o)
+{
+    if (!o.assemblatore.isEmpty())
+        return o.assemblatore;
+    const QString dalleImpostazioni = compilatoreDalleImpostazioni();
+    if (!dalleImpostazioni.isEmpty())
+        return dalleImpostazioni;
+    const QString gpasm = QStandardPaths::findExecutable(QStringLiteral("gpasm"));
+    return gpasm.isEmpty() ? CompilatoreAssente : gpasm;
+}
+
+const char* const UsoGenera =
+    "Uso: kobaltino-cli genera PROGRAMMA [--pic 16F84|16F84A|16F628] [-o FILE]\n"
+    "  Scrive il sorgente assembly che \"Compila\" passa al compilatore.\n"
+    "  --pic    processore (predefinito 16F84)\n"
+    "  -o FILE  file da scrivere (predefinito: lo standard output)\n"
+    "  Stato di uscita: 0 riuscito, 2 programma illeggibile o rifiutato.\n";
+const char* const UsoCompila =
+    "Uso: kobaltino-cli compila PROGRAMMA [--pic 16F84|16F84A|16F628] [--assembler PERCORSO]\n"
+    "  Genera il sorgente e lo assembla; accanto al programma resta il file .hex.\n"
+    "  --pic        processore (predefinito 16F84)\n"
+    "  --assembler  compilatore da usare (predefinito: quello delle impostazioni, altrimenti gpasm dal PATH)\n"
+    "  Stato di uscita: 0 riuscito, 1 errori del compilatore, 2 programma illeggibile o compilazione rifiutata.\n";
+
+}  // namespace
+
+int genera(const QStringList& argomenti, QTextStream& out, QTextStream& err)
+{
+    bool aiuto = false;
+    const std::optional<Opzioni> o =
+        leggiOpzioni(argomenti, {QStringLiteral("--pic"), QStringLiteral("-o")}, UsoGenera, out, err, aiuto);
+    if (!o)
+        return aiuto ? 0 : 2;
+    Stato stato;
+    InterazioneTesto ui(err);
+    Editor editor(stato, ui);
+    if (!carica(editor, ui, *o))
+        return 2;
+    const std::optional<Generazione> g = Compilatore(stato, ui).genera();
+    if (!g)
+        return 2;
+
+    const QByteArray byte = g->sorgente.byte();
+    if (!o->uscita.isEmpty()) {
+        QSaveFile file(o->uscita);
+        if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.commit()) {
+            ui.mostra({QStringLiteral("Impossibile scrivere il file:") + CrLf + o->uscita, Icona::Critica});
+            return 2;
+        }
+        return 0;
+    }
+    // The very bytes of the file, not re-encoded by the text stream.
+    out.flush();
+    if (QIODevice* dispositivo = out.device())
+        dispositivo->write(byte);
+    else
+        out << g->sorgente.testo();
+    return 0;
+}
+
+int compila(const QStringList& argomenti, QTextStream& out, QTextStream& err)
+{
+    bool aiuto = false;
+    const std::optional<Opzioni> o =
+        leggiOpzioni(argomenti, {QStringLiteral("--pic"), QStringLiteral("--assembler")}, UsoCompila, out, err, aiuto);
+    if (!o)
+        return aiuto ? 0 : 2;
+    Stato stato;
+    InterazioneTesto ui(err);
+    Editor editor(stato, ui);
+    if (!carica(editor, ui, *o))
+        return 2;
+    stato.PercorsoCompilatore = sceltaAssemblatore(*o);
+    Compilatore compilatore(stato, ui);
+    compilatore.compila();
+    switch (compilatore.esito()) {
+    case EsitoCompilazione::Riuscita:
+        return 0;
+    case EsitoCompilazione::ErroriAssemblatore:
+        return 1;
+    default:
+        return 2;
+    }
 }
 
 }  // namespace kobaltino::cli

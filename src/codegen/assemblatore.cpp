@@ -11,7 +11,7 @@ namespace {
 QString radice(const QString& percorsoFile)
 {
     const QFileInfo info(percorsoFile);
-    return info.dir().filePath(info.completeBaseName());
+    return info.absoluteDir().filePath(info.completeBaseName());
 }
 
 // The file of `cartella` whose name equals `nome` ignoring case, empty when there is none.
@@ -43,13 +43,15 @@ ComandoAssemblatore comandoAssemblatore(const QString& percorsoCompilatore, cons
 {
     ComandoAssemblatore c;
     c.programma = percorsoCompilatore;
+    // The assembler runs in the program's folder: hand it full paths.
     c.cartella = QFileInfo(percorsoFile).absolutePath();
+    const QString sorgenteCompleto = QFileInfo(sorgente).absoluteFilePath();
     if (eGpasm(percorsoCompilatore))
         c.argomenti = {QStringLiteral("-w"), QStringLiteral("2"), QStringLiteral("-a"), QStringLiteral("inhx8m"),
-                       QStringLiteral("-o"), percorsoHex(percorsoFile), sorgente};
+                       QStringLiteral("-o"), percorsoHex(percorsoFile), sorgenteCompleto};
     else
         c.argomenti = {QStringLiteral("/e-"), QStringLiteral("/l-"), QStringLiteral("/o-"), QStringLiteral("/q"),
-                       sorgente};
+                       sorgenteCompleto};
     return c;
 }
 
