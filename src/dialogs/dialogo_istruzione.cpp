@@ -16,8 +16,12 @@ DialogoIstruzione::DialogoIstruzione(const QString& titolo, QWidget* genitore)
 {
     setWindowTitle(titolo);
     setModal(true);
-    // Fixed size: the dialog is as large as its controls need and no larger.
+    // Fixed size: as large as the controls need, but never so narrow that the window
+    // manager has to cut the caption short (room for a bold caption and the close button).
     corpo_->setSizeConstraint(QLayout::SetFixedSize);
+    QFont grassetto = font();
+    grassetto.setBold(true);
+    corpo_->addStrut(QFontMetrics(grassetto).horizontalAdvance(titolo) + 90);
 }
 
 QFormLayout* DialogoIstruzione::modulo()

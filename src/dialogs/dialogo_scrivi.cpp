@@ -65,8 +65,9 @@ DialogoScrivi::DialogoScrivi(Memoria memoria, const std::array<QString, CelleMem
     lblValore->setObjectName(QStringLiteral("lblValoreRam"));
     txtValore_ = new QLineEdit(this);
     txtValore_->setObjectName(QString::fromLatin1(membro_.nomeValore));
-    // Wide enough for eight bits, no wider.
+    // Wide enough for eight bits, no wider; the address list just as wide, for a tidy column.
     txtValore_->setFixedWidth(txtValore_->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 16);
+    cmbIndirizzo_->setMinimumWidth(txtValore_->width());
     lblValore->setBuddy(txtValore_);
     filtro_ = new FiltroValore(txtValore_, TipoDato::Binario);
 
@@ -85,8 +86,6 @@ DialogoScrivi::DialogoScrivi(Memoria memoria, const std::array<QString, CelleMem
     // Picking an option, the current one included, starts the value afresh.
     for (QRadioButton* o : {optNumerico_, optCarattere_, optBinario_})
         connect(o, &QRadioButton::clicked, this, &DialogoScrivi::scegliTipo);
-    setTabOrder(optBinario_, cmbIndirizzo_);
-    setTabOrder(cmbIndirizzo_, txtValore_);
     cmbIndirizzo_->setFocus();
 }
 

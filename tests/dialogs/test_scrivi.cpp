@@ -41,6 +41,8 @@ TEST_F(ScriviMemoria, ControlliDelleDueMemorie)
     EXPECT_EQ(trova<QRadioButton>(ram, "optCarattere")->text(), "Carattere");
     EXPECT_EQ(trova<QRadioButton>(ram, "optBinario")->text(), "Binario");
     EXPECT_TRUE(trova<QRadioButton>(ram, "optBinario")->isChecked());
+    EXPECT_EQ(valore()->maxLength(), 8);
+    EXPECT_EQ(ram.focusWidget(), indirizzo());  // the address comes first
     EXPECT_EQ(trova<QPushButton>(ram, "cmdOk")->text(), "&Ok");
     EXPECT_TRUE(trova<QPushButton>(ram, "cmdOk")->isDefault());
     EXPECT_EQ(trova<QPushButton>(ram, "cmdChiudi")->text(), "&Chiudi");
