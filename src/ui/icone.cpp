@@ -102,18 +102,24 @@ void disegnaSimbolo(QPainter& p, const QRectF& r, const Simbolo& s, const QColor
         break;
     }
     case Forma::Rotazione: {
-        const QRectF arco = r.adjusted(l * 0.18, l * 0.18, -l * 0.18, -l * 0.18);
+        // Three quarters of a circle, open at the top, with the head where the turn ends.
+        const QRectF arco = r.adjusted(l * 0.16, l * 0.16, -l * 0.16, -l * 0.16);
+        const qreal inizio = s.angolo > 0 ? 115 : 65;
+        const qreal ampiezza = s.angolo > 0 ? -270 : 270;
+        QPainterPath via;
+        via.arcMoveTo(arco, inizio);
+        via.arcTo(arco, inizio, ampiezza);
         p.setBrush(Qt::NoBrush);
-        // A three-quarter circle open at the top, with the head showing the direction.
-        const int inizio = s.angolo > 0 ? 120 : 60;
-        const int ampiezza = s.angolo > 0 ? -280 : 280;
-        p.drawArc(arco, inizio * 16, ampiezza * 16);
-        const qreal fine = qDegreesToRadians(static_cast<qreal>(inizio + ampiezza));
-        const QPointF vertice(c.x() + arco.width() / 2 * std::cos(fine), c.y() - arco.height() / 2 * std::sin(fine));
-        p.setBrush(scuro);
+        p.drawPath(via);
+        const QPointF fine = via.pointAtPercent(1.0);
+        const QPointF prima = via.pointAtPercent(0.9);
+        const qreal direzione = qRadiansToDegrees(std::atan2(fine.y() - prima.y(), fine.x() - prima.x()));
         p.setPen(Qt::NoPen);
-        const qreal tangente = s.angolo > 0 ? -(inizio + ampiezza) + 180 : -(inizio + ampiezza);
-        punta(p, vertice, tangente, l * 0.28);
+        p.setBrush(scuro);
+        const qreal lato = l * 0.3;
+        const QPointF avanti(std::cos(qDegreesToRadians(direzione)) * lato * 0.6,
+                             std::sin(qDegreesToRadians(direzione)) * lato * 0.6);
+        punta(p, fine + avanti, direzione, lato);
         break;
     }
     case Forma::Stop: {
