@@ -102,12 +102,16 @@ QString percorsoImpostazioni(const QString& cartellaApplicazione, const QString&
 
 QString cartellaGuida(const QString& cartellaApplicazione)
 {
-    const QString locale = QDir(cartellaApplicazione).filePath(QStringLiteral("Help"));
-    if (QFileInfo(locale).isDir())
-        return locale;
-    const QString installata =
-        QStandardPaths::locate(QStandardPaths::AppDataLocation, QStringLiteral("Help"), QStandardPaths::LocateDirectory);
-    return installata.isEmpty() ? locale : installata;
+    // "Help" beside the program (build tree, portable copy), else an installed copy.
+    const QDir app(cartellaApplicazione);
+    QStringList candidate = {app.filePath(QStringLiteral("Help")),
+                             app.filePath(QStringLiteral("../share/kobaltino/help"))};
+    for (const QString& dati : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        candidate << QDir(dati).filePath(QStringLiteral("kobaltino/help"));
+    for (const QString& c : candidate)
+        if (QFileInfo::exists(QDir(c).filePath(QStringLiteral("indice.html"))))
+            return QDir(c).canonicalPath();
+    return candidate.constFirst();
 }
 
 }  // namespace kobaltino

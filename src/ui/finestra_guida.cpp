@@ -1,5 +1,7 @@
 #include "ui/finestra_guida.h"
 
+#include "persist/impostazioni.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,7 +12,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -54,15 +55,8 @@ QString testoPagina(const QString& cartella, const QString& pagina)
 
 QString cartellaGuida()
 {
-    const QDir app(QCoreApplication::applicationDirPath());
-    QStringList candidate = {app.filePath(QStringLiteral("Help")),
-                             app.filePath(QStringLiteral("../share/kobaltino/help"))};
-    for (const QString& dati : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        candidate << QDir(dati).filePath(QStringLiteral("kobaltino/help"));
-    for (const QString& c : candidate)
-        if (QFile::exists(QDir(c).filePath(PaginaIniziale)))
-            return QDir(c).canonicalPath();
-    return {};
+    const QString cartella = cartellaGuida(QCoreApplication::applicationDirPath());
+    return QFile::exists(QDir(cartella).filePath(PaginaIniziale)) ? cartella : QString();
 }
 
 FinestraGuida::FinestraGuida(const QString& cartella, QWidget* genitore)
