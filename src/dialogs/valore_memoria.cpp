@@ -51,11 +51,12 @@ bool carattereAmmesso(TipoDato tipo, QChar c)
     case TipoDato::Binario:
         return c == u'0' || c == u'1';
     case TipoDato::Carattere:
-        // A digit is what Numerico is for; quotes would end the literal early; the program
-        // file and the assembler source are Windows-1252.
+        // A digit is what Numerico is for; quotes would end the literal early and a
+        // backslash starts an escape sequence in the assembler; the program file and the
+        // assembler source are Windows-1252.
         if (c >= u'0' && c <= u'9')
             return false;
-        if (c == u'\'' || c == u'"')
+        if (c == u'\'' || c == u'"' || c == u'\\')
             return false;
         if (c.category() == QChar::Other_Control)
             return false;

@@ -99,7 +99,7 @@ TEST_F(ScriviMemoria, BinarioInEeprom)
 TEST_F(ScriviMemoria, CarattereScartaCifreEVirgolette)
 {
     tipo("optCarattere");
-    digita("5'\"");
+    digita("5'\"\\");
     EXPECT_EQ(valore()->text(), "");
     digita("xy");  // one character at most
     EXPECT_EQ(valore()->text(), "x");
