@@ -14,14 +14,15 @@ QString radice(const QString& percorsoFile)
     return info.absoluteDir().filePath(info.completeBaseName());
 }
 
-// The file of `cartella` whose name equals `nome` ignoring case, empty when there is none.
-QString comeSulDisco(const QDir& cartella, const QString& nome)
+// The files of `cartella` whose names equal one of `nomi` ignoring case.
+QStringList comeSulDisco(const QDir& cartella, const QStringList& nomi)
 {
+    QStringList trovati;
     const QStringList presenti = cartella.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& p : presenti)
-        if (p.compare(nome, Qt::CaseInsensitive) == 0)
-            return cartella.filePath(p);
-    return {};
+        if (nomi.contains(p, Qt::CaseInsensitive))
+            trovati << cartella.filePath(p);
+    return trovati;
 }
 
 }  // namespace
@@ -57,21 +58,12 @@ ComandoAssemblatore comandoAssemblatore(const QString& percorsoCompilatore, cons
 
 QStringList fileIntermedi(const QString& percorsoCompilatore, const QString& percorsoFile)
 {
-    QStringList nomi;
-    if (percorsoFile.size() > 3)
-        nomi << QFileInfo(percorsoFile.chopped(3) + QStringLiteral("COD")).fileName();
-    if (eGpasm(percorsoCompilatore)) {
-        const QString base = QFileInfo(percorsoFile).completeBaseName();
-        nomi << base + QStringLiteral(".cod") << base + QStringLiteral(".lst");
-    }
-    const QDir cartella = QFileInfo(percorsoFile).absoluteDir();
-    QStringList trovati;
-    for (const QString& nome : nomi) {
-        const QString f = comeSulDisco(cartella, nome);
-        if (!f.isEmpty() && !trovati.contains(f))
-            trovati << f;
-    }
-    return trovati;
+    // "giro.kbn" -> "giro.COD", whatever case the assembler gave it.
+    const QString base = QFileInfo(percorsoFile).completeBaseName();
+    QStringList nomi{base + QStringLiteral(".cod")};
+    if (eGpasm(percorsoCompilatore))
+        nomi << base + QStringLiteral(".lst");
+    return comeSulDisco(QFileInfo(percorsoFile).absoluteDir(), nomi);
 }
 
 std::vector<Segnalazione> leggiSegnalazioni(const QString& uscita, const QString& sorgente)

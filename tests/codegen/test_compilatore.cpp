@@ -244,26 +244,23 @@ TEST_F(Compilazione, Esattamente1024ParolePassano1025No)
     EXPECT_EQ(sorgente.count("         Sleep\r\n"), 949);
 }
 
-TEST_F(Compilazione, IlLimiteContaLeRigheDiTutteLeGriglieConIlorCosti)
+TEST_F(Compilazione, IFileDellAssemblatorePrendonoIlNomeDelProgramma)
 {
-    aggiungi(stato, 1, 1);                                      // 2
-    for (int i = 0; i < 52; ++i)
-        aggiungi(stato, 2 + i % 9, 17, "EEP1 b'00000001'");    // 52 * 18 = 936
-    for (int i = 0; i < 3; ++i)
-        aggiungi(stato, 10, 18, "EEP1 Ram1");                   // 48 -> 74 + 2 + 936 + 48 = 1060
+    stato.PercorsoCompilatore = QStringLiteral("/usr/bin/gpasm");
+    stato.PercorsoFile = cartella.filePath("giro.v2.kbn");
+    aggiungi(stato, 1, 1);
+    ui.primaDiTerminare = [&] {
+        lascia("giro.v2.cod");
+        lascia("giro.v2.COD");
+        lascia("giro.v2.lst");
+        lascia("giro.v2.hex");
+    };
+    lascia("giro.cod");  // another program's
     compilatore.compila();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{TroppeIstruzioni});
-
-    ui.messaggi.clear();
-    stato.griglia(10).rimuovi(0, 3);
-    for (int i = 0; i < 12; ++i)
-        aggiungi(stato, 9, 8, "0,5");  // 74 + 2 + 936 + 12 = 1024
-    for (int i = 0; i < 5; ++i)
-        aggiungi(stato, 9, 8, "3,0");  // an unknown wait costs nothing
-    for (int i = 0; i < 5; ++i)
-        aggiungi(stato, 9, 16);        // nor does FINE SE
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{Terminata});
+    EXPECT_EQ(ui.argomenti,
+              (QStringList{"-w", "2", "-a", "inhx8m", "-o", cartella.filePath("giro.v2.hex"),
+                           cartella.filePath("giro.v2.kbnTemp")}));
+    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.cod", "giro.kbn", "giro.v2.hex"}));
 }
 
 }  // namespace
