@@ -108,18 +108,18 @@ void DialogoScrivi::scegliTipo()
 void DialogoScrivi::conferma()
 {
     const QString valore = txtValore_->text();
-    const auto rifiuta = [this](const QString& testo, QWidget* dove) {
+    const auto rifiutaValore = [this](const QString& testo) {
         avvisa(Messaggio{testo});
-        dove->setFocus();
+        txtValore_->setFocus();
     };
     if (valore.isEmpty())
-        return rifiuta(QStringLiteral("Inserire il valore da scrivere nella memoria"), txtValore_);
+        return rifiutaValore(QStringLiteral("Inserire il valore da scrivere nella memoria"));
     if (manca(cmbIndirizzo_, QString::fromUtf8(membro_.mancaIndirizzo)))
         return;
     if (tipo() == TipoDato::Numerico && !numeroByte(valore))
-        return rifiuta(QStringLiteral("Inserire un valore compreso tra 0 e 255"), txtValore_);
+        return rifiutaValore(QStringLiteral("Inserire un valore compreso tra 0 e 255"));
     if (tipo() == TipoDato::Binario && valore.size() != 8)
-        return rifiuta(QStringLiteral("Il valore binario deve essere di 8 bit"), txtValore_);
+        return rifiutaValore(QStringLiteral("Il valore binario deve essere di 8 bit"));
 
     const int cella = cmbIndirizzo_->currentIndex() + 1;
     const QString& marcaAttuale = marche_[static_cast<size_t>(cella - 1)];
