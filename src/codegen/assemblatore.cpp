@@ -68,18 +68,28 @@ QStringList fileIntermedi(const QString& percorsoCompilatore, const QString& per
 
 std::vector<Segnalazione> leggiSegnalazioni(const QString& uscita, const QString& sorgente)
 {
-    static const QRegularExpression conRiga(QStringLiteral("^(.*):(\\d+):(.*)$"));
+    // "FILE:N:text"; the file is matched first as given, so a colon inside the text is harmless.
+    static const QRegularExpression numeroETesto(QStringLiteral("^(\\d+):(.*)$"));
+    static const QRegularExpression fileNumeroTesto(QStringLiteral("^(.*?):(\\d+):(.*)$"));
     const QString nomeSorgente = QFileInfo(sorgente).fileName();
+    const QString prefisso = sorgente + QLatin1Char(':');
     std::vector<Segnalazione> elenco;
     const QStringList righe = uscita.split(QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts);
     for (const QString& riga : righe) {
-        const QRegularExpressionMatch m = conRiga.match(riga);
-        const bool delSorgente = m.hasMatch()
-                                 && (m.captured(1) == sorgente || QFileInfo(m.captured(1)).fileName() == nomeSorgente);
-        if (delSorgente)
-            elenco.push_back({m.captured(2).toInt(), m.captured(3).simplified()});
-        else if (!riga.trimmed().isEmpty())
-            elenco.push_back({0, riga.simplified()});
+        QRegularExpressionMatch m;
+        int numero = 0;
+        QString testo;
+        if (riga.startsWith(prefisso) && (m = numeroETesto.match(riga.mid(prefisso.size()))).hasMatch()) {
+            numero = m.captured(1).toInt();
+            testo = m.captured(2);
+        } else if ((m = fileNumeroTesto.match(riga)).hasMatch() && QFileInfo(m.captured(1)).fileName() == nomeSorgente) {
+            numero = m.captured(2).toInt();
+            testo = m.captured(3);
+        } else {
+            testo = riga;
+        }
+        if (!testo.trimmed().isEmpty())
+            elenco.push_back({numero, testo.simplified()});
     }
     return elenco;
 }

@@ -206,6 +206,21 @@ TEST_F(Compilazione, GliErroriIndicanoGrigliaERiga)
     EXPECT_EQ(fileNellaCartella(), QStringList{"giro.kbn"});
 }
 
+TEST_F(Compilazione, RigheDelCompilatoreConDuePuntiNelTesto)
+{
+    aggiungi(stato, 1, 1);
+    ui.risultato = EsitoProcesso{true, false, 1,
+                                 programma + "Temp:2:Error[999] vedi a:7: qui\r\n"
+                                             "giro.kbnTemp:3:Error[998] solo il nome\r\n"
+                                             "altro.asm:4:Error[997] un altro file\r\n"};
+    compilatore.compila();
+    ASSERT_EQ(ui.messaggi.size(), 1u);
+    EXPECT_EQ(ui.messaggi[0].testo, "Il compilatore ha segnalato degli errori:\r\n"
+                                    "File generato, riga 2: Error[999] vedi a:7: qui\r\n"
+                                    "File generato, riga 3: Error[998] solo il nome\r\n"
+                                    "altro.asm:4:Error[997] un altro file");
+}
+
 TEST_F(Compilazione, ErroreSenzaTestoRiportaIlCodiceDiUscita)
 {
     aggiungi(stato, 1, 1);
