@@ -47,6 +47,7 @@ TEST_F(Apertura, OgniDialogoHaLaSuaFinestra)
         auto d = creaDialogo(dialogo, 1, stato);
         ASSERT_NE(d, nullptr) << nome.toStdString();
         EXPECT_EQ(d->objectName(), nome);
+        EXPECT_TRUE(d->isModal());
         EXPECT_FALSE(d->esito().has_value());
     }
     for (int k = 1; k <= 10; ++k) {

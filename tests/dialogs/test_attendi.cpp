@@ -55,6 +55,26 @@ TEST_F(Attendi, SenzaSceltaLoDiceERestaAperto)
     EXPECT_EQ(d.result(), QDialog::Rejected);
 }
 
+TEST_F(Attendi, TastiAltDeiPulsanti)
+{
+    {
+        DialogoAttendi d;
+        apri(d);
+        scegli(trova<QComboBox>(d, "cmbSecondi"), "0,5");
+        QTest::keyClick(d.focusWidget(), Qt::Key_O, Qt::AltModifier);
+        QTest::qWait(250);  // a mnemonic presses its button visibly, then clicks
+        ASSERT_TRUE(d.esito().has_value());
+        EXPECT_EQ(d.esito()->parametro, "0,5");
+    }
+    DialogoAttendi d;
+    apri(d);
+    scegli(trova<QComboBox>(d, "cmbSecondi"), "0,5");
+    QTest::keyClick(d.focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTest::qWait(250);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_FALSE(d.esito().has_value());
+}
+
 TEST_F(Attendi, ChiudiAnnullaAncheDopoUnaScelta)
 {
     DialogoAttendi d;
