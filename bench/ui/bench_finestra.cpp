@@ -69,7 +69,8 @@ void BM_ApriProgrammaPieno(benchmark::State& state)
     esterni.apri = [&] { file.apri(); };
     FrmAvvio finestra(editor, esterni);
     finestra.show();
-    QTest::qWaitForWindowExposed(&finestra);
+    if (!QTest::qWaitForWindowExposed(&finestra))
+        state.SkipWithError("the window was never shown");
     for (auto _ : state) {
         stato.Modificato = false;
         finestra.esegui({Azione::Apri});
@@ -93,7 +94,8 @@ void BM_PrimaFinestraMostrata(benchmark::State& state)
         Editor editor(stato, ui);
         FrmAvvio finestra(editor, {});
         finestra.show();
-        QTest::qWaitForWindowExposed(&finestra);
+        if (!QTest::qWaitForWindowExposed(&finestra))
+            state.SkipWithError("the window was never shown");
         QApplication::processEvents();
     }
 }

@@ -3,7 +3,6 @@
 #include "ui/comandi.h"
 
 #include "model/catalogo.h"
-#include "model/versione.h"
 
 #include <QString>
 
@@ -157,12 +156,6 @@ int codiceDellaVoce(const QString& testo)
         if (testo == QString::fromUtf8(v.nome))
             return v.codice == codici::Sleep || v.codice == codici::FineSe ? 0 : v.codice;
     return 0;
-}
-
-QString testoInformazioni()
-{
-    return QStringLiteral("Kobaltino") + QStringLiteral("\r\n")
-           + QStringLiteral("VERS. %1.%2.%3").arg(VersioneMaggiore).arg(VersioneMinore).arg(VersioneRevisione);
 }
 
 }  // namespace kobaltino

@@ -73,10 +73,4 @@ Tavolozze tavolozzeDellaGriglia(int k);
 // `testo`, 0 when none ("Sleep" and "FINE SE" are in no palette and are refused too).
 int codiceDellaVoce(const QString& testo);
 
-// Context menu entries.
-inline constexpr Azione VociContestuali[] = {Azione::Copia, Azione::Incolla};
-
-// The messages of the commands that are not there yet, and the about text.
-QString testoInformazioni();
-
 }  // namespace kobaltino

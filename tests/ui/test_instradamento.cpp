@@ -405,7 +405,7 @@ TEST_F(Instradamento, ChiudiDalMenuNonChiedeDueVolte)
     EXPECT_EQ(ui.messaggi.size(), 2u);
 }
 
-TEST_F(Instradamento, GuidaEInformazioniSenzaComandoDiconoCheNonCiSono)
+TEST_F(Instradamento, GuidaSenzaComandoDiceCheNonCe)
 {
     esterni.guida = nullptr;
     FrmAvvio senza(editor, esterni);

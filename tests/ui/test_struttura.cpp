@@ -115,9 +115,11 @@ TEST_F(Struttura, BarraDegliStrumenti)
                                          "Taglia", "Copia", "Incolla", "Compila il programma",
                                          "Cancella il comando selezionato", "Cancella tutte le griglie", "-",
                                          "Apre la finestra di aiuto"}));
-    for (QAction* a : finestra->barra()->actions())
-        if (!a->isSeparator())
+    for (QAction* a : finestra->barra()->actions()) {
+        if (!a->isSeparator()) {
             EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
+        }
+    }
 }
 
 // The same picture for a command in the toolbar and in the menu.
