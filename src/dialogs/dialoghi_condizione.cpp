@@ -11,11 +11,6 @@ namespace {
 const Pulsantiera OkEsci{"cmdOk", "&Ok", "cmdEsci", "&Esci"};
 const QString MancaAzione = QStringLiteral("Inserire un azione da eseguire");
 
-QString codiceAzione(const QComboBox* lista)
-{
-    return QString::fromLatin1(azioni()[static_cast<size_t>(lista->currentIndex())].codice);
-}
-
 struct MembroSensoreFai {
     const char* nome;
     const char* titolo;
@@ -47,11 +42,10 @@ void DialogoSe::conferma()
         || manca(cmbParagone_, QStringLiteral("Inserire una condizione di paragone"))
         || manca(cmbIstruzione_, MancaAzione))
         return;
-    const char* operatore = paragoni()[static_cast<size_t>(cmbParagone_->currentIndex())].operatore;
     EsitoDialogo e;
-    e.parametro = QStringLiteral("Ram") + cmbMemoriaRam1_->currentText() + QString::fromLatin1(operatore)
+    e.parametro = QStringLiteral("Ram") + cmbMemoriaRam1_->currentText() + operatoreDelParagone(cmbParagone_->currentIndex())
                   + QStringLiteral("Ram") + cmbMemoriaRam2_->currentText();
-    e.azione = codiceAzione(cmbIstruzione_);
+    e.azione = codiceDellAzione(cmbIstruzione_->currentIndex());
     accetta(e);
 }
 
@@ -73,7 +67,7 @@ void DialogoSensoreFai::conferma()
         return;
     EsitoDialogo e;
     e.parametro = cmbSensoreAttivo_->currentText();
-    e.azione = codiceAzione(cmbIstruzione_);
+    e.azione = codiceDellAzione(cmbIstruzione_->currentIndex());
     accetta(e);
 }
 

@@ -2,12 +2,29 @@
 
 #include "model/catalogo.h"
 
+#include <array>
+
 namespace kobaltino {
 
 namespace {
 
+struct VoceIngresso {
+    const char* nome;  // as instructions store it
+    int griglia;       // the grid that handles this input
+};
+
+struct VoceAzione {
+    const char* voce;
+    const char* codice;
+};
+
+struct VoceParagone {
+    const char* voce;
+    const char* operatore;
+};
+
 // List order is not grid order: the left light comes first.
-const std::array<Ingresso, 9> Ingressi = {{
+const std::array<VoceIngresso, 9> Ingressi = {{
     {"Luce_sinistra", 3},
     {"Luce_destra", 2},
     {"Prossimita_destra", 4},
@@ -19,7 +36,7 @@ const std::array<Ingresso, 9> Ingressi = {{
     {"Aux", 10},
 }};
 
-const std::array<Azione, 10> Azioni = {{
+const std::array<VoceAzione, 10> Azioni = {{
     {"Avanti", "1"},
     {"Indietro", "2"},
     {"Sinistra", "3"},
@@ -32,7 +49,7 @@ const std::array<Azione, 10> Azioni = {{
     {"Ritorna", "21"},
 }};
 
-const std::array<Paragone, 4> Paragoni = {{
+const std::array<VoceParagone, 4> Paragoni = {{
     {"Uguale a", " = "},
     {"Maggiore di", " > "},
     {"Minore di", " < "},
@@ -48,6 +65,14 @@ QStringList voci(const Tabella& tabella)
     return elenco;
 }
 
+template <typename Tabella, typename Campo>
+QString campo(const Tabella& tabella, int voce, Campo membro)
+{
+    if (voce < 0 || voce >= static_cast<int>(tabella.size()))
+        return {};
+    return QString::fromLatin1(tabella[static_cast<size_t>(voce)].*membro);
+}
+
 }  // namespace
 
 QStringList indirizziMemoria()
@@ -56,11 +81,6 @@ QStringList indirizziMemoria()
     for (int n = 1; n <= 20; ++n)
         elenco << QString::number(n);
     return elenco;
-}
-
-const std::array<Ingresso, 9>& ingressi()
-{
-    return Ingressi;
 }
 
 QStringList ingressiPerGriglia(const QString& nomeGriglia)
@@ -75,16 +95,11 @@ QStringList ingressiPerGriglia(const QString& nomeGriglia)
     QStringList elenco;
     if (k == 0)
         return elenco;
-    for (const Ingresso& i : Ingressi) {
+    for (const VoceIngresso& i : Ingressi) {
         if (i.griglia != k)
             elenco << QString::fromUtf8(i.nome);
     }
     return elenco;
-}
-
-const std::array<Azione, 10>& azioni()
-{
-    return Azioni;
 }
 
 QStringList vociAzioni()
@@ -92,14 +107,19 @@ QStringList vociAzioni()
     return voci(Azioni);
 }
 
-const std::array<Paragone, 4>& paragoni()
+QString codiceDellAzione(int voce)
 {
-    return Paragoni;
+    return campo(Azioni, voce, &VoceAzione::codice);
 }
 
 QStringList vociParagoni()
 {
     return voci(Paragoni);
+}
+
+QString operatoreDelParagone(int voce)
+{
+    return campo(Paragoni, voce, &VoceParagone::operatore);
 }
 
 QStringList tempiAttesa()

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <array>
 
 namespace kobaltino {
 
@@ -11,32 +10,19 @@ namespace kobaltino {
 // Memory cell addresses "1".."20".
 QStringList indirizziMemoria();
 
-// The robot's inputs as instructions name them, with the handler grid of each.
-struct Ingresso {
-    const char* nome;  // "Luce_sinistra" ...
-    int griglia;       // the grid that handles this input
-};
-const std::array<Ingresso, 9>& ingressi();
-
-// The inputs an instruction of the grid whose control name is `nomeGriglia` may name:
-// all nine, except the grid's own input. Empty when the name matches no grid.
+// The inputs an instruction of the grid whose control name is `nomeGriglia` may name,
+// in list order: all nine, except the grid's own input. Empty when the name matches no grid.
 QStringList ingressiPerGriglia(const QString& nomeGriglia);
 
-// Actions of the conditional instructions and the action code each one stores.
-struct Azione {
-    const char* voce;
-    const char* codice;
-};
-const std::array<Azione, 10>& azioni();
+// Actions of the conditional instructions, and the action code of the item at `voce`
+// (empty outside the list).
 QStringList vociAzioni();
+QString codiceDellAzione(int voce);
 
-// Comparisons of "Se" and the operator text (with its blanks) each one writes.
-struct Paragone {
-    const char* voce;
-    const char* operatore;
-};
-const std::array<Paragone, 4>& paragoni();
+// Comparisons of "Se", and the operator text (with its blanks) of the item at `voce`
+// (empty outside the list).
 QStringList vociParagoni();
+QString operatoreDelParagone(int voce);
 
 // Waiting times of "Attendi", exactly as stored.
 QStringList tempiAttesa();

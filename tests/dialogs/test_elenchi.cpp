@@ -58,6 +58,19 @@ TEST(ElenchiFissi, VociNellOrdineGiusto)
     EXPECT_EQ(indirizziMemoria(), venti);
 }
 
+TEST(ElenchiFissi, CodiciDelleVociEFuoriElenco)
+{
+    EXPECT_EQ(codiceDellAzione(0), "1");
+    EXPECT_EQ(codiceDellAzione(7), "19");
+    EXPECT_EQ(codiceDellAzione(9), "21");
+    EXPECT_EQ(operatoreDelParagone(3), " ! ");
+    // Nothing chosen (-1) or past the end: no code, no crash.
+    EXPECT_EQ(codiceDellAzione(-1), "");
+    EXPECT_EQ(codiceDellAzione(10), "");
+    EXPECT_EQ(operatoreDelParagone(-1), "");
+    EXPECT_EQ(operatoreDelParagone(4), "");
+}
+
 TEST(ValoreMemoria, CaratteriCheIlFileDiProgrammaNonPuoContenere)
 {
     // Windows-1252 holds the euro sign and the accented Latin letters, not Greek or CJK.
