@@ -364,6 +364,35 @@ TEST_F(Instradamento, ProcessoreEAttivazione)
     EXPECT_EQ(cmb->currentText(), "16F84");
 }
 
+TEST_F(Instradamento, AttivazioneDuranteUnComandoAspettaLaFine)
+{
+    // A dialog that closes inside a command gives the activation back to the window: the
+    // set-up must not run in the middle of the command, but right after it.
+    QWidget dialogo;
+    QWidget* principale = nullptr;
+    int duranteIlComando = -1;
+    esterni.compila = [&] {
+        const int prima = conteggio.attivazione;
+        dialogo.show();
+        QApplication::setActiveWindow(&dialogo);
+        QTest::qWait(5);
+        dialogo.hide();
+        QApplication::setActiveWindow(principale);
+        QTest::qWait(20);
+        duranteIlComando = conteggio.attivazione - prima;
+    };
+    FrmAvvio conDialogo(editor, esterni);
+    principale = &conDialogo;
+    conDialogo.show();
+    QApplication::setActiveWindow(&conDialogo);
+    QTest::qWait(20);
+    const int prima = conteggio.attivazione;
+    conDialogo.eseguiPulsante(7);
+    EXPECT_EQ(duranteIlComando, 0);
+    QTest::qWait(20);
+    EXPECT_EQ(conteggio.attivazione, prima + 1);
+}
+
 TEST_F(Instradamento, AttivazioneFallitaChiudeLaFinestraSenzaDomande)
 {
     riempi(1, {codici::Avanti});  // unsaved: closing would ask, but not here
