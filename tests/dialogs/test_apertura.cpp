@@ -185,34 +185,6 @@ TEST_F(Apertura, BloccoSeConIncrementaApreDueDialoghi)
     EXPECT_EQ(stato.AzioneSe, "19");
 }
 
-TEST_F(Apertura, SensoreDellaGrigliaDiGestione)
-{
-    PilotaDialoghi pilota({[](DialogoIstruzione& d) {
-        const QStringList ingressi = voci(trova<QComboBox>(d, "cmbSensore"));
-        EXPECT_EQ(ingressi.size(), 8);
-        EXPECT_FALSE(ingressi.contains("Luce_destra"));
-        scegli(trova<QComboBox>(d, "cmbSensore"), "Ottico_destro");
-        clicca(d, "cmdOK");
-    }});
-    editor.inserisci(2, codici::SeDisattivoVaiA);
-    EXPECT_EQ(pilota.aperti, QStringList{"frmSe_Disattivo_Salta_A1"});
-    EXPECT_EQ(stato.griglia(2).riga(0), (Riga{"Ottico_destro", "11", ""}));
-}
-
-TEST_F(Apertura, SeAttivoFaiScriveCondizioneEAzione)
-{
-    PilotaDialoghi pilota({[](DialogoIstruzione& d) {
-        EXPECT_FALSE(voci(trova<QComboBox>(d, "cmbSensoreAttivo")).contains("Ottico_destro"));
-        scegli(trova<QComboBox>(d, "cmbSensoreAttivo"), "Aux");
-        scegli(trova<QComboBox>(d, "cmbIstruzione"), "Fermo");
-        clicca(d, "cmdOk");
-    }});
-    editor.inserisci(6, codici::SeAttivoFai);
-    ASSERT_EQ(stato.NumIstruzioni(6), 2);
-    EXPECT_EQ(stato.griglia(6).riga(0), (Riga{"Aux", "27", ""}));
-    EXPECT_EQ(stato.griglia(6).riga(1).codice, "7");
-}
-
 TEST_F(Apertura, InserimentoAutomaticoNonMostraDialoghi)
 {
     stato.InserimentoAutomatico = true;

@@ -40,20 +40,6 @@ TEST_F(Se, FraseDaLeggereDallAltoInBasso)
     }
 }
 
-TEST_F(Se, ConfrontoEAzione)
-{
-    DialogoSe d;
-    apri(d);
-    scegli(trova<QComboBox>(d, "cmbMemoriaRam1"), "5");
-    scegli(trova<QComboBox>(d, "cmbParagone"), "Minore di");
-    scegli(trova<QComboBox>(d, "cmbMemoriaRam2"), "6");
-    scegli(trova<QComboBox>(d, "cmbIstruzione"), "Fermo");
-    clicca(d, "cmdOk");
-    ASSERT_TRUE(d.esito().has_value());
-    EXPECT_EQ(d.esito()->parametro, "Ram5 < Ram6");
-    EXPECT_EQ(d.esito()->azione, "7");
-}
-
 TEST_F(Se, OgniConfrontoIlSuoOperatoreOgniAzioneIlSuoCodice)
 {
     const std::vector<std::pair<QString, QString>> confronti = {

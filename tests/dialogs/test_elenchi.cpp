@@ -31,13 +31,6 @@ TEST(ElencoIngressi, OgniGrigliaDiGestioneTogliePropriaUnIngresso)
     }
 }
 
-TEST(ElencoIngressi, CasiAiBordiDellElenco)
-{
-    EXPECT_EQ(ingressiPerGriglia("MSHFlexGrid2").first(), "Luce_sinistra");
-    EXPECT_EQ(ingressiPerGriglia("MSHFlexGrid9").mid(6), (QStringList{"Ultrasuono", "Aux"}));
-    EXPECT_EQ(ingressiPerGriglia("MSHFlexGrid10").mid(6), (QStringList{"Ultrasuono", "Sensore_rotazione"}));
-}
-
 TEST(ElencoIngressi, UnNomeDiGrigliaSconosciutoDaUnElencoVuoto)
 {
     EXPECT_TRUE(ingressiPerGriglia("").isEmpty());

@@ -152,20 +152,6 @@ TEST_F(ScriviMemoria, NumericoDaZeroA255)
     EXPECT_EQ(ram.esito()->parametro, "Ram5 d'255'");
 }
 
-TEST_F(ScriviMemoria, NumericoNonNumeriRifiutati)
-{
-    tipo("optNumerico");
-    scegli(indirizzo(), "1");
-    for (const char* v : {"abc", "-1", "+7", " 7", "1,5"}) {
-        Sportello sportello;
-        valore()->clear();
-        digita(v);
-        clicca(ram, "cmdOk");
-        EXPECT_EQ(sportello.visti(), std::vector<Messaggio>{info("Inserire un valore compreso tra 0 e 255")}) << v;
-        EXPECT_FALSE(ram.esito().has_value()) << v;
-    }
-}
-
 TEST_F(ScriviMemoria, NumericoComeScritto)
 {
     for (const char* v : {"0", "007", "100"}) {
