@@ -67,13 +67,7 @@ int main(int argc, char* argv[])
     esterni.compilatore = [&] { file.sceltaCompilatore(); };
     esterni.compila = [&] { compilatore.compila(); };
     esterni.attivazione = [&] { return file.attivazione(); };
-    esterni.guida = [&] {
-        FinestraGuida* g = guida(finestra);
-        g->apri();
-        g->show();
-        g->raise();
-        g->activateWindow();
-    };
+    esterni.guida = [&] { mostraGuida(finestra, finestra->paginaGuida()); };
     esterni.informazioni = [&] {
         FrmAbout about(finestra);
         about.exec();

@@ -41,6 +41,13 @@ const std::array<VoceIndice, 8> Indice = {{
 
 const QString PaginaIniziale = QStringLiteral("indice.html");
 
+// The anchor of each instruction code's paragraph in istruzioni.html, code 1 first.
+const std::array<const char*, 28> AncoreIstruzioni = {
+    "avanti",   "indietro",     "sinistra",     "destra",       "ruotasx",      "ruotadx",     "fermo",
+    "attendi",  "vaia",         "seattivovaia", "seattivovaia", "sleep",        "scriviram",   "ritorna",
+    "se",       "se",           "scriviram",    "spostaeeprom", "incrementa",   "incrementa",  "braccio",
+    "incrementa", "incrementa", "incrementa",   "incrementa",   "operazioni",   "seattivofai", "seattivofai"};
+
 QString testoPagina(const QString& cartella, const QString& pagina)
 {
     QFile f(QDir(cartella).filePath(pagina));
@@ -164,6 +171,22 @@ void FinestraGuida::aggiornaRisultati()
             }
         }
     }
+}
+
+QString paginaIstruzione(int codice)
+{
+    if (codice < 1 || codice > 28)
+        return {};
+    return QStringLiteral("istruzioni.html#") + QLatin1String(AncoreIstruzioni[static_cast<size_t>(codice - 1)]);
+}
+
+void mostraGuida(QWidget* genitore, const QString& pagina)
+{
+    FinestraGuida* finestra = guida(genitore);
+    finestra->apri(pagina);
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
 }
 
 FinestraGuida* guida(QWidget* genitore)

@@ -38,4 +38,10 @@ private:
 // The help window of the application, created on first use.
 FinestraGuida* guida(QWidget* genitore = nullptr);
 
+// Shows the help window at `pagina` (the index page when empty) and brings it to the front.
+void mostraGuida(QWidget* genitore, const QString& pagina);
+
+// The help page of an instruction code ("istruzioni.html#attendi"); empty for no code.
+QString paginaIstruzione(int codice);
+
 }  // namespace kobaltino

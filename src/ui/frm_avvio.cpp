@@ -1,6 +1,7 @@
 #include "ui/frm_avvio.h"
 
 #include "dialogs/frm_cancella_griglia.h"
+#include "ui/finestra_guida.h"
 #include "ui/icone.h"
 #include "ui/modello_griglia.h"
 #include "ui/pannello_memoria.h"
@@ -394,6 +395,22 @@ void FrmAvvio::mostraValore(Memoria memoria, int cella)
 }
 
 // ---- state on screen ------------------------------------------------------------------------
+
+QString FrmAvvio::paginaGuida() const
+{
+    const QWidget* fuoco = QApplication::focusWidget();
+    for (int k = 1; k <= NumeroGriglie; ++k) {
+        const size_t i = static_cast<size_t>(k - 1);
+        for (const QListWidget* tavolozza : {comuni_[i], salto_[i]})
+            if (fuoco == tavolozza && tavolozza->currentItem())
+                return paginaIstruzione(codiceDellaVoce(tavolozza->currentItem()->text()));
+        if (fuoco == viste_[i]) {
+            const Griglia& g = s_.griglia(k);
+            return paginaIstruzione(g.codice(g.rigaCorrente()));
+        }
+    }
+    return {};
+}
 
 void FrmAvvio::aggiorna()
 {

@@ -46,6 +46,10 @@ public:
     // Shows the core's state: grids, memory boxes, Aux tab, processor, caption.
     void aggiorna();
 
+    // The help page for what has the focus: the instruction of a palette item or of a grid
+    // row; empty (the index) otherwise.
+    QString paginaGuida() const;
+
     VistaGriglia* vista(int k) const;
     ModelloGriglia* modello(int k) const;
     QListWidget* tavolozzaComuni(int k) const;
