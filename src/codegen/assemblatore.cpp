@@ -39,6 +39,16 @@ QString percorsoHex(const QString& percorsoFile)
     return radice(percorsoFile) + QStringLiteral(".hex");
 }
 
+QString hexSulDisco(const QString& percorsoFile)
+{
+    const QString esatto = percorsoHex(percorsoFile);
+    if (QFileInfo::exists(esatto))
+        return esatto;
+    const QFileInfo info(percorsoFile);
+    const QStringList trovati = comeSulDisco(info.absoluteDir(), {info.completeBaseName() + QStringLiteral(".hex")});
+    return trovati.isEmpty() ? QString() : trovati.first();
+}
+
 ComandoAssemblatore comandoAssemblatore(const QString& percorsoCompilatore, const QString& sorgente,
                                         const QString& percorsoFile)
 {

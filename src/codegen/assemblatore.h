@@ -20,6 +20,10 @@ bool eGpasm(const QString& percorsoCompilatore);
 // The hex file the compile leaves: the program's name with ".hex" in place of its extension.
 QString percorsoHex(const QString& percorsoFile);
 
+// The hex file the assembler left beside the program, spelled as it is on disk ("giro.HEX" from
+// MPASM); empty when there is none.
+QString hexSulDisco(const QString& percorsoFile);
+
 // gpasm: "-w 2" (errors only), "-a inhx8m" (the hex format MPASM writes for these chips),
 // "-o" the hex beside the program. Any other assembler: MPASM's " /e- /l- /o- /q " options.
 ComandoAssemblatore comandoAssemblatore(const QString& percorsoCompilatore, const QString& sorgente,

@@ -1,6 +1,8 @@
 #include "codegen/compilatore.h"
 
 #include "codegen/assemblatore.h"
+#include "codegen/memoria_programma.h"
+#include "codegen/verifiche.h"
 #include "model/catalogo.h"
 
 #include <QFile>
@@ -61,6 +63,14 @@ std::optional<Generazione> Compilatore::genera()
         rifiuta({QStringLiteral("Ci sono troppe istruzioni.") + CrLf + QStringLiteral("Togliere qualche istruzione")});
         return std::nullopt;
     }
+    const EsitoVerifiche verifiche = verificaProgramma(s_);
+    if (!verifiche.errori.isEmpty()) {
+        rifiuta({QStringLiteral("Il programma non può essere compilato:") + CrLf + verifiche.errori.join(CrLf)});
+        return std::nullopt;
+    }
+    if (!verifiche.avvisi.isEmpty())
+        ui_.mostra({QStringLiteral("Il programma viene compilato, ma sul robot potrebbe non funzionare:") + CrLf
+                    + verifiche.avvisi.join(CrLf)});
     esito_ = EsitoCompilazione::Riuscita;
     return g;
 }
@@ -111,10 +121,33 @@ void Compilatore::assembla(const QString& temporaneo, const Sorgente& sorgente)
                             .arg(LimiteAssemblatoreMs / 1000)));
     } else if (processo.codiceUscita != 0) {
         segnalaErrori(processo, temporaneo, sorgente);
-    } else {
+    } else if (entraNelProcessore()) {
         esito_ = EsitoCompilazione::Riuscita;
         ui_.mostra({QStringLiteral("Compilazione terminata")});
     }
+}
+
+bool Compilatore::entraNelProcessore()
+{
+    // The word estimate is only an estimate: the hex file tells what the chip would really hold.
+    const QString hex = hexSulDisco(s_.PercorsoFile);
+    QFile file(hex);
+    if (hex.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return true;  // nothing to measure
+    const std::optional<int> occupate = paroleOccupate(file.readAll());
+    file.close();
+    const int disponibili = paroleDisponibili(s_.Processore);
+    if (!occupate || *occupate <= disponibili)
+        return true;
+    // A truncated program must not reach the robot.
+    QFile::remove(hex);
+    const bool piuGrandeDisponibile = disponibili < paroleDisponibili(QStringLiteral("16F628"));
+    rifiuta({QStringLiteral("Ci sono troppe istruzioni per il %1.").arg(s_.Processore) + CrLf
+             + QStringLiteral("Il programma occupa %1 parole, il processore ne ha %2.").arg(*occupate).arg(disponibili)
+             + CrLf
+             + (piuGrandeDisponibile ? QStringLiteral("Togliere qualche istruzione o scegliere il 16F628")
+                                     : QStringLiteral("Togliere qualche istruzione"))});
+    return false;
 }
 
 void Compilatore::segnalaErrori(const EsitoProcesso& processo, const QString& temporaneo, const Sorgente& sorgente)

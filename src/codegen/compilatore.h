@@ -27,7 +27,9 @@ public:
     void compila();
 
     // The checks on the program and the translation: the text "Compila" writes into the
-    // temporary file, or nullopt after showing why the program cannot be compiled.
+    // temporary file, or nullopt after showing why the program cannot be compiled. Problems
+    // that would only show on the robot (calls nested too deep, handlers calling each other)
+    // are shown and the translation goes on.
     std::optional<Generazione> genera();
 
     // How the last compila() or genera() ended.
@@ -41,6 +43,9 @@ private:
     void assembla(const QString& temporaneo, const Sorgente& sorgente);
     void segnalaErrori(const EsitoProcesso& processo, const QString& temporaneo, const Sorgente& sorgente);
     void rifiuta(const Messaggio& messaggio);
+    // After a clean assembly: false, with the reason shown and the hex removed, when the program
+    // is larger than the processor's program memory.
+    bool entraNelProcessore();
 
     Stato& s_;
     Interazione& ui_;

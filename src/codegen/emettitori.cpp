@@ -3,6 +3,7 @@
 // of the parameter text.
 #include "codegen/emettitori.h"
 
+#include "codegen/eeprom.h"
 #include "codegen/ingressi.h"
 #include "model/catalogo.h"
 
@@ -195,6 +196,13 @@ RigheEmesse emetti(const Griglia& griglia, int k, int r)
     const int codice = griglia.codice(r);
     if (codice == 0)
         return uscita;
+    // An EEPROM cell is not a file register: the row calls the cell's read-modify-write
+    // subroutine, still one word, so it can stay the action of a conditional.
+    if (const auto eeprom = operazioneEeprom(codice, griglia.riga(r).parametro)) {
+        uscita.righe.append(QStringLiteral("         call ") + nomeSubroutine(*eeprom));
+        uscita.parole = voce(codice)->parole;
+        return uscita;
+    }
     const Traduzione& t = Traduzioni[static_cast<size_t>(codice - 1)];
     Operandi o = dividi(griglia.riga(r).parametro);
     o.ingresso = ingressoDelPin(o.tutto);

@@ -1,5 +1,6 @@
 #include "codegen/generatore.h"
 
+#include "codegen/eeprom.h"
 #include "codegen/emettitori.h"
 #include "codegen/ingressi.h"
 #include "codegen/parti_fisse.h"
@@ -40,6 +41,9 @@ Generazione genera(const Stato& stato)
         g.sorgente.aggiungi(QStringLiteral("         return"), sezione);
         g.sorgente.aggiungi(QString(), sezione);
     }
+
+    for (const OperazioneEeprom& op : operazioniEeprom(stato))
+        scriviSubroutine(g.sorgente, op, stato.Processore);
 
     scriviLibreria(g.sorgente);
     return g;

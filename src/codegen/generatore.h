@@ -23,7 +23,7 @@ struct Generazione {
 void traduciGriglia(const Griglia& griglia, int k, Sorgente& corpo, int& parole);
 
 // The whole source as the compile writes it: head, main program, the endless closing loop,
-// the nine handler sections and the library. Checks nothing; see Generazione::troppoGrande.
+// the nine handler sections, the EEPROM subroutines the program uses, and the library. Checks nothing; see Generazione::troppoGrande.
 Generazione genera(const Stato& stato);
 
 }  // namespace kobaltino

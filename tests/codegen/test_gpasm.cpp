@@ -139,7 +139,7 @@ TEST(GpasmErrori, OgniErroreIndicaGrigliaERiga)
     aggiungi(s, 2, 1);
     aggiungi(s, 2, 20, "Ram77");
     aggiungi(s, 3, 1);
-    aggiungi(s, 3, 9, "0");  // its target carries no label
+    aggiungi(s, 3, 22, "Ram50");
     salvato(s, programma);
     s.PercorsoCompilatore = assemblatore;
     InterazioneFinta ui;
@@ -150,7 +150,7 @@ TEST(GpasmErrori, OgniErroreIndicaGrigliaERiga)
               (std::vector<Messaggio>{{"Il compilatore ha segnalato degli errori:\r\n"
                                        "Griglia principale, riga 4: Error[113] Symbol not previously defined: \"Ram99\"\r\n"
                                        "Luce destra, riga 2: Error[113] Symbol not previously defined: \"Ram77\"\r\n"
-                                       "Luce sinistra, riga 1: Error[113] Symbol not previously defined: \"Label3_\"",
+                                       "Luce sinistra, riga 1: Error[113] Symbol not previously defined: \"Ram50\"",
                                        Icona::Critica, "Kobaltino", Pulsanti::Ok}}));
     EXPECT_EQ(c.esito(), EsitoCompilazione::ErroriAssemblatore);
     // No source, listing or symbol file stays behind, nor a hex that no longer matches the program.
