@@ -445,8 +445,21 @@ void FrmAvvio::changeEvent(QEvent* event)
         });
 }
 
+void FrmAvvio::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Without a window manager the window may never be activated: the start-up set-up
+    // (settings file, compiler warning) must run all the same.
+    if (maiAttivata_)
+        QTimer::singleShot(0, this, [this] {
+            if (maiAttivata_ && comandiInCorso_ == 0)
+                attivazione();
+        });
+}
+
 void FrmAvvio::attivazione()
 {
+    maiAttivata_ = false;
     attivazioneInAttesa_ = false;
     if (inAttivazione_ || !esterni_.attivazione)
         return;

@@ -62,6 +62,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* oggetto, QEvent* event) override;
 
@@ -117,6 +118,7 @@ private:
 
     int comandiInCorso_ = 0;
     bool attivazioneInAttesa_ = false;
+    bool maiAttivata_ = true;
     bool inAttivazione_ = false;
     bool chiusuraDecisa_ = false;  // "Chiudi" ends the program without asking again
 };
