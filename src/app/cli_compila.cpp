@@ -116,7 +116,12 @@ const char* const UsoCompila =
     "  Genera il sorgente e lo assembla; accanto al programma resta il file .hex.\n"
     "  --pic        processore (predefinito 16F84)\n"
     "  --assembler  compilatore da usare (predefinito: quello delle impostazioni, altrimenti gpasm dal PATH)\n"
-    "  Stato di uscita: 0 riuscito, 1 errori del compilatore, 2 programma illeggibile o compilazione rifiutata.\n";
+    "  Prima di assemblare controlla che ogni \"Vai a\" abbia la sua destinazione e avvisa delle chiamate\n"
+    "  troppo annidate per lo stack del PIC e dei sensori che si richiamano a vicenda; dopo controlla che\n"
+    "  il programma entri nella memoria del processore scelto.\n"
+    "  Stato di uscita: 0 riuscito, 1 errori del compilatore, 2 programma illeggibile o compilazione rifiutata.\n"
+    "  Gli avvisi non cambiano lo stato di uscita; un salto senza destinazione o un programma troppo grande\n"
+    "  per il processore rifiutano la compilazione.\n";
 
 }  // namespace
 

@@ -198,6 +198,44 @@ TEST_F(RigaDiComando, CompilaSenzaAssemblatoreUsaLeImpostazioni)
     qputenv("XDG_CONFIG_HOME", vecchia);
 }
 
+TEST_F(RigaDiComando, CompilaRiportaIControlliSulProgramma)
+{
+    ASSERT_FALSE(gpasm().isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
+    // Row 0 lost the label its jump needs: refused before assembling.
+    const QString salto = scrivi("salto.kbn", fileProgramma({R"("","1","","gg1")", R"("0","9","","gg1")"}));
+    EXPECT_EQ(esegui(cli::compila, {salto, "--assembler", gpasm()}), 2);
+    EXPECT_EQ(errori, "Il programma non può essere compilato:\n"
+                      "Griglia principale, riga 1: il \"Vai a\" salta alla riga 0, che non ha più l'etichetta del "
+                      "salto. Cancellare il \"Vai a\" e inserirlo di nuovo.\n");
+    EXPECT_EQ(esegui(cli::genera, {salto}), 2);
+    EXPECT_EQ(uscita, "");
+
+    // Two handlers calling each other: a warning, and the compile goes on.
+    const QString giro = scrivi("giro.kbn", fileProgramma({R"("Luce_destra","10","","gg1")",
+                                                           R"("Luce_sinistra","10","","gg2")",
+                                                           R"("Luce_destra","11","","gg3")"}));
+    EXPECT_EQ(esegui(cli::compila, {giro, "--assembler", gpasm()}), 0);
+    EXPECT_EQ(errori, "Il programma viene compilato, ma sul robot potrebbe non funzionare:\n"
+                      "Luce sinistra, riga 0: da qui si richiama Luce destra, che è già in corso (Luce destra → "
+                      "Luce sinistra → Luce destra). Le chiamate possono girare in tondo senza fine e il robot "
+                      "tornerebbe al punto sbagliato.\n"
+                      "Compilazione terminata\n");
+
+    // 903 sleeps pass the estimate (977 words) but take 1025 words on the chip.
+    QList<QByteArray> dormi;
+    for (int i = 0; i < 903; ++i)
+        dormi << R"("","12","","gg1")";
+    const QString grande = scrivi("grande.kbn", fileProgramma(dormi));
+    EXPECT_EQ(esegui(cli::compila, {grande, "--assembler", gpasm()}), 2);
+    EXPECT_EQ(errori, "Ci sono troppe istruzioni per il 16F84.\n"
+                      "Il programma occupa 1025 parole, il processore ne ha 1024.\n"
+                      "Togliere qualche istruzione o scegliere il 16F628\n");
+    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.hex", "giro.kbn", "grande.kbn", "salto.kbn"}));
+    EXPECT_EQ(esegui(cli::compila, {grande, "--pic", "16F628", "--assembler", gpasm()}), 0);
+    EXPECT_EQ(errori, "Compilazione terminata\n");
+    EXPECT_TRUE(fileNellaCartella().contains("grande.hex"));
+}
+
 TEST_F(RigaDiComando, LEseguibileScriveIByteSenzaRicodificarli)
 {
     const QString programma =
