@@ -76,6 +76,10 @@ FinestraGuida::FinestraGuida(const QString& cartella, QWidget* genitore)
     pagina_->setObjectName(QStringLiteral("pagina"));
     pagina_->setSearchPaths({cartella_});
     pagina_->setOpenExternalLinks(true);
+    // The pages link stile.css, which the text browser does not load by itself.
+    QFile stile(QDir(cartella_).filePath(QStringLiteral("stile.css")));
+    if (!cartella_.isEmpty() && stile.open(QIODevice::ReadOnly))
+        pagina_->document()->setDefaultStyleSheet(QString::fromUtf8(stile.readAll()));
 
     indice_ = new QListWidget;
     indice_->setObjectName(QStringLiteral("indice"));
