@@ -5,6 +5,7 @@
 #include "model/catalogo.h"
 #include "model/stato.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
