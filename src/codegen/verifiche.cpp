@@ -45,6 +45,28 @@ void controllaSalti(const Stato& s, QStringList& errori)
     }
 }
 
+// "Scrivi Eeprom" and "Sposta Eeprom" write fixed 16F84 sequences: on the 16F628 the EEPROM
+// registers sit in bank 1 and the write-done flag is not in EECON1, so the write waits forever
+// and the read fetches another register.
+void controllaEepromSul16F628(const Stato& s, QStringList& avvisi)
+{
+    if (s.Processore != QLatin1String("16F628"))
+        return;
+    for (int k = 1; k <= NumeroGriglie; ++k) {
+        const Griglia& g = s.griglia(k);
+        for (int r = 0; r < g.numIstruzioni(); ++r) {
+            if (g.codice(r) == codici::ScriviEeprom)
+                avvisi << posizione(k, r)
+                              + QStringLiteral("\"Scrivi Eeprom\" non funziona sul 16F628: il robot si bloccherebbe qui. "
+                                               "Per usare la EEPROM scegliere il 16F84 o il 16F84A.");
+            else if (g.codice(r) == codici::SpostaEeprom)
+                avvisi << posizione(k, r)
+                              + QStringLiteral("\"Sposta Eeprom\" non funziona sul 16F628: leggerebbe un valore sbagliato. "
+                                               "Per usare la EEPROM scegliere il 16F84 o il 16F84A.");
+        }
+    }
+}
+
 // What the calls of one row put on the stack: the handler it calls (0 for none) and, for a
 // library subroutine, how many return addresses it needs at most.
 struct Chiamata {
@@ -166,6 +188,7 @@ EsitoVerifiche verificaProgramma(const Stato& stato)
     EsitoVerifiche esito;
     controllaSalti(stato, esito.errori);
     AnalisiChiamate(stato).esegui(esito.avvisi);
+    controllaEepromSul16F628(stato, esito.avvisi);
     return esito;
 }
 

@@ -193,6 +193,27 @@ TEST_F(Verifiche, GestoriMaiChiamatiNonContano)
     EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{Terminata});
 }
 
+TEST_F(Verifiche, EepromSul16F628)
+{
+    aggiungi(stato, 1, 17, "EEP3 d'5'");
+    aggiungi(stato, 2, 18, "EEP3 Ram1");
+    chiama(1, 2);
+    compilatore.compila();
+    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{Terminata});  // fine on the 16F84
+
+    ui.messaggi.clear();
+    stato.Processore = "16F628";
+    compilatore.compila();
+    EXPECT_EQ(ui.messaggi,
+              (std::vector<Messaggio>{
+                  avviso("Griglia principale, riga 0: \"Scrivi Eeprom\" non funziona sul 16F628: il robot si "
+                         "bloccherebbe qui. Per usare la EEPROM scegliere il 16F84 o il 16F84A.\r\n"
+                         "Luce destra, riga 0: \"Sposta Eeprom\" non funziona sul 16F628: leggerebbe un valore "
+                         "sbagliato. Per usare la EEPROM scegliere il 16F84 o il 16F84A."),
+                  Terminata}));
+    EXPECT_EQ(compilatore.esito(), EsitoCompilazione::Riuscita);
+}
+
 TEST_F(Verifiche, UnSaltoRottoFermaAncheGliAvvisi)
 {
     chiama(1, 2);
