@@ -1,45 +1,15 @@
 #include "ui/interazione_qt.h"
 
+#include "dialogs/avviso.h"
 #include "dialogs/fabbrica_dialoghi.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace kobaltino {
 
 Risposta InterazioneQt::mostra(const Messaggio& m)
 {
-    QMessageBox box(finestra_);
-    box.setWindowTitle(m.titolo);
-    box.setText(m.testo);
-    switch (m.icona) {
-    case Icona::Nessuna: box.setIcon(QMessageBox::NoIcon); break;
-    case Icona::Informazione: box.setIcon(QMessageBox::Information); break;
-    case Icona::Critica: box.setIcon(QMessageBox::Critical); break;
-    }
-    switch (m.pulsanti) {
-    case Pulsanti::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case Pulsanti::SiNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
-        break;
-    case Pulsanti::SiNoAnnulla:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
-        break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes: return Risposta::Si;
-    case QMessageBox::No: return Risposta::No;
-    case QMessageBox::Cancel: return Risposta::Annulla;
-    default: return m.pulsanti == Pulsanti::Ok ? Risposta::Ok : Risposta::Annulla;
-    }
+    return mostraAvviso(finestra_, m);
 }
 
 std::optional<EsitoDialogo> InterazioneQt::apriDialogo(Dialogo dialogo, int k, const Stato& stato)

@@ -103,7 +103,10 @@ TEST_P(ConGpasm, TuttiICodiciSiAssemblano)
     Compilatore c(s, ui);
     c.compila();
 
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{Terminata});
+    // The 16F628 assembles too, with a warning on the EEPROM rows.
+    ASSERT_FALSE(ui.messaggi.empty());
+    EXPECT_EQ(ui.messaggi.back(), Terminata);
+    EXPECT_EQ(ui.messaggi.size(), s.Processore == "16F628" ? 2u : 1u);
     EXPECT_EQ(c.esito(), EsitoCompilazione::Riuscita);
     EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files, QDir::Name), (QStringList{"robot.hex", "robot.kbn"}));
     QFile hex(cartella.filePath("robot.hex"));
