@@ -12,7 +12,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -37,6 +40,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(TitoloApplicazione);
     QApplication::setWindowIcon(iconaApplicazione());
+    // The whole interface is Italian, the toolkit's own file dialogs and buttons included.
+    QTranslator traduzioneQt;
+    if (traduzioneQt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduzioneQt);
 
     QCommandLineParser opzioni;
     opzioni.setApplicationDescription(QStringLiteral("Editor di programmi per il robot Kobaltino"));
