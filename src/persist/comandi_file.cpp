@@ -14,6 +14,12 @@ namespace kobaltino {
 namespace {
 const QString FiltroKobaltino = QStringLiteral("Kobaltino (*.kbn)");
 
+// The file dialogs open where the current program is, else in the user's home folder.
+QString cartellaIniziale(const QString& percorsoFile)
+{
+    return percorsoFile.isEmpty() ? QDir::homePath() : QFileInfo(percorsoFile).absolutePath();
+}
+
 QString cartellaConfigurazione()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
@@ -77,6 +83,7 @@ void ComandiFile::salvaConNome()
     RichiestaFile richiesta;
     richiesta.tipo = RichiestaFile::Salva;
     richiesta.filtri = {FiltroKobaltino};
+    richiesta.cartella = cartellaIniziale(s_.PercorsoFile);
     const QString scelto = ui_.scegliFile(richiesta);
     if (scelto.isEmpty())
         return;
@@ -107,6 +114,7 @@ void ComandiFile::apri()
     RichiestaFile richiesta;
     richiesta.tipo = RichiestaFile::Apri;
     richiesta.filtri = {FiltroKobaltino, QStringLiteral("Sardelio (*.sdl)")};
+    richiesta.cartella = cartellaIniziale(s_.PercorsoFile);
     const QString scelto = ui_.scegliFile(richiesta);
     if (scelto.isEmpty())
         return;
