@@ -25,21 +25,6 @@ TEST(Catalogo, OgniCodiceHaLaSuaVoceEIlSuoNome)
     EXPECT_STREQ(voce(6)->nomeMenu, "Ruota a destra");
 }
 
-TEST(Catalogo, ParametriEConfermeSeguonoIDialoghi)
-{
-    Stato s;
-    EXPECT_EQ(voce(8)->parametro, &Stato::ParAttendi);
-    EXPECT_EQ(voce(8)->conferma, &Stato::OkAttendi);
-    EXPECT_EQ(voce(10)->parametro, &Stato::ParSensore);
-    EXPECT_EQ(voce(27)->parametro, &Stato::ParSensore);
-    EXPECT_EQ(voce(28)->conferma, &Stato::OkSeDisattivoFai);
-    EXPECT_EQ(voce(26)->parametro, &Stato::ParOperazioni);
-    for (int c : {1, 2, 3, 4, 5, 6, 7, 12, 14, 16, 21}) {
-        EXPECT_EQ(voce(c)->dialogo, Dialogo::Nessuno) << c;
-        EXPECT_EQ(voce(c)->parametro, nullptr) << c;
-    }
-}
-
 TEST(Catalogo, CodiciAzione)
 {
     EXPECT_EQ(codiceAzione("1"), 1);
