@@ -1,21 +1,23 @@
 #pragma once
 
 #include "model/banco_editor.h"
+#include "persist/comandi_file.h"
 #include "persist/file_programma.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace kobaltino {
 
-// An editor, a scripted user and a throw-away folder for program files.
+// An editor with its file commands, a scripted user and a throw-away application folder.
 class BancoFile : public BancoEditor {
 protected:
     QTemporaryDir cartella;
+    ComandiFile comandi{editor, cartella.path()};
 
     QString percorso(const QString& nome) const { return cartella.filePath(nome); }
-
     static QString programmaDiProva(const QString& nome) { return QStringLiteral(KOBALTINO_PROGRAMMI "/") + nome; }
 
     static QByteArray leggiByte(const QString& percorso)
@@ -26,6 +28,7 @@ protected:
 
     static void scriviByte(const QString& percorso, const QByteArray& byte)
     {
+        QDir().mkpath(QFileInfo(percorso).absolutePath());
         QFile f(percorso);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         ASSERT_EQ(f.write(byte), byte.size());
@@ -34,9 +37,8 @@ protected:
     // Writes `byte` as a program file and loads it.
     int carica(const QByteArray& byte)
     {
-        const QString p = percorso(QStringLiteral("prova.kbn"));
-        scriviByte(p, byte);
-        return leggiProgramma(editor, p);
+        scriviByte(percorso("prova.kbn"), byte);
+        return leggiProgramma(editor, percorso("prova.kbn"));
     }
 
     // The twenty RAM and twenty EEPROM records of a program that marks no cell.
@@ -49,7 +51,6 @@ protected:
         return t;
     }
 
-    // Parameter, code and label of each used row of grid k.
     std::vector<Riga> righe(int k) const
     {
         std::vector<Riga> r;
@@ -57,6 +58,8 @@ protected:
             r.push_back(stato.griglia(k).riga(i));
         return r;
     }
+
+    static Messaggio critico(const QString& testo) { return {testo, Icona::Critica}; }
 };
 
 inline void PrintTo(const Riga& r, std::ostream* os)
