@@ -1,4 +1,5 @@
-// "Salva", "Salva con nome" and "Apri", with their questions and refusals.
+// "Salva", "Salva con nome", "Apri" and kobaltino-cli converti, with their questions and refusals.
+#include "app/comandi_cli.h"
 #include "banco_file.h"
 
 namespace kobaltino {
@@ -9,13 +10,11 @@ const Messaggio TroppoLungo{"Il percorso del file è troppo lungo.\r\nIl compila
                             Icona::Critica, "ATTENZONE"};
 const Messaggio ConSpazi{"ATTENZIONE: Non è possibile inserire spazzi per il nome del file.\r\n"
                          "Il nome del file deve essere senza spazzi."};
-const Messaggio DomandaApri{"Il programma non è stato salvato.\r\nSalvare adesso?", Icona::Informazione, "Attenzione",
-                            Pulsanti::SiNoAnnulla};
 const QByteArray Avanti = "\"\",\"1\",\"\",\"gg1\"\r\n";
 
 class ComandiDiFile : public BancoFile {};
 
-TEST_F(ComandiDiFile, GrigliaPrincipaleVuotaNonSiSalva)
+TEST_F(ComandiDiFile, SalvaChiedeIlNomeUnaVoltaSola)
 {
     riempi(2, 1);
     comandi.salva();
@@ -23,32 +22,23 @@ TEST_F(ComandiDiFile, GrigliaPrincipaleVuotaNonSiSalva)
     EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{informazione("Inserire almeno un codice nella griglia principale"),
                                                     informazione("Inserire almeno un Codice")}));
     EXPECT_TRUE(ui.richiesteFile.empty());
-}
 
-TEST_F(ComandiDiFile, SalvaChiedeIlNomeUnaVoltaSola)
-{
     riempi(1, 1);
     comandi.salva();  // the dialog is cancelled: nothing changes
     ASSERT_EQ(ui.richiesteFile.size(), 1u);
     EXPECT_EQ(ui.richiesteFile[0].tipo, RichiestaFile::Salva);
     EXPECT_EQ(ui.richiesteFile[0].filtri, QStringList{"Kobaltino (*.kbn)"});
     EXPECT_TRUE(stato.Modificato);
-    EXPECT_EQ(stato.Titolo, "Kobaltino");
-
     const QString p = percorso("uno");  // no extension is added
     ui.file.push_back(p);
     comandi.salva();
-    EXPECT_EQ(leggiByte(p), Avanti + marcheVuote());
-    EXPECT_FALSE(stato.Modificato);
     EXPECT_EQ(stato.PercorsoFile, p);
     EXPECT_EQ(stato.Titolo, "Kobaltino " + p);
-
     editor.inserisci(1, codici::Fermo);
     comandi.salva();
     EXPECT_EQ(ui.richiesteFile.size(), 2u);
-    EXPECT_EQ(leggiByte(p), Avanti + "\"\",\"7\",\"\",\"gg1\"\r\n" + marcheVuote());
+    EXPECT_EQ(leggiByte(p), Avanti + "\"\",\"7\",\"\",\"gg1\"\r\n\"\",\"1\",\"\",\"gg2\"\r\n" + marcheVuote());
     EXPECT_FALSE(stato.Modificato);
-    EXPECT_TRUE(ui.messaggi.empty());
 }
 
 TEST_F(ComandiDiFile, PercorsiFinoAQuarantanoveCaratteriESenzaSpazi)
@@ -83,94 +73,131 @@ TEST_F(ComandiDiFile, UnSalvataggioMancatoLasciaIlFileEModificatoComErano)
     scriviByte(p, "contenuto di prima");
     riempi(1, 2);
     riempi(2, 1);
-    stato.PercorsoFile = p;
-    const QString coda = " contiene virgolette, un a capo, un carattere non ammesso o un testo troppo lungo.";
-    // Texts that would not load back unchanged.
+    // Texts that would not load back unchanged, then a folder that does not exist.
     const struct { QString* testo; QString valore; QString dove; } casi[] = {
         {&stato.griglia(2).riga(0).parametro, "1\"0", "La riga 0 della griglia \"Luce destra\""},
         {&stato.griglia(1).riga(1).etichetta, "1\r\n2", "La riga 1 della griglia \"Griglia principale\""},
         {&stato.marca(Memoria::Eeprom, 7), "'Ω'", "La cella EEP 7"},
         {&stato.marca(Memoria::Ram, 1), QString(4097, u'x'), "La cella RAM 1"}};
+    std::vector<Messaggio> attesi;
     for (const auto& c : casi) {
-        ui.messaggi.clear();
+        stato.PercorsoFile = p;
         *c.testo = c.valore;
         comandi.salva();
-        EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{critico("Impossibile salvare il programma.\r\n" + c.dove + coda)});
-        EXPECT_EQ(leggiByte(p), "contenuto di prima");
-        EXPECT_TRUE(stato.Modificato);
+        attesi.push_back(critico("Impossibile salvare il programma.\r\n" + c.dove
+                                 + " contiene virgolette, un a capo, un carattere non ammesso o un testo troppo lungo."));
         c.testo->clear();
     }
-    ui.messaggi.clear();
-    ui.file.push_back(percorso("manca/x.kbn"));
-    comandi.salvaConNome();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{critico("Impossibile salvare il file:\r\n" + percorso("manca/x.kbn"))});
+    stato.PercorsoFile = percorso("manca/x.kbn");
+    comandi.salva();
+    attesi.push_back(critico("Impossibile salvare il file:\r\n" + percorso("manca/x.kbn")));
+    EXPECT_EQ(ui.messaggi, attesi);
+    EXPECT_EQ(leggiByte(p), "contenuto di prima");
     EXPECT_TRUE(stato.Modificato);
 
-    // At the limits: the euro sign is Windows-1252 0x80, and 4096 characters still load.
-    ui.messaggi.clear();
     stato.PercorsoFile = p;
-    stato.marca(Memoria::Eeprom, 7) = "'€'";
-    stato.marca(Memoria::Ram, 1) = QString(4096, u'x');
-    const auto ram = stato.MemoriaRAM, eeprom = stato.MemoriaEEPROM;
+    stato.marca(Memoria::Ram, 1) = QString(4096, u'x');  // still loads back
     comandi.salva();
-    EXPECT_TRUE(ui.messaggi.empty());
-    ASSERT_EQ(leggiProgramma(editor, p), 0);
-    EXPECT_EQ(stato.MemoriaRAM, ram);
-    EXPECT_EQ(stato.MemoriaEEPROM, eeprom);
+    EXPECT_FALSE(stato.Modificato);
+    EXPECT_EQ(ui.messaggi.size(), attesi.size());
+    EXPECT_EQ(leggiProgramma(editor, p), 0);
 }
 
-TEST_F(ComandiDiFile, ApriMetteOgniRigaNellaSuaGriglia)
+TEST_F(ComandiDiFile, ApriChiedeDiSalvareLeModificheECaricaIlFile)
 {
-    const QString sdl = programmaDiProva("ordine_misto.sdl");
-    ui.file.push_back(sdl);
-    comandi.apri();
-    ASSERT_EQ(ui.richiesteFile.size(), 1u);
-    EXPECT_EQ(ui.richiesteFile[0].tipo, RichiestaFile::Apri);
-    EXPECT_EQ(ui.richiesteFile[0].filtri, (QStringList{"Kobaltino (*.kbn)", "Sardelio (*.sdl)"}));
+    const QString esempio = programmaDiProva("esempio.kbn"), sdl = programmaDiProva("ordine_misto.sdl");
+    riempi(1, 3);
+    ui.risposte = {Risposta::Annulla, Risposta::Si, Risposta::Si, Risposta::No};
+    ui.file = {QString(), percorso("salvato.kbn"), esempio, sdl};
+    comandi.apri();  // Annulla: nothing happens
+    comandi.apri();  // Si, and the save dialog is cancelled: the unsaved program stays
+    EXPECT_EQ(stato.NumIstruzioni(1), 3);
+    comandi.apri();  // Si: saved, then replaced
+    EXPECT_EQ(leggiByte(percorso("salvato.kbn")), Avanti + Avanti + Avanti + marcheVuote());
+    EXPECT_EQ(codici(1), (std::vector<int>{1, 8}));
+    editor.inserisci(1, codici::Fermo);
+    comandi.apri();  // No: replaced without saving
+    EXPECT_FALSE(stato.Modificato || stato.InserimentoAutomatico);
+    // Loading leaves the dialogs of the conditional actions and register operations confirmed, the others not.
+    EXPECT_FALSE(stato.OkAttendi || stato.OkSe || stato.OkScriviRam || stato.OkVaiA.front() || stato.OkVaiA.back());
+    EXPECT_TRUE(stato.OkSeAttivoFai && stato.OkSwappa && stato.OkOperazioni);
+
+    const Messaggio domanda{"Il programma non è stato salvato.\r\nSalvare adesso?", Icona::Informazione, "Attenzione",
+                            Pulsanti::SiNoAnnulla};
+    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>(4, domanda));
+    ASSERT_EQ(ui.richiesteFile.size(), 4u);
+    EXPECT_EQ(ui.richiesteFile[1].tipo, RichiestaFile::Salva);
+    EXPECT_EQ(ui.richiesteFile[3].tipo, RichiestaFile::Apri);
+    EXPECT_EQ(ui.richiesteFile[3].filtri, (QStringList{"Kobaltino (*.kbn)", "Sardelio (*.sdl)"}));
+    // Each row goes to its own grid, in the order of the file.
     EXPECT_EQ(codici(1), (std::vector<int>{2, 5}));
     EXPECT_EQ(codici(2), std::vector<int>{7});
     EXPECT_EQ(righe(5), (std::vector<Riga>{{"", "1", ""}, {"0,5", "8", ""}}));
     EXPECT_EQ(stato.marca(Memoria::Ram, 3), "d'4'");
     EXPECT_EQ(stato.PercorsoFile, sdl);
-    EXPECT_EQ(stato.Titolo, "Kobaltino " + sdl);
-    EXPECT_TRUE(ui.messaggi.empty());
-}
-
-TEST_F(ComandiDiFile, ApriConModificheChiedeSeSalvare)
-{
-    riempi(1, 3);
-    ui.risposte = {Risposta::Annulla, Risposta::Si};
-    comandi.apri();  // nothing happens
-    comandi.apri();  // the save dialog is cancelled: the unsaved program stays
-    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{DomandaApri, DomandaApri}));
-    ASSERT_EQ(ui.richiesteFile.size(), 1u);
-    EXPECT_EQ(ui.richiesteFile[0].tipo, RichiestaFile::Salva);
-    EXPECT_EQ(stato.NumIstruzioni(1), 3);
-
-    ui.risposte = {Risposta::Si};
-    ui.file = {percorso("salvato.kbn"), programmaDiProva("esempio.kbn")};
-    comandi.apri();
-    EXPECT_EQ(leggiByte(percorso("salvato.kbn")), Avanti + Avanti + Avanti + marcheVuote());
-    EXPECT_EQ(codici(1), (std::vector<int>{1, 8}));
-
-    editor.inserisci(1, codici::Fermo);
-    ui.risposte = {Risposta::No};
-    ui.file = {programmaDiProva("ordine_misto.sdl")};
-    comandi.apri();
-    EXPECT_EQ(codici(1), (std::vector<int>{2, 5}));
-    EXPECT_EQ(leggiByte(percorso("salvato.kbn")).count("gg1"), 3);
+    EXPECT_EQ(stato.Titolo, "Kobaltino " + percorso("salvato.kbn") + " " + esempio + " " + sdl);
 }
 
 TEST_F(ComandiDiFile, ApriUnFileRovinatoMostraIlNumero)
 {
-    riempi(1, 2);
-    stato.Modificato = false;
     scriviByte(percorso("rotto.kbn"), "\"\",\"4\",\"\",\"gg1\"\r\n\"\",\"x\",\"\",\"RAM\"\r\n");
     ui.file.push_back(percorso("rotto.kbn"));
     comandi.apri();
     EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{critico("Errore numero: 13")});
     EXPECT_EQ(codici(1), std::vector<int>{4});
     EXPECT_EQ(stato.Titolo, "Kobaltino");
+}
+
+class Converti : public BancoFile {
+protected:
+    QString errori;
+    int converti(const QStringList& argomenti)
+    {
+        QString uscita;
+        QTextStream out(&uscita), err(&errori);
+        errori.clear();
+        return cli::converti(argomenti, out, err);
+    }
+};
+
+TEST_F(Converti, UnFileEsistenteTornaUgualeByteperByte)
+{
+    // Every byte but the quote and the line ends, the unassigned ones of Windows-1252 included.
+    QByteArray ogniByte;
+    for (int b = 0; b < 256; ++b)
+        if (b != '"' && b != '\r' && b != '\n')
+            ogniByte += static_cast<char>(b);
+    QByteArray file = leggiByte(programmaDiProva("tutti_i_codici.kbn"));
+    file.replace("\"\",\"7\",\"\",\"EEP\"", "\"" + ogniByte + "\",\"7\",\"\",\"EEP\"");
+    ASSERT_TRUE(file.contains(ogniByte));
+    scriviByte(percorso("vecchio.kbn"), file);
+    EXPECT_EQ(converti({percorso("vecchio.kbn"), percorso("nuovo.kbn")}), 0);
+    EXPECT_EQ(errori, "");
+    EXPECT_EQ(leggiByte(percorso("nuovo.kbn")), file);
+
+    // The rows of each grid together, the empty grids leaving no blank line.
+    EXPECT_EQ(converti({programmaDiProva("ordine_misto.sdl"), percorso("nuovo.kbn")}), 0);
+    EXPECT_EQ(leggiByte(percorso("nuovo.kbn")),
+              "\"\",\"2\",\"\",\"gg1\"\r\n\"\",\"5\",\"\",\"gg1\"\r\n\"\",\"7\",\"\",\"gg2\"\r\n"
+              "\"\",\"1\",\"\",\"gg5\"\r\n\"0,5\",\"8\",\"\",\"gg5\"\r\n"
+                  + marcheVuote().replace("\"\",\"3\",\"\",\"RAM\"", "\"d'4'\",\"3\",\"\",\"RAM\""));
+}
+
+TEST_F(Converti, QuelloCheNonSiConverteHaIlSuoMessaggio)
+{
+    scriviByte(percorso("solo7.kbn"), "\"\",\"1\",\"\",\"gg7\"\r\n");
+    const QString esempio = programmaDiProva("esempio.kbn");
+    const struct { QStringList argomenti; const char* errori; } casi[] = {
+        {{percorso("manca.kbn"), percorso("n.kbn")}, "Errore numero: 53\n"},
+        {{percorso("solo7.kbn"), percorso("n.kbn")}, "Inserire almeno un codice nella griglia principale\n"},
+        {{esempio, percorso(QString(60, u'x'))},
+         "Il percorso del file è troppo lungo.\nIl compilatore non lo compilerà.\nCambiare il percorso del file\n"},
+        {{esempio}, "Uso: kobaltino-cli converti PROGRAMMA NUOVO\n"}};
+    for (const auto& c : casi) {
+        EXPECT_EQ(converti(c.argomenti), 2) << c.errori;
+        EXPECT_EQ(errori, c.errori);
+    }
+    EXPECT_FALSE(QFile::exists(percorso("n.kbn")));
 }
 
 }  // namespace

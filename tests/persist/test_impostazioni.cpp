@@ -1,24 +1,13 @@
 // The settings file: stamp, activation, the "Compilatore" command, the rewrite on "Chiudi".
 #include "banco_file.h"
-#include "persist/impostazioni.h"
 
 namespace kobaltino {
 namespace {
 
 const QByteArray Timbro = "\"74:73:73:\"\r\n";  // version 1.0.0. with 73 added to each part
-const Messaggio DatiDanneggiati{"Errore numero: 23.\r\nNon è possibile caricare il programma per danni a file di dati.",
-                                Icona::Critica, "ATTENZIONE!!!"};
 const Messaggio SenzaCompilatore{"ATTENZIONE: Non è stato inserito il percorso del compilatore\r\n"
                                  "Inserire il percorso dal menù Strumenti.",
                                  Icona::Informazione, "Compilatore assente"};
-
-TEST(Timbro, CodificaEDecodifica)
-{
-    EXPECT_EQ(codificaTimbro("12.345.6."), "85:418:79:");
-    EXPECT_EQ(decodificaTimbro("85:418:79:"), "12.345.6.");
-    EXPECT_EQ(decodificaTimbro("74.4:73:73:"), "1.0.0.");  // rounded to an integer
-    EXPECT_EQ(decodificaTimbro("99999999999999999999:73:73:"), "?.0.0.");
-}
 
 class FileImpostazioni : public BancoFile {
 protected:
@@ -28,10 +17,9 @@ protected:
     void TearDown() override { qputenv("PATH", pathDiPrima); }
 };
 
-TEST_F(FileImpostazioni, AttivazioneConIlFileDiQuestaVersione)
+TEST_F(FileImpostazioni, AttivazioneConIlFileDiQuestaVersioneODiUnAltra)
 {
     EXPECT_EQ(comandi.fileImpostazioni(), dati);  // the application folder can be written
-    EXPECT_EQ(percorsoImpostazioni(percorso("manca"), "/conf/Kobaltino"), "/conf/Kobaltino/Data/Data.dat");
     scriviByte(dati, Timbro + "\"/opt/gputils/bin/gpasm\"\r\n");
     stato.Processore = "16F628";
     stato.StatoBraccio = "Aperto";
@@ -41,16 +29,14 @@ TEST_F(FileImpostazioni, AttivazioneConIlFileDiQuestaVersione)
     EXPECT_EQ(stato.Processore, "16F84");
     EXPECT_EQ(stato.StatoBraccio, "Chiuso");
     EXPECT_EQ(comandi.VersioneProgramma, "1.0.0.");
-    EXPECT_EQ(comandi.cartellaGuida(), percorso("Help"));
-}
 
-TEST_F(FileImpostazioni, UnTimbroEstraneoFermaIlProgramma)
-{
-    for (const QByteArray& timbro : {QByteArray("\"75:73:73:\"\r\n"), QByteArray("spazzatura\r\n")}) {
+    const Messaggio danneggiati{"Errore numero: 23.\r\nNon è possibile caricare il programma per danni a file di dati.",
+                                Icona::Critica, "ATTENZIONE!!!"};
+    for (const QByteArray& estraneo : {QByteArray("\"75:73:73:\"\r\n"), QByteArray("spazzatura\r\n")}) {
         ui.messaggi.clear();
-        scriviByte(dati, timbro + "\"/usr/bin/gpasm\"\r\n");
+        scriviByte(dati, estraneo + "\"/usr/bin/gpasm\"\r\n");
         EXPECT_FALSE(comandi.attivazione());
-        EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{DatiDanneggiati});
+        EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{danneggiati});
     }
 }
 
@@ -81,20 +67,18 @@ TEST_F(FileImpostazioni, UnFileMancanteOCortoSiRicrea)
     stato.AvvisoCompilatore = false;
     EXPECT_TRUE(comandi.attivazione());
     EXPECT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(stato.PercorsoCompilatore, gpasm);
     EXPECT_EQ(leggiByte(dati), Timbro + "\"" + gpasm.toLatin1() + "\"\r\n");
 }
 
-TEST_F(FileImpostazioni, ComandoCompilatore)
+TEST_F(FileImpostazioni, ComandoCompilatoreERiscritturaAllaChiusura)
 {
     scriviByte(dati, Timbro + "\"VUOTO\"\r\n");
-    comandi.sceltaCompilatore();  // cancelled
+    comandi.sceltaCompilatore();  // cancelled: nothing changes
     ASSERT_EQ(ui.richiesteFile.size(), 1u);
-    const RichiestaFile& r = ui.richiesteFile[0];
-    EXPECT_EQ(r.tipo, RichiestaFile::Apri);
-    EXPECT_EQ(r.filtri, (QStringList{"Tutti i file (*)", " (*.exe)"}));
-    EXPECT_EQ(r.nome, "gpasm");
-    EXPECT_EQ(r.cartella, "/usr/bin");
+    EXPECT_EQ(ui.richiesteFile[0].tipo, RichiestaFile::Apri);
+    EXPECT_EQ(ui.richiesteFile[0].filtri, (QStringList{"Tutti i file (*)", " (*.exe)"}));
+    EXPECT_EQ(ui.richiesteFile[0].nome, "gpasm");
+    EXPECT_EQ(ui.richiesteFile[0].cartella, "/usr/bin");
     EXPECT_EQ(stato.PercorsoCompilatore, "VUOTO");
     EXPECT_EQ(leggiByte(dati), Timbro + "\"VUOTO\"\r\n");
 
@@ -104,27 +88,21 @@ TEST_F(FileImpostazioni, ComandoCompilatore)
     comandi.sceltaCompilatore();
     EXPECT_EQ(stato.PercorsoCompilatore, scelto);
     EXPECT_EQ(leggiByte(dati), Timbro + "\"" + scelto.toLatin1() + "\"\r\n");
-    comandi.sceltaCompilatore();
+    comandi.sceltaCompilatore();  // cancelled; the dialog opens in the folder of the chosen assembler
     EXPECT_EQ(ui.richiesteFile.back().cartella, percorso("con spazi"));
-
     // The next start reads the stamp it wrote and the assembler without a word.
     Stato nuovo;
-    InterazioneFinta uiNuova;
-    Editor editorNuovo(nuovo, uiNuova);
+    Editor editorNuovo(nuovo, ui);
     EXPECT_TRUE(ComandiFile(editorNuovo, cartella.path()).attivazione());
-    EXPECT_TRUE(uiNuova.messaggi.empty());
     EXPECT_EQ(nuovo.PercorsoCompilatore, scelto);
-}
 
-TEST_F(FileImpostazioni, ChiudiRiscriveIlFileAncheSeAnnullato)
-{
+    // "Chiudi" rewrites the file, even when the user then cancels.
     scriviByte(dati, "\"vecchio\"\r\n\"x\"\r\n");
-    stato.PercorsoCompilatore = "/usr/bin/gpasm";
     riempi(1, 1);
     ui.risposte.push_back(Risposta::Annulla);
     EXPECT_FALSE(editor.chiudi());
-    EXPECT_EQ(leggiByte(dati), Timbro + "\"/usr/bin/gpasm\"\r\n");
-    EXPECT_EQ(comandi.TimbroDati, "74:73:73:");
+    EXPECT_EQ(leggiByte(dati), Timbro + "\"" + scelto.toLatin1() + "\"\r\n");
+    EXPECT_EQ(ui.messaggi.size(), 1u);  // the save question alone: the restart showed nothing
 }
 
 }  // namespace
