@@ -5,10 +5,6 @@ namespace kobaltino {
 namespace {
 
 const QByteArray Timbro = "\"74:73:73:\"\r\n";  // version 1.0.0. with 73 added to each part
-const Messaggio SenzaCompilatore{"ATTENZIONE: Non è stato inserito il percorso del compilatore\r\n"
-                                 "Inserire il percorso dal menù Strumenti.",
-                                 Icona::Informazione, "Compilatore assente"};
-
 class FileImpostazioni : public BancoFile {
 protected:
     const QString dati = percorso("Data/Data.dat");
@@ -17,56 +13,62 @@ protected:
     void TearDown() override { qputenv("PATH", pathDiPrima); }
 };
 
-TEST_F(FileImpostazioni, AttivazioneConIlFileDiQuestaVersioneODiUnAltra)
+TEST_F(FileImpostazioni, AttivazioneSecondoIlFile)
 {
     EXPECT_EQ(comandi.fileImpostazioni(), dati);  // the application folder can be written
-    scriviByte(dati, Timbro + "\"/opt/gputils/bin/gpasm\"\r\n");
-    stato.Processore = "16F628";
-    stato.StatoBraccio = "Aperto";
-    EXPECT_TRUE(comandi.attivazione());
-    EXPECT_TRUE(ui.messaggi.empty());
-    EXPECT_EQ(stato.PercorsoCompilatore, "/opt/gputils/bin/gpasm");
-    EXPECT_EQ(stato.Processore, "16F84");
-    EXPECT_EQ(stato.StatoBraccio, "Chiuso");
-    EXPECT_EQ(comandi.VersioneProgramma, "1.0.0.");
-
-    const Messaggio danneggiati{"Errore numero: 23.\r\nNon è possibile caricare il programma per danni a file di dati.",
+    const Messaggio danneggiati{"Errore numero: 23.\r\n"
+                                "Non è possibile caricare il programma per danni a file di dati.",
                                 Icona::Critica, "ATTENZIONE!!!"};
-    for (const QByteArray& estraneo : {QByteArray("\"75:73:73:\"\r\n"), QByteArray("spazzatura\r\n")}) {
-        ui.messaggi.clear();
-        scriviByte(dati, estraneo + "\"/usr/bin/gpasm\"\r\n");
-        EXPECT_FALSE(comandi.attivazione());
-        EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{danneggiati});
-    }
-}
-
-TEST_F(FileImpostazioni, UnFileMancanteOCortoSiRicrea)
-{
-    for (const char* contenuto : {static_cast<const char*>(nullptr), "", "\"74:73:73:\"\r\n"}) {
+    const Messaggio senzaCompilatore{"ATTENZIONE: Non è stato inserito il percorso del compilatore\r\n"
+                                     "Inserire il percorso dal menù Strumenti.",
+                                     Icona::Informazione, "Compilatore assente"};
+    const QByteArray gpasm = Timbro + "\"/opt/gputils/bin/gpasm\"\r\n", vuoto = Timbro + "\"VUOTO\"\r\n";
+    const QByteArray altraVersione = "\"75:73:73:\"\r\n\"/usr/bin/gpasm\"\r\n", guasto = "spazzatura\r\n\"x\"\r\n";
+    // A missing, empty or one-line file is written anew; one of another version stops the program.
+    const struct {
+        std::optional<QByteArray> file;  // none: no file at all
+        bool continua;
+        std::vector<Messaggio> attesi;
+        QByteArray dopo;
+        QString compilatore;
+    } casi[] = {
+        {gpasm, true, {}, gpasm, "/opt/gputils/bin/gpasm"},
+        {altraVersione, false, {danneggiati}, altraVersione, ""},
+        {guasto, false, {danneggiati}, guasto, ""},
+        {std::nullopt, true, {senzaCompilatore}, vuoto, "VUOTO"},
+        {"", true, {senzaCompilatore}, vuoto, "VUOTO"},
+        {Timbro, true, {senzaCompilatore}, vuoto, "VUOTO"}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.file.value_or("<nessun file>").toStdString());
         QFile::remove(dati);
-        if (contenuto)
-            scriviByte(dati, contenuto);
+        if (c.file)
+            scriviByte(dati, *c.file);
         ui.messaggi.clear();
         stato.AvvisoCompilatore = false;
-        EXPECT_TRUE(comandi.attivazione());
-        EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{SenzaCompilatore});
-        EXPECT_EQ(stato.PercorsoCompilatore, "VUOTO");
-        EXPECT_EQ(leggiByte(dati), Timbro + "\"VUOTO\"\r\n");
+        stato.PercorsoCompilatore.clear();
+        stato.Processore = "16F628";
+        stato.StatoBraccio = "Aperto";
+        EXPECT_EQ(comandi.attivazione(), c.continua);
+        EXPECT_EQ(ui.messaggi, c.attesi);
+        EXPECT_EQ(leggiByte(dati), c.dopo);
+        EXPECT_EQ(stato.PercorsoCompilatore, c.compilatore);
+        EXPECT_EQ(stato.Processore, "16F84");
+        EXPECT_EQ(stato.StatoBraccio, "Chiuso");
     }
     // Warned once, the file is not read again: not even a damaged one stops the program.
-    scriviByte(dati, "\"1:1:1:\"\r\n\"VUOTO\"\r\n");
+    scriviByte(dati, guasto);
     EXPECT_TRUE(comandi.attivazione());
     EXPECT_EQ(ui.messaggi.size(), 1u);
+}
 
-    // A new install finds gpasm on the PATH.
+TEST_F(FileImpostazioni, UnaNuovaInstallazioneTrovaGpasmNelPath)
+{
     const QString gpasm = percorso("bin/gpasm");
     scriviByte(gpasm, "#!/bin/sh\n");
     QFile(gpasm).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     qputenv("PATH", percorso("bin").toLocal8Bit());
-    QFile::remove(dati);
-    stato.AvvisoCompilatore = false;
     EXPECT_TRUE(comandi.attivazione());
-    EXPECT_EQ(ui.messaggi.size(), 1u);
+    EXPECT_TRUE(ui.messaggi.empty());
     EXPECT_EQ(leggiByte(dati), Timbro + "\"" + gpasm.toLatin1() + "\"\r\n");
 }
 
