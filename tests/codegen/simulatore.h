@@ -5,8 +5,6 @@
 #include "codegen/generatore.h"
 #include "model/stato.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -22,38 +20,45 @@ struct Simulazione {
     bool arrivataAFine = false;   // stopped on the breakpoint at "fine"
     std::map<int, int> eeprom;    // data EEPROM address -> byte
     std::map<int, int> registri;  // file register address -> byte (both banks)
-    QString uscita;               // everything gpsim printed, for failure messages
+    QString uscita;               // everything the tools printed, for failure messages
 };
 
-namespace simulatore {
-
-// Runs `programma` with `argomenti` in `cartella`; returns its output, or a failure.
-inline std::optional<QString> esegui(const QString& programma, const QStringList& argomenti, const QString& cartella)
+// Generates the program of `stato` for its processor, assembles it and runs it; a runaway
+// program is stopped after three million cycles.
+inline Simulazione simula(const Stato& stato)
 {
-    QProcess p;
-    p.setWorkingDirectory(cartella);
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(programma, argomenti);
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-        ADD_FAILURE() << programma.toStdString() << " non ha terminato";
-        return std::nullopt;
+    Simulazione sim;
+    QTemporaryDir cartella;
+    QFile sorgente(cartella.filePath(QStringLiteral("robot.asm")));
+    QFile script(cartella.filePath(QStringLiteral("robot.stc")));
+    if (!cartella.isValid() || !sorgente.open(QIODevice::WriteOnly) || !script.open(QIODevice::WriteOnly)) {
+        ADD_FAILURE() << "impossibile preparare la cartella della simulazione";
+        return sim;
     }
-    const QString uscita = QString::fromLocal8Bit(p.readAll());
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        ADD_FAILURE() << programma.toStdString() << " ha terminato con il codice " << p.exitCode() << ":\n"
-                      << uscita.toStdString();
-        return std::nullopt;
+    sorgente.write(genera(stato).sorgente.byte());
+    sorgente.close();
+    script.write("break e fine\nbreak c 3000000\nrun\ndump e\ndump\nquit\n");
+    script.close();
+    const std::pair<const char*, QStringList> passi[] = {{"gpasm", {"-w", "2", "-o", "robot.hex", "robot.asm"}},
+                                                         {"gpsim", {"-i", "-c", "robot.stc", "robot.cod"}}};
+    for (const auto& [strumento, argomenti] : passi) {
+        QProcess p;
+        p.setWorkingDirectory(cartella.path());
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStandardPaths::findExecutable(QLatin1String(strumento)), argomenti);
+        const bool finito = p.waitForFinished(30000);
+        sim.uscita = QString::fromLocal8Bit(p.readAll());
+        if (!finito || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+            ADD_FAILURE() << strumento << " non trovato o non riuscito (installare gputils e gpsim):\n"
+                          << sim.uscita.toStdString();
+            return sim;
+        }
     }
-    return uscita;
-}
-
-// gpsim's "dump e" and "dump": a header line of column numbers, then rows "0000:  00 01 -- ...".
-// The first table is the EEPROM, the second the file registers.
-inline void leggiTabelle(Simulazione& sim)
-{
-    static const QRegularExpression intestazione(QStringLiteral("^(\\*\\*gpsim> )?\\s+00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f\\s*$"));
+    sim.arrivataAFine = sim.uscita.contains(QLatin1String("Hit a Breakpoint!"));
+    // "dump e" and "dump": a header line of column numbers, then rows "0000:  00 01 -- ...".
+    // The first table is the EEPROM, the second the file registers.
+    static const QRegularExpression intestazione(
+        QStringLiteral("^(\\*\\*gpsim> )?\\s+00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f\\s*$"));
     static const QRegularExpression riga(QStringLiteral("^([0-9a-f]{4}):((?:\\s+(?:[0-9a-f]{2}|--)){16})"));
     int tabella = 0;
     for (const QString& testo : sim.uscita.split(QLatin1Char('\n'))) {
@@ -66,45 +71,10 @@ inline void leggiTabelle(Simulazione& sim)
             continue;
         const int base = m.captured(1).toInt(nullptr, 16);
         const QStringList byte = m.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        auto& dove = tabella == 1 ? sim.eeprom : sim.registri;
         for (int i = 0; i < byte.size(); ++i)
             if (byte[i] != QLatin1String("--"))
-                dove[base + i] = byte[i].toInt(nullptr, 16);
+                (tabella == 1 ? sim.eeprom : sim.registri)[base + i] = byte[i].toInt(nullptr, 16);
     }
-}
-
-}  // namespace simulatore
-
-// Generates the program of `stato` for its processor, assembles it and runs it; a runaway
-// program is stopped after three million cycles.
-inline Simulazione simula(const Stato& stato)
-{
-    Simulazione sim;
-    const QString gpasm = QStandardPaths::findExecutable(QStringLiteral("gpasm"));
-    const QString gpsim = QStandardPaths::findExecutable(QStringLiteral("gpsim"));
-    if (gpasm.isEmpty() || gpsim.isEmpty()) {
-        ADD_FAILURE() << "gpasm o gpsim non trovati nel PATH: installare gputils e gpsim";
-        return sim;
-    }
-    QTemporaryDir cartella;
-    QFile sorgente(cartella.filePath(QStringLiteral("robot.asm")));
-    QFile script(cartella.filePath(QStringLiteral("robot.stc")));
-    if (!cartella.isValid() || !sorgente.open(QIODevice::WriteOnly) || !script.open(QIODevice::WriteOnly)) {
-        ADD_FAILURE() << "impossibile preparare la cartella della simulazione";
-        return sim;
-    }
-    sorgente.write(genera(stato).sorgente.byte());
-    sorgente.close();
-    script.write("break e fine\nbreak c 3000000\nrun\ndump e\ndump\nquit\n");
-    script.close();
-    if (!simulatore::esegui(gpasm, {"-w", "2", "-o", "robot.hex", "robot.asm"}, cartella.path()))
-        return sim;
-    const std::optional<QString> uscita = simulatore::esegui(gpsim, {"-i", "-c", "robot.stc", "robot.cod"}, cartella.path());
-    if (!uscita)
-        return sim;
-    sim.uscita = *uscita;
-    sim.arrivataAFine = uscita->contains(QLatin1String("Hit a Breakpoint!"));
-    simulatore::leggiTabelle(sim);
     return sim;
 }
 

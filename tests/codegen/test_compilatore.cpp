@@ -1,281 +1,249 @@
-// The "Compila" command: its checks in order, the file it writes, the assembler command line,
+// The "Compila" command: its checks in order, the file it hands the assembler, the command line,
 // the report and the clean-up (with a recording in place of the assembler).
 #include "assemblatore_finto.h"
-#include "attesi.h"
-#include "programmi.h"
 
-#include "codegen/compilatore.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "codegen/memoria_programma.h"
 
 #include <gtest/gtest.h>
 
 namespace kobaltino {
 namespace {
 
-const Messaggio CompilatoreNonImpostato{
-    "Impossibile compilare il programma.\r\nInserire il percorso del compilatore dal menù strumenti",
-    Icona::Informazione, "ATTENZIONE", Pulsanti::Ok};
-const Messaggio GrigliaVuota{"Inserire almeno un codice nella griglia principale"};
-const Messaggio DaSalvare{"Il programma è stato modificato.\r\nIl programma deve essere salvato prima di essere compilato"};
-const Messaggio TroppeIstruzioni{"Ci sono troppe istruzioni.\r\nTogliere qualche istruzione"};
 const Messaggio Terminata{"Compilazione terminata"};
 
-class Compilazione : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(cartella.isValid());
-        programma = cartella.filePath("giro.kbn");
-        QFile f(programma);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        salvato(stato, programma);
-        stato.PercorsoCompilatore = QStringLiteral("/opt/pic/MPASMWIN.exe");
-    }
-
-    QStringList fileNellaCartella() const
-    {
-        return QDir(cartella.path()).entryList(QDir::Files, QDir::Name);
-    }
-
-    void lascia(const QString& nome) const
-    {
-        QFile f(cartella.filePath(nome));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("x");
-    }
-
-    QTemporaryDir cartella;
-    QString programma;
-    Stato stato;
-    InterazioneAssemblatore ui;
-    Compilatore compilatore{stato, ui};
-};
-
-TEST_F(Compilazione, SenzaCompilatoreRifiutaPerPrimaCosa)
+Messaggio critico(const QString& testo)
 {
-    stato.PercorsoCompilatore = QStringLiteral("VUOTO");
-    stato.Modificato = true;  // the grid is empty and unsaved too: only the first message shows
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{CompilatoreNonImpostato});
-    EXPECT_EQ(ui.esecuzioni, 0);
-    EXPECT_EQ(compilatore.esito(), EsitoCompilazione::Rifiutata);
-    EXPECT_EQ(fileNellaCartella(), QStringList{"giro.kbn"});
+    return {testo, Icona::Critica, "ATTENZIONE", Pulsanti::Ok};
 }
 
-TEST_F(Compilazione, IlMarcatoreVuotoEConfrontatoEsattamente)
+TEST(Compilazione, ControlliInOrdine)
 {
-    stato.PercorsoCompilatore = QStringLiteral("vuoto");
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{GrigliaVuota});
-}
-
-TEST_F(Compilazione, GrigliaPrincipaleVuotaPrimaDelProgrammaModificato)
-{
-    aggiungi(stato, 2, 1);  // rows only in a sensor grid
-    stato.Modificato = true;
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{GrigliaVuota});
-    EXPECT_EQ(compilatore.esito(), EsitoCompilazione::Rifiutata);
-}
-
-TEST_F(Compilazione, ProgrammaModificatoVaSalvatoPrima)
-{
-    aggiungi(stato, 1, 1);
-    stato.Modificato = true;
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{DaSalvare});
-    EXPECT_EQ(ui.esecuzioni, 0);
-    EXPECT_EQ(fileNellaCartella(), QStringList{"giro.kbn"});
-
-    Stato nuovo;  // a program never saved has no file to write beside
-    aggiungi(nuovo, 1, 1);
-    nuovo.PercorsoCompilatore = QStringLiteral("/usr/bin/gpasm");
-    InterazioneAssemblatore altra;
-    Compilatore(nuovo, altra).compila();
-    EXPECT_EQ(altra.messaggi, std::vector<Messaggio>{DaSalvare});
-    EXPECT_EQ(altra.esecuzioni, 0);
-}
-
-TEST_F(Compilazione, MpasmRiceveLeSueOpzioniEIlFileTemporaneo)
-{
-    aggiungi(stato, 1, 1);
-    ui.primaDiTerminare = [&] {
-        lascia("giro.COD");
-        lascia("giro.HEX");
+    const Messaggio vuota{"Inserire almeno un codice nella griglia principale"};
+    const Messaggio daSalvare{"Il programma è stato modificato.\r\nIl programma deve essere salvato prima di essere compilato"};
+    const std::vector<std::pair<std::function<void(Stato&)>, Messaggio>> casi = {
+        {[](Stato& s) { s.PercorsoCompilatore = "VUOTO"; s.Modificato = true; },  // empty and unsaved too
+         {"Impossibile compilare il programma.\r\nInserire il percorso del compilatore dal menù strumenti",
+          Icona::Informazione, "ATTENZIONE", Pulsanti::Ok}},
+        {[](Stato& s) { s.PercorsoCompilatore = "vuoto"; }, vuota},
+        {[](Stato& s) { aggiungi(s, 2, 1); s.Modificato = true; }, vuota},
+        {[](Stato& s) { aggiungi(s, 1, 1); s.Modificato = true; }, daSalvare},
+        {[](Stato& s) { aggiungi(s, 1, 1); s.PercorsoFile.clear(); }, daSalvare},  // never saved
+        {[](Stato& s) { aggiungi(s, 1, 1); s.PercorsoFile = "/non/esiste/giro.kbn"; },
+         critico("Impossibile scrivere il file:\r\n/non/esiste/giro.kbnTemp")},
     };
-    compilatore.compila();
-    EXPECT_EQ(ui.programma, "/opt/pic/MPASMWIN.exe");
-    EXPECT_EQ(ui.argomenti.join(' '), "/e- /l- /o- /q " + programma + "Temp");
-    EXPECT_EQ(ui.cartella, cartella.path());
-    EXPECT_EQ(ui.limiteMs, 60000);
-    QStringList atteso = attesi::testa("16F84", "p16f84.inc");
-    atteso << "         call AVANTI"
-           << "fine     goto    fine"
-           << "" << attesi::sezioniVuote() << attesi::libreria();
-    EXPECT_EQ(QString::fromLatin1(ui.sorgenteLetto), attesi::file(atteso));
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{Terminata});
-    EXPECT_EQ(compilatore.esito(), EsitoCompilazione::Riuscita);
-    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.HEX", "giro.kbn"}));
+    for (const auto& [prepara, messaggio] : casi) {
+        Banco b;
+        prepara(b.stato);
+        b.compilatore.compila();
+        EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{messaggio});
+        EXPECT_EQ(b.ui.esecuzioni, 0);
+        EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Rifiutata);
+        EXPECT_EQ(b.file(), QStringList{"giro.kbn"});
+    }
 }
 
-TEST_F(Compilazione, GpasmScriveSoloErroriEIlHexAccantoAlProgramma)
+TEST(Compilazione, MpasmRiceveLeSueOpzioniEIlFileGenerato)
 {
-    stato.PercorsoCompilatore = QStringLiteral("/usr/local/bin/gpasm");
-    aggiungi(stato, 1, 7);
-    ui.primaDiTerminare = [&] {
-        lascia("giro.cod");
-        lascia("giro.lst");
-        lascia("giro.hex");
+    Banco b;
+    caricaGiro(b.stato);
+    b.ui.primaDiTerminare = [&] {
+        b.lascia("giro.COD");
+        b.lascia("giro.HEX");
     };
-    lascia("giro.txt");  // the user's own files stay
-    compilatore.compila();
-    EXPECT_EQ(ui.argomenti,
-              (QStringList{"-w", "2", "-a", "inhx8m", "-o", cartella.filePath("giro.hex"), programma + "Temp"}));
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{Terminata});
-    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.hex", "giro.kbn", "giro.txt"}));
+    b.compilatore.compila();
+    EXPECT_EQ(b.ui.programma, "/opt/pic/MPASMWIN.exe");
+    EXPECT_EQ(b.ui.argomenti, (QStringList{"/e-", "/l-", "/o-", "/q", b.cartella.filePath("giro.kbnTemp")}));
+    EXPECT_EQ(b.ui.cartella, b.cartella.path());
+    EXPECT_EQ(b.ui.limiteMs, 60000);
+    EXPECT_EQ(b.ui.sorgenteLetto, attesi::fileGiro("16F84", "p16f84.inc"));
+    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
+    EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Riuscita);
+    EXPECT_EQ(b.file(), (QStringList{"giro.HEX", "giro.kbn"}));
 }
 
-TEST_F(Compilazione, CompilatoreCheNonParte)
+TEST(Compilazione, GpasmScriveSoloErroriEIlHexAccantoAlProgramma)
 {
-    stato.PercorsoCompilatore = QStringLiteral("/non/esiste/gpasm");
-    aggiungi(stato, 1, 1);
-    ui.risultato = EsitoProcesso{};
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"Impossibile avviare il compilatore:\r\n/non/esiste/gpasm",
-                                                    Icona::Critica, "ATTENZIONE", Pulsanti::Ok}}));
-    EXPECT_EQ(compilatore.esito(), EsitoCompilazione::Rifiutata);
-    EXPECT_EQ(fileNellaCartella(), QStringList{"giro.kbn"});
+    Banco b("/usr/local/bin/gpasm", "giro.v2.kbn");
+    aggiungi(b.stato, 1, 7);
+    b.ui.primaDiTerminare = [&] {
+        for (const char* nome : {"giro.v2.cod", "giro.v2.COD", "giro.v2.lst", "giro.v2.hex"})
+            b.lascia(nome);
+    };
+    b.lascia("giro.cod");  // another program's, and the user's own files, stay
+    b.lascia("giro.txt");
+    b.compilatore.compila();
+    EXPECT_EQ(b.ui.argomenti, (QStringList{"-w", "2", "-a", "inhx8m", "-o", b.cartella.filePath("giro.v2.hex"),
+                                           b.cartella.filePath("giro.v2.kbnTemp")}));
+    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
+    EXPECT_EQ(b.file(), (QStringList{"giro.cod", "giro.txt", "giro.v2.hex", "giro.v2.kbn"}));
 }
 
-TEST_F(Compilazione, CompilatoreCheNonFinisce)
+TEST(Compilazione, CompilatoreCheNonParteNonFinisceONonDiceNulla)
 {
-    aggiungi(stato, 1, 1);
-    ui.risultato = EsitoProcesso{true, true, -1, {}};
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"Il compilatore non ha terminato entro 60 secondi.",
-                                                    Icona::Critica, "ATTENZIONE", Pulsanti::Ok}}));
-    EXPECT_EQ(compilatore.esito(), EsitoCompilazione::Rifiutata);
-    EXPECT_EQ(fileNellaCartella(), QStringList{"giro.kbn"});
+    Banco b;
+    aggiungi(b.stato, 1, 1);
+    const std::vector<std::tuple<EsitoProcesso, Messaggio, EsitoCompilazione>> casi = {
+        {EsitoProcesso{}, critico("Impossibile avviare il compilatore:\r\n/opt/pic/MPASMWIN.exe"),
+         EsitoCompilazione::Rifiutata},
+        {EsitoProcesso{true, true, -1, {}}, critico("Il compilatore non ha terminato entro 60 secondi."),
+         EsitoCompilazione::Rifiutata},
+        {EsitoProcesso{true, false, 3, " \r\n"},
+         {"Il compilatore ha segnalato degli errori:\r\nIl compilatore ha terminato con il codice 3.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+    };
+    for (const auto& [processo, messaggio, esito] : casi) {
+        b.ui.messaggi.clear();
+        b.ui.risultato = processo;
+        b.compilatore.compila();
+        EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{messaggio});
+        EXPECT_EQ(b.compilatore.esito(), esito);
+        EXPECT_EQ(b.file(), QStringList{"giro.kbn"});
+    }
 }
 
-TEST_F(Compilazione, FileTemporaneoNonScrivibile)
+TEST(Compilazione, GliErroriIndicanoGrigliaERiga)
 {
-    aggiungi(stato, 1, 1);
-    stato.PercorsoFile = cartella.filePath("manca/giro.kbn");
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"Impossibile scrivere il file:\r\n" + stato.PercorsoFile + "Temp",
-                                                    Icona::Critica, "ATTENZIONE", Pulsanti::Ok}}));
-    EXPECT_EQ(ui.esecuzioni, 0);
-    EXPECT_EQ(compilatore.esito(), EsitoCompilazione::Rifiutata);
-}
-
-TEST_F(Compilazione, GliErroriIndicanoGrigliaERiga)
-{
-    const int testa = static_cast<int>(attesi::testa("16F84", "p16f84.inc").size());
+    Banco b;
+    const int testa = 81;  // lines before the main program's first
     for (int i = 0; i < 4; ++i)
-        aggiungi(stato, 1, 1);
-    aggiungi(stato, 1, 19, "Ram99");  // row 4: line testa + 5
-    aggiungi(stato, 2, 1);
-    aggiungi(stato, 2, 1);
-    aggiungi(stato, 2, 20, "Ram77");  // row 2 of Luce destra, after "fine", "" and "Lucedestra:"
-    const QString temporaneo = programma + "Temp";
-    ui.risultato = EsitoProcesso{
+        aggiungi(b.stato, 1, 1);
+    aggiungi(b.stato, 1, 19, "Ram99");  // row 4: line testa + 5
+    aggiungi(b.stato, 2, 1);
+    aggiungi(b.stato, 2, 1);
+    aggiungi(b.stato, 2, 20, "Ram77");  // row 2 of Luce destra, after "fine", "" and "Lucedestra:"
+    b.ui.risultato = EsitoProcesso{
         true, false, 1,
         QStringLiteral("%1:%2:Error[113]   Symbol not previously defined: \"Ram99\"\n"
                        "%1:%3:Error[113]   Symbol not previously defined: \"Ram77\"\n"
                        "%1:%4:Error[150]   Labels must be defined in a code or data section.\n"
                        "%1:1:Error[999]   Prova.\n"
-                       "Error[125]   Illegal condition: EOF encountered before END.\n")
-            .arg(temporaneo)
+                       "Error[125]   Illegal condition: EOF encountered before END.\r\n"
+                       "%1:2:Error[999] vedi a:7: qui\r\n"
+                       "giro.kbnTemp:3:Error[998] solo il nome\r\n"
+                       "altro.asm:4:Error[997] un altro file\r\n")
+            .arg(b.cartella.filePath("giro.kbnTemp"))
             .arg(testa + 5)
             .arg(testa + 11)
             .arg(testa + 8)};
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi,
+    b.compilatore.compila();
+    EXPECT_EQ(b.ui.messaggi,
               (std::vector<Messaggio>{{"Il compilatore ha segnalato degli errori:\r\n"
                                        "Griglia principale, riga 4: Error[113] Symbol not previously defined: \"Ram99\"\r\n"
                                        "Luce destra, riga 2: Error[113] Symbol not previously defined: \"Ram77\"\r\n"
                                        "Luce destra: Error[150] Labels must be defined in a code or data section.\r\n"
                                        "File generato, riga 1: Error[999] Prova.\r\n"
-                                       "Error[125] Illegal condition: EOF encountered before END.",
+                                       "Error[125] Illegal condition: EOF encountered before END.\r\n"
+                                       "File generato, riga 2: Error[999] vedi a:7: qui\r\n"
+                                       "File generato, riga 3: Error[998] solo il nome\r\n"
+                                       "altro.asm:4:Error[997] un altro file",
                                        Icona::Critica, "Kobaltino", Pulsanti::Ok}}));
-    EXPECT_EQ(compilatore.esito(), EsitoCompilazione::ErroriAssemblatore);
-    EXPECT_EQ(fileNellaCartella(), QStringList{"giro.kbn"});
+    EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::ErroriAssemblatore);
+    EXPECT_EQ(b.file(), QStringList{"giro.kbn"});
 }
 
-TEST_F(Compilazione, RigheDelCompilatoreConDuePuntiNelTesto)
+// 950 rows of one word each fill the 1024 words with the 74 of the head and library; the main
+// grid is translated whole beyond row 255.
+TEST(Compilazione, Esattamente1024ParolePassano1025No)
 {
-    aggiungi(stato, 1, 1);
-    ui.risultato = EsitoProcesso{true, false, 1,
-                                 programma + "Temp:2:Error[999] vedi a:7: qui\r\n"
-                                             "giro.kbnTemp:3:Error[998] solo il nome\r\n"
-                                             "altro.asm:4:Error[997] un altro file\r\n"};
-    compilatore.compila();
-    ASSERT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(ui.messaggi[0].testo, "Il compilatore ha segnalato degli errori:\r\n"
-                                    "File generato, riga 2: Error[999] vedi a:7: qui\r\n"
-                                    "File generato, riga 3: Error[998] solo il nome\r\n"
-                                    "altro.asm:4:Error[997] un altro file");
+    Banco b;
+    QString corpo;
+    for (int r = 0; r < 950; ++r) {
+        aggiungi(b.stato, 1, r % 2 ? 14 : 12);
+        corpo += r % 2 ? "         return\r\n" : "         Sleep\r\n";
+    }
+    b.stato.griglia(1).riga(949).etichetta = QStringLiteral("1");
+    corpo.insert(corpo.lastIndexOf("         return"), "Label1");
+    b.compilatore.compila();
+    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
+    EXPECT_EQ(QString::fromLatin1(b.ui.sorgenteLetto).count("bcf      STATUS, RP0\r\n" + corpo + "fine     goto"), 1);
+
+    aggiungi(b.stato, 5, 19, "Ram1");  // one more word, in a sensor grid
+    b.ui.messaggi.clear();
+    b.compilatore.compila();
+    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{{"Ci sono troppe istruzioni.\r\nTogliere qualche istruzione"}});
+    EXPECT_EQ(b.ui.esecuzioni, 1);
+    EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Rifiutata);
+    EXPECT_EQ(b.file(), QStringList{"giro.kbn"});
+
+    b.stato.griglia(1).rimuovi(0);
+    b.ui.messaggi.clear();
+    b.compilatore.compila();
+    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
+    EXPECT_EQ(b.ui.esecuzioni, 2);
 }
 
-TEST_F(Compilazione, ErroreSenzaTestoRiportaIlCodiceDiUscita)
+// --- The real size: read from the hex file after assembling, against the processor's program
+// memory (1024 words for the 16F84 and 16F84A, 2048 for the 16F628) -----------------------------
+
+const QByteArray Fine = ":00000001FF\r\n";
+
+// One Intel hex record with its checksum.
+QByteArray record(int indirizzo, int tipo, const QByteArray& dati)
 {
-    aggiungi(stato, 1, 1);
-    ui.risultato = EsitoProcesso{true, false, 3, {}};
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"Il compilatore ha segnalato degli errori:\r\n"
-                                                    "Il compilatore ha terminato con il codice 3.",
-                                                    Icona::Critica}}));
-    EXPECT_EQ(compilatore.esito(), EsitoCompilazione::ErroriAssemblatore);
+    QByteArray byte;
+    byte.append(static_cast<char>(dati.size()));
+    byte.append(static_cast<char>(indirizzo >> 8));
+    byte.append(static_cast<char>(indirizzo & 0xff));
+    byte.append(static_cast<char>(tipo));
+    byte.append(dati);
+    int somma = 0;
+    for (char b : byte)
+        somma += static_cast<unsigned char>(b);
+    byte.append(static_cast<char>(-somma & 0xff));
+    return ':' + byte.toHex().toUpper() + "\r\n";
 }
 
-TEST_F(Compilazione, Esattamente1024ParolePassano1025No)
+// A hex file whose program ends at word `parole` - 1, with the configuration word after it.
+QByteArray hexFinoA(int parole)
 {
-    for (int r = 0; r < 950; ++r)
-        aggiungi(stato, 1, 12);  // 74 + 950 = 1024
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{Terminata});
-    EXPECT_EQ(ui.esecuzioni, 1);
-
-    ui.messaggi.clear();
-    aggiungi(stato, 5, 14);  // one more word, in a sensor grid
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{TroppeIstruzioni});
-    EXPECT_EQ(ui.esecuzioni, 1);
-    EXPECT_EQ(compilatore.esito(), EsitoCompilazione::Rifiutata);
-    EXPECT_EQ(fileNellaCartella(), QStringList{"giro.kbn"});
-
-    ui.messaggi.clear();
-    stato.griglia(1).rimuovi(0);
-    compilatore.compila();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{Terminata});
-    const QString sorgente = QString::fromLatin1(ui.sorgenteLetto);
-    for (const char* sezione : {"Lucedestra:", "Prossimitasinistra:", "Ausiliare:"})
-        EXPECT_EQ(sorgente.count(QString::fromLatin1(sezione) + "\r\n"), 1) << sezione;
-    EXPECT_EQ(sorgente.count("PROCESSOR"), 1);
-    EXPECT_EQ(sorgente.count("         Sleep\r\n"), 949);
+    return ":020000000528D1\r\n" + record((parole - 1) * 2, 0, QByteArray::fromHex("0800")) + ":02400E00F13F80\r\n" + Fine;
 }
 
-TEST_F(Compilazione, IFileDellAssemblatorePrendonoIlNomeDelProgramma)
+TEST(MemoriaProgramma, ParoleDaiRecordDelFileHex)
 {
-    stato.PercorsoCompilatore = QStringLiteral("/usr/bin/gpasm");
-    stato.PercorsoFile = cartella.filePath("giro.v2.kbn");
-    aggiungi(stato, 1, 1);
-    ui.primaDiTerminare = [&] {
-        lascia("giro.v2.cod");
-        lascia("giro.v2.COD");
-        lascia("giro.v2.lst");
-        lascia("giro.v2.hex");
+    const std::vector<std::pair<QByteArray, std::optional<int>>> casi = {
+        {":020000000528D1\r\n:02400E00F13F80\r\n" + Fine, 1},
+        {hexFinoA(2049), 2049},
+        {record(0x10, 0, "\x01\x02\x03") + ":00000001FF\n", 10},  // an odd byte fills its word; bare LF
+        {":02400E00F13F80\r\n" + Fine, 0},  // configuration, ID and EEPROM data are not program memory
+        {record(0x4000, 0, "\x01\x02") + record(0x4200, 0, "\x05") + Fine, 0},
+        {record(0, 4, QByteArray("\x00\x00", 2)) + record(0x20, 0, "\x01\x02") + Fine, 17},
+        {record(0x20, 0, "\x01\x02") + record(0, 4, QByteArray("\x00\x01", 2)) + record(0x20, 0, "\x01\x02") + Fine, 17},
+        {record(0, 2, QByteArray("\x00\x10", 2)) + record(0x20, 0, "\x01\x02") + Fine, 145},  // segment 0x10
+        {"x", std::nullopt},
+        {":020000000528D1\r\n", std::nullopt},  // no end record
+        {":020000000528D2\r\n" + Fine, std::nullopt},  // checksum
+        {":030000000528D1\r\n" + Fine, std::nullopt},  // length
+        {":0200000005G8D1\r\n" + Fine, std::nullopt},  // not hex
+        {":0200000005\r\n" + Fine, std::nullopt},
+        {record(0, 4, "\x01") + Fine, std::nullopt},
     };
-    lascia("giro.cod");  // another program's
-    compilatore.compila();
-    EXPECT_EQ(ui.argomenti,
-              (QStringList{"-w", "2", "-a", "inhx8m", "-o", cartella.filePath("giro.v2.hex"),
-                           cartella.filePath("giro.v2.kbnTemp")}));
-    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.cod", "giro.kbn", "giro.v2.hex"}));
+    for (const auto& [hex, parole] : casi)
+        EXPECT_EQ(paroleOccupate(hex), parole) << hex.toStdString();
+}
+
+// The hex is found however the assembler spelled it; without a readable one nothing is measured.
+// The boundaries themselves are checked with the real assembler.
+TEST(Dimensione, IlProgrammaCheNonEntraNonLasciaIlHex)
+{
+    const std::vector<std::tuple<const char*, QByteArray, Messaggio>> casi = {
+        {"giro.HEX", hexFinoA(1100),
+         {"Ci sono troppe istruzioni per il 16F84A.\r\nIl programma occupa 1100 parole, il processore ne ha "
+          "1024.\r\nTogliere qualche istruzione o scegliere il 16F628"}},
+        {"giro.HEX", "non un file hex", Terminata},
+        {"giro.asm", hexFinoA(1100), Terminata},
+    };
+    for (const auto& [nome, contenuto, messaggio] : casi) {
+        Banco b;
+        aggiungi(b.stato, 1, 1);
+        b.stato.Processore = QStringLiteral("16F84A");
+        b.ui.primaDiTerminare = [&b, nome = nome, contenuto = contenuto] { b.lascia(nome, contenuto); };
+        b.compilatore.compila();
+        EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{messaggio}) << contenuto.data();
+        const bool entra = messaggio == Terminata;
+        EXPECT_EQ(b.compilatore.esito(), entra ? EsitoCompilazione::Riuscita : EsitoCompilazione::Rifiutata);
+        EXPECT_EQ(b.file(), (entra ? QStringList{nome, "giro.kbn"} : QStringList{"giro.kbn"}));
+    }
 }
 
 }  // namespace

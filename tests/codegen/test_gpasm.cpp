@@ -1,164 +1,94 @@
-// Generated programs through the real assembler (gputils' gpasm).
-#include "programmi.h"
-
-#include "codegen/compilatore.h"
-
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+// Generated programs through the real assembler (gputils' gpasm): every code, and the size limits.
+#include "assemblatore_finto.h"
 
 #include <gtest/gtest.h>
 
 namespace kobaltino {
 namespace {
 
-const Messaggio Terminata{"Compilazione terminata"};
-
-QString gpasm()
-{
-    return QStandardPaths::findExecutable(QStringLiteral("gpasm"));
-}
-
 // Every code at least once, jumps in the main grid and in three handler grids, handlers that
-// call other handlers, labels on rows that write nothing.
-void tuttiICodici(Stato& s)
-{
-    s.AuxAbilitata = false;  // the program drives the arm
-    aggiungi(s, 1, 1, {}, "0");
-    for (int c = 2; c <= 7; ++c)
-        aggiungi(s, 1, c);
-    aggiungi(s, 1, 8, "0,5");
-    aggiungi(s, 1, 8, "2,5");
-    aggiungi(s, 1, 10, "Luce_destra");
-    aggiungi(s, 1, 11, "Aux");
-    aggiungi(s, 1, 13, "Ram1 b'00001111'");
-    aggiungi(s, 1, 13, "Ram2 'A'");
-    aggiungi(s, 1, 13, "Ram3 d'200'");
-    aggiungi(s, 1, 15, "Ram1 > Ram2");
-    aggiungi(s, 1, 19, "Ram1");
-    const int fineSe = aggiungi(s, 1, 16, {}, "1");
-    aggiungi(s, 1, 17, "EEP1 b'10101010'");
-    aggiungi(s, 1, 17, "EEP20 d'7'");
-    aggiungi(s, 1, 18, "EEP1 Ram4");
-    aggiungi(s, 1, 20, "Ram4");
-    aggiungi(s, 1, 22, "Ram5");
-    aggiungi(s, 1, 23, "Ram6");
-    aggiungi(s, 1, 24, "Ram7");
-    aggiungi(s, 1, 25, "Ram8");
-    aggiungi(s, 1, 26, "Ram1 + Ram2");
-    aggiungi(s, 1, 26, "Ram3 - Ram4");
-    const int prodotto = aggiungi(s, 1, 26, "Ram3 * Ram4", "2");
-    aggiungi(s, 1, 27, "Sensore_rotazione");
-    aggiungi(s, 1, 1);
-    aggiungi(s, 1, 28, "Luce_destra");
-    aggiungi(s, 1, 12);
-    aggiungi(s, 1, 21, "Aperto");
-    aggiungi(s, 1, 21, "Chiuso");
-    aggiungi(s, 1, 9, QString::number(fineSe));
-    aggiungi(s, 1, 9, "0");
-    aggiungi(s, 1, 9, QString::number(prodotto));
-    for (const char* confronto : {"Ram1 = Ram2", "Ram1 ! Ram20", "Ram19 < Ram2"}) {
-        aggiungi(s, 1, 15, confronto);
-        aggiungi(s, 1, 14);
-        aggiungi(s, 1, 16);
-    }
-    aggiungi(s, 1, 8, "1,0");
-    aggiungi(s, 1, 8, "1,5");
-    aggiungi(s, 1, 8, "2,0");
+// call other handlers, labels on rows that write nothing, the same EEPROM operation in two grids.
+const std::vector<attesi::Riga> TuttiICodici = {
+    {1, 1, "", "0"}, {1, 2, "", ""}, {1, 3, "", ""}, {1, 4, "", ""}, {1, 5, "", ""}, {1, 6, "", ""}, {1, 7, "", ""},
+    {1, 8, "0,5", ""}, {1, 8, "2,5", ""}, {1, 10, "Luce_destra", ""}, {1, 11, "Aux", ""},
+    {1, 13, "Ram1 b'00001111'", ""}, {1, 13, "Ram2 'A'", ""}, {1, 13, "Ram3 d'200'", ""},
+    {1, 15, "Ram1 > Ram2", ""}, {1, 19, "Ram1", ""}, {1, 16, "", "1"},  // row 16
+    {1, 17, "EEP1 b'10101010'", ""}, {1, 17, "EEP20 d'7'", ""}, {1, 18, "EEP1 Ram4", ""}, {1, 20, "Ram4", ""},
+    {1, 22, "Ram5", ""}, {1, 23, "Ram6", ""}, {1, 24, "Ram7", ""}, {1, 25, "Ram8", ""}, {1, 19, "EEP2", ""},
+    {1, 26, "Ram1 + Ram2", ""}, {1, 26, "Ram3 - Ram4", ""}, {1, 26, "Ram3 * Ram4", "2"},  // row 28
+    {1, 27, "Sensore_rotazione", ""}, {1, 1, "", ""}, {1, 28, "Luce_destra", ""}, {1, 12, "", ""},
+    {1, 21, "Aperto", ""}, {1, 21, "Chiuso", ""}, {1, 9, "16", ""}, {1, 9, "0", ""}, {1, 9, "28", ""},
+    {1, 15, "Ram1 = Ram2", ""}, {1, 14, "", ""}, {1, 16, "", ""}, {1, 15, "Ram1 ! Ram20", ""}, {1, 14, "", ""},
+    {1, 16, "", ""}, {1, 15, "Ram19 < Ram2", ""}, {1, 14, "", ""}, {1, 16, "", ""},
+    {1, 8, "1,0", ""}, {1, 8, "1,5", ""}, {1, 8, "2,0", ""},
+    {2, 1, "", "0"}, {2, 10, "Luce_sinistra", ""}, {2, 9, "0", ""},
+    {3, 27, "Aux", "0"}, {3, 2, "", ""}, {3, 9, "0", ""}, {3, 19, "EEP2", ""},  // one subroutine for both grids
+    {4, 11, "Ultrasuono", ""},
+    {8, 28, "Ottico_destro", ""}, {8, 14, "", ""},
+    {10, 8, "1,0", "0"}, {10, 16, "", "1"}, {10, 9, "1", ""}, {10, 9, "0", ""},
+};
 
-    aggiungi(s, 2, 1, {}, "0");
-    aggiungi(s, 2, 10, "Luce_sinistra");
-    aggiungi(s, 2, 9, "0");
-    aggiungi(s, 3, 27, "Aux", "0");
-    aggiungi(s, 3, 2);
-    aggiungi(s, 3, 9, "0");
-    aggiungi(s, 4, 11, "Ultrasuono");
-    aggiungi(s, 8, 28, "Ottico_destro");
-    aggiungi(s, 8, 14);
-    aggiungi(s, 10, 8, "1,0", "0");
-    aggiungi(s, 10, 16, {}, "1");
-    aggiungi(s, 10, 9, "1");
-    aggiungi(s, 10, 9, "0");
-}
+const Messaggio Terminata{"Compilazione terminata"};
 
 class ConGpasm : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ConGpasm, TuttiICodiciSiAssemblano)
 {
-    const QString assemblatore = gpasm();
-    ASSERT_FALSE(assemblatore.isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
-    // A folder name with blanks: the assembler gets its arguments unsplit.
-    QTemporaryDir cartella(QDir::tempPath() + QStringLiteral("/kobaltino prova-XXXXXX"));
-    ASSERT_TRUE(cartella.isValid());
-    const QString programma = cartella.filePath("robot.kbn");
-    QFile(programma).open(QIODevice::WriteOnly);
+    ASSERT_FALSE(gpasm().isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
+    Banco b(gpasm(), "robot.kbn");
+    for (const attesi::Riga& r : TuttiICodici)
+        aggiungi(b.stato, r.griglia, r.codice, QString::fromLatin1(r.parametro), QString::fromLatin1(r.etichetta));
+    b.stato.AuxAbilitata = false;
+    b.stato.Processore = QString::fromLatin1(GetParam());
+    b.compilatore.compila();
 
-    Stato s;
-    tuttiICodici(s);
-    salvato(s, programma);
-    s.PercorsoCompilatore = assemblatore;
-    s.Processore = QString::fromLatin1(GetParam());
-    InterazioneFinta ui;
-    Compilatore c(s, ui);
-    c.compila();
-
-    // The 16F628 assembles too, with a warning on the EEPROM rows.
-    ASSERT_FALSE(ui.messaggi.empty());
-    EXPECT_EQ(ui.messaggi.back(), Terminata);
-    EXPECT_EQ(ui.messaggi.size(), s.Processore == "16F628" ? 2u : 1u);
-    EXPECT_EQ(c.esito(), EsitoCompilazione::Riuscita);
-    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files, QDir::Name), (QStringList{"robot.hex", "robot.kbn"}));
-    QFile hex(cartella.filePath("robot.hex"));
+    // The 16F628 assembles too, after the warning on its EEPROM rows.
+    ASSERT_FALSE(b.ui.messaggi.empty());
+    EXPECT_EQ(b.ui.messaggi.back(), Terminata);
+    EXPECT_EQ(b.ui.messaggi.size(), b.stato.Processore == "16F628" ? 2u : 1u);
+    EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Riuscita);
+    EXPECT_EQ(b.file(), (QStringList{"robot.hex", "robot.kbn"}));
+    QFile hex(b.cartella.filePath("robot.hex"));
     ASSERT_TRUE(hex.open(QIODevice::ReadOnly));
     const QByteArray contenuto = hex.readAll();
-    EXPECT_TRUE(contenuto.startsWith(":020000000528D1"));   // goto INIZIO at address 0
-    EXPECT_TRUE(contenuto.contains(":02400E00F13F80"));     // the configuration word H'3FF1'
+    EXPECT_TRUE(contenuto.startsWith(":020000000528D1"));  // goto INIZIO at address 0
+    EXPECT_TRUE(contenuto.contains(":02400E00F13F80"));    // the configuration word H'3FF1'
     EXPECT_TRUE(contenuto.trimmed().endsWith(":00000001FF"));
-    EXPECT_FALSE(contenuto.contains(":02000004"));          // INHX8M, as MPASM writes for these chips
+    EXPECT_FALSE(contenuto.contains(":02000004"));  // INHX8M, as MPASM writes for these chips
+}
+
+// The real size, read from the hex. A program of n "Sleep" rows assembles to 122 + n words:
+// goto INIZIO at 0, INIZIO from 5 to 12, the rows, "fine", nine handler returns, 7 x 3 motor
+// words and 6 x 13 delay words. On the 16F628, 100 EEPROM operations on distinct (operation,
+// cell) pairs add one call word and an 18-word subroutine each: 1900 words.
+TEST_P(ConGpasm, AllUltimaParolaDelProcessore)
+{
+    ASSERT_FALSE(gpasm().isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
+    Banco b(gpasm());
+    b.stato.Processore = QString::fromLatin1(GetParam());
+    const bool f628 = b.stato.Processore == "16F628";
+    const int operazioni[] = {19, 20, 22, 23, 24, 25};
+    for (int i = 0; f628 && i < 100; ++i)
+        aggiungi(b.stato, 1 + i % 10, operazioni[i / 20], QStringLiteral("EEP%1").arg(i % 20 + 1));
+    for (int i = 0; i < (f628 ? 26 : 902); ++i)
+        aggiungi(b.stato, 1, 12);
+    b.compilatore.compila();
+    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
+    EXPECT_EQ(b.file(), (QStringList{"giro.hex", "giro.kbn"}));
+
+    aggiungi(b.stato, 1, 12);  // on the 16F84 the estimate, 74 + 903 = 977, would let it through
+    b.ui.messaggi.clear();
+    b.compilatore.compila();
+    const QString memoria = f628 ? "2049 parole, il processore ne ha 2048.\r\nTogliere qualche istruzione"
+                                 : "1025 parole, il processore ne ha 1024.\r\nTogliere qualche istruzione o "
+                                   "scegliere il 16F628";
+    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{{"Ci sono troppe istruzioni per il " + b.stato.Processore
+                                                     + ".\r\nIl programma occupa " + memoria}});
+    EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Rifiutata);
+    EXPECT_EQ(b.file(), QStringList{"giro.kbn"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Processori, ConGpasm, ::testing::Values("16F84", "16F84A", "16F628"));
-
-TEST(GpasmErrori, OgniErroreIndicaGrigliaERiga)
-{
-    const QString assemblatore = gpasm();
-    ASSERT_FALSE(assemblatore.isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
-    QTemporaryDir cartella;
-    ASSERT_TRUE(cartella.isValid());
-    const QString programma = cartella.filePath("rotto.kbn");
-    QFile(programma).open(QIODevice::WriteOnly);
-    {
-        QFile vecchio(cartella.filePath("rotto.hex"));  // left by an earlier, good compile
-        ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
-    }
-
-    Stato s;
-    for (int i = 0; i < 4; ++i)
-        aggiungi(s, 1, 1);
-    aggiungi(s, 1, 19, "Ram99");
-    aggiungi(s, 1, 7);
-    aggiungi(s, 2, 1);
-    aggiungi(s, 2, 1);
-    aggiungi(s, 2, 20, "Ram77");
-    aggiungi(s, 3, 1);
-    aggiungi(s, 3, 22, "Ram50");
-    salvato(s, programma);
-    s.PercorsoCompilatore = assemblatore;
-    InterazioneFinta ui;
-    Compilatore c(s, ui);
-    c.compila();
-
-    EXPECT_EQ(ui.messaggi,
-              (std::vector<Messaggio>{{"Il compilatore ha segnalato degli errori:\r\n"
-                                       "Griglia principale, riga 4: Error[113] Symbol not previously defined: \"Ram99\"\r\n"
-                                       "Luce destra, riga 2: Error[113] Symbol not previously defined: \"Ram77\"\r\n"
-                                       "Luce sinistra, riga 1: Error[113] Symbol not previously defined: \"Ram50\"",
-                                       Icona::Critica, "Kobaltino", Pulsanti::Ok}}));
-    EXPECT_EQ(c.esito(), EsitoCompilazione::ErroriAssemblatore);
-    // No source, listing or symbol file stays behind, nor a hex that no longer matches the program.
-    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files, QDir::Name), QStringList{"rotto.kbn"});
-}
 
 }  // namespace
 }  // namespace kobaltino
