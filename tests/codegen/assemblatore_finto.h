@@ -63,11 +63,13 @@ struct Banco {
         ui.reale = compilatore == gpasm();
     }
 
-    void lascia(const QString& nome, const QByteArray& contenuto = {}) const
+    // Writes the file `nome` in the folder; its path.
+    QString lascia(const QString& nome, const QByteArray& contenuto = {}) const
     {
         QFile f(cartella.filePath(nome));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << nome.toStdString();
         f.write(contenuto);
+        return f.fileName();
     }
 
     QStringList file() const { return QDir(cartella.path()).entryList(QDir::Files, QDir::Name); }

@@ -15,18 +15,18 @@
 
 namespace kobaltino::attesi {
 
+// A row of grid `griglia` as the program file holds it.
 struct Riga {
     int griglia, codice;
-    const char* parametro;
-    const char* etichetta;
+    const char* parametro = "";
+    const char* etichetta = "";
 };
 
 // Avanti with the label of the jump back, a load of 'è', a call of the Luce destra handler, the
 // arm, an EEPROM increment, the jump; two handler grids, one with its own label and jump.
 inline const std::vector<Riga> Giro = {
-    {1, 1, "", "4"},    {1, 13, "Ram1 'è'", ""}, {1, 10, "Luce_destra", ""}, {1, 21, "Aperto", ""},
-    {1, 19, "EEP3", ""}, {1, 9, "0", ""},         {2, 2, "", ""},             {3, 7, "", "0"},
-    {3, 9, "0", ""},
+    {1, 1, "", "4"}, {1, 13, "Ram1 'è'"}, {1, 10, "Luce_destra"}, {1, 21, "Aperto"}, {1, 19, "EEP3"},
+    {1, 9, "0"},     {2, 2},               {3, 7, "", "0"},         {3, 9, "0"},
 };
 inline constexpr int ParoleGiro = 74 + 2 + 2 + 2 + 3 + 1 + 1 + 2 + 2 + 1;
 
@@ -65,7 +65,6 @@ inline QByteArray fileGiro(const QString& processore, const QString& include, bo
 
 namespace kobaltino {
 
-
 // Appends a row to grid k as a loaded program holds it.
 inline int aggiungi(Stato& s, int k, int codice, const QString& parametro = {}, const QString& etichetta = {})
 {
@@ -81,10 +80,15 @@ inline void salvato(Stato& s, const QString& percorso = QStringLiteral("/robot/g
     s.Modificato = false;
 }
 
+inline void carica(Stato& s, const std::vector<attesi::Riga>& righe)
+{
+    for (const attesi::Riga& r : righe)
+        aggiungi(s, r.griglia, r.codice, QString::fromUtf8(r.parametro), QString::fromUtf8(r.etichetta));
+}
+
 inline void caricaGiro(Stato& s)
 {
-    for (const attesi::Riga& r : attesi::Giro)
-        aggiungi(s, r.griglia, r.codice, QString::fromUtf8(r.parametro), QString::fromUtf8(r.etichetta));
+    carica(s, attesi::Giro);
     s.AuxAbilitata = false;  // its "Braccio" drives the arm
 }
 

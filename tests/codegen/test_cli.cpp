@@ -1,13 +1,9 @@
 // kobaltino-cli genera and compila: what they write, report and return.
-#include "programmi.h"
+#include "assemblatore_finto.h"
 
 #include "app/comandi_cli.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -28,63 +24,44 @@ QByteArray fileProgramma(const std::vector<attesi::Riga>& righe)
     return b;
 }
 
-const std::vector<attesi::Riga> Rotto = {{1, 1, "", ""}, {1, 19, "Ram99", ""}, {10, 22, "Ram0", ""}};
-const std::vector<attesi::Riga> SaltoPerso = {{1, 1, "", ""}, {1, 9, "0", ""}};  // row 0 lost its label
-const std::vector<attesi::Riga> Giro2 = {  // two handlers calling each other
-    {1, 10, "Luce_destra", ""}, {2, 10, "Luce_sinistra", ""}, {3, 11, "Luce_destra", ""}};
+const std::vector<attesi::Riga> Rotto = {{1, 1}, {1, 19, "Ram99"}, {10, 22, "Ram0"}};
+const std::vector<attesi::Riga> SaltoPerso = {{1, 1}, {1, 9, "0"}};  // row 0 lost its label
+const std::vector<attesi::Riga> Anello = {{1, 10, "Luce_destra"}, {2, 10, "Luce_sinistra"}, {3, 11, "Luce_destra"}};
 
 class RigaDiComando : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(cartella.isValid()); }
-
-    QString scrivi(const QString& nome, const QByteArray& contenuto)
-    {
-        const QString percorso = cartella.filePath(nome);
-        QFile f(percorso);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contenuto);
-        return percorso;
-    }
+    QString scrivi(const QString& nome, const QByteArray& contenuto) { return banco.lascia(nome, contenuto); }
+    QStringList fileNellaCartella() const { return banco.file(); }
 
     int esegui(cli::Comando comando, const QStringList& argomenti)
     {
         uscita.clear();
         errori.clear();
-        QTextStream out(&uscita);
-        QTextStream err(&errori);
+        QTextStream out(&uscita), err(&errori);
         const int stato = comando(argomenti, out, err);
         out.flush();
         err.flush();
         return stato;
     }
 
-    QStringList fileNellaCartella() const { return QDir(cartella.path()).entryList(QDir::Files, QDir::Name); }
-
-    static QString gpasm() { return QStandardPaths::findExecutable(QStringLiteral("gpasm")); }
-
-    QTemporaryDir cartella;
+    Banco banco;  // its folder
     QByteArray uscita, errori;
 };
 
-TEST_F(RigaDiComando, LEseguibileGeneraIByteDelFileSulloStandardOutput)
+TEST_F(RigaDiComando, GeneraScriveIByteDelFile)
 {
     const QString programma = scrivi("giro.kbn", fileProgramma(attesi::Giro));
-    QProcess cli;
+    QProcess cli;  // the executable, for the very bytes on its standard output
     cli.start(QStringLiteral(KOBALTINO_CLI), {"genera", programma});
     ASSERT_TRUE(cli.waitForFinished(30000));
     EXPECT_EQ(cli.exitCode(), 0);
     EXPECT_EQ(cli.readAllStandardOutput(), attesi::fileGiro("16F84", "p16f84.inc"));
     EXPECT_EQ(cli.readAllStandardError(), "");
     EXPECT_EQ(fileNellaCartella(), QStringList{"giro.kbn"});
-}
 
-TEST_F(RigaDiComando, GeneraNelFileIndicatoPerIlProcessoreScelto)
-{
-    const QString programma = scrivi("giro.kbn", fileProgramma(attesi::Giro));
-    const QString destinazione = cartella.filePath("giro.asm");
-    EXPECT_EQ(esegui(cli::genera, {"--pic", "16F628", programma, "-o", destinazione}), 0);
+    EXPECT_EQ(esegui(cli::genera, {"--pic", "16F628", programma, "-o", banco.cartella.filePath("giro.asm")}), 0);
     EXPECT_EQ(uscita, "");
-    QFile f(destinazione);
+    QFile f(banco.cartella.filePath("giro.asm"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), attesi::fileGiro("16F628", "p16f628.inc"));
 }
@@ -92,9 +69,9 @@ TEST_F(RigaDiComando, GeneraNelFileIndicatoPerIlProcessoreScelto)
 TEST_F(RigaDiComando, RifiutiEOpzioniSbagliate)
 {
     const QString giro = scrivi("giro.kbn", fileProgramma(attesi::Giro));
-    const QString sensori = scrivi("sensori.kbn", fileProgramma({{2, 1, "", ""}}));
+    const QString sensori = scrivi("sensori.kbn", fileProgramma({{2, 1}}));
     const QString salto = scrivi("salto.kbn", fileProgramma(SaltoPerso));
-    const QString manca = cartella.filePath("manca.kbn");
+    const QString manca = banco.cartella.filePath("manca.kbn");
     const std::vector<std::tuple<cli::Comando, QStringList, QByteArray>> casi = {
         {cli::genera, {manca}, "Errore numero: 53\n"},
         {cli::compila, {manca, "--assembler", "/non/esiste/gpasm"}, "Errore numero: 53\n"},
@@ -124,30 +101,22 @@ TEST_F(RigaDiComando, RifiutiEOpzioniSbagliate)
     EXPECT_EQ(errori, "");
 }
 
-TEST_F(RigaDiComando, CompilaConGpasm)
+// A deliberately broken program: every error names its grid and row, and nothing stays behind,
+// not even the hex of an earlier good compile.
+TEST_F(RigaDiComando, CompilaUnProgrammaSbagliato)
 {
     ASSERT_FALSE(gpasm().isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
-    const QString giro = scrivi("giro.kbn", fileProgramma(Giro2));
-    EXPECT_EQ(esegui(cli::compila, {giro, "--pic", "16F84A", "--assembler", gpasm()}), 0);
-    EXPECT_EQ(errori, "Il programma viene compilato, ma sul robot potrebbe non funzionare:\n"
-                      "Luce sinistra, riga 0: da qui si richiama Luce destra, che è già in corso (Luce destra → "
-                      "Luce sinistra → Luce destra). Le chiamate possono girare in tondo senza fine e il robot "
-                      "tornerebbe al punto sbagliato.\n"
-                      "Compilazione terminata\n");
-    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.hex", "giro.kbn"}));
-
-    // A deliberately broken program: every error names its grid and row, and nothing stays
-    // behind, not even the hex of an earlier good compile.
     const QString rotto = scrivi("rotto.kbn", fileProgramma(Rotto));
     scrivi("rotto.hex", "vecchio");
     EXPECT_EQ(esegui(cli::compila, {rotto, "--assembler", gpasm()}), 1);
     EXPECT_EQ(errori, "Il compilatore ha segnalato degli errori:\n"
                       "Griglia principale, riga 1: Error[113] Symbol not previously defined: \"Ram99\"\n"
                       "Aux, riga 0: Error[113] Symbol not previously defined: \"Ram0\"\n");
-    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.hex", "giro.kbn", "rotto.kbn"}));
+    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.kbn", "rotto.kbn"}));
 }
 
-// Without --assembler: the one the settings file names, else gpasm from the PATH.
+// Without --assembler: the one the settings file names, else gpasm from the PATH. Warnings do
+// not change the exit status.
 TEST_F(RigaDiComando, CompilaSenzaAssemblatoreUsaLeImpostazioni)
 {
     ASSERT_FALSE(gpasm().isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
@@ -167,9 +136,13 @@ TEST_F(RigaDiComando, CompilaSenzaAssemblatoreUsaLeImpostazioni)
     EXPECT_EQ(errori, "Impossibile avviare il compilatore:\n/non/esiste/MPASMWIN.exe\n");
 
     impostazioni("VUOTO");
-    EXPECT_EQ(esegui(cli::compila, {programma}), 0);
-    EXPECT_EQ(errori, "Compilazione terminata\n");
-    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.hex", "giro.kbn"}));
+    EXPECT_EQ(esegui(cli::compila, {scrivi("anello.kbn", fileProgramma(Anello)), "--pic", "16F84A"}), 0);
+    EXPECT_EQ(errori, "Il programma viene compilato, ma sul robot potrebbe non funzionare:\n"
+                      "Luce sinistra, riga 0: da qui si richiama Luce destra, che è già in corso (Luce destra → "
+                      "Luce sinistra → Luce destra). Le chiamate possono girare in tondo senza fine e il robot "
+                      "tornerebbe al punto sbagliato.\n"
+                      "Compilazione terminata\n");
+    EXPECT_EQ(fileNellaCartella(), (QStringList{"anello.hex", "anello.kbn", "giro.kbn"}));
     qputenv("XDG_CONFIG_HOME", vecchia);
 }
 

@@ -78,29 +78,6 @@ TEST(Compilazione, GpasmScriveSoloErroriEIlHexAccantoAlProgramma)
     EXPECT_EQ(b.file(), (QStringList{"giro.cod", "giro.txt", "giro.v2.hex", "giro.v2.kbn"}));
 }
 
-TEST(Compilazione, CompilatoreCheNonParteNonFinisceONonDiceNulla)
-{
-    Banco b;
-    aggiungi(b.stato, 1, 1);
-    const std::vector<std::tuple<EsitoProcesso, Messaggio, EsitoCompilazione>> casi = {
-        {EsitoProcesso{}, critico("Impossibile avviare il compilatore:\r\n/opt/pic/MPASMWIN.exe"),
-         EsitoCompilazione::Rifiutata},
-        {EsitoProcesso{true, true, -1, {}}, critico("Il compilatore non ha terminato entro 60 secondi."),
-         EsitoCompilazione::Rifiutata},
-        {EsitoProcesso{true, false, 3, " \r\n"},
-         {"Il compilatore ha segnalato degli errori:\r\nIl compilatore ha terminato con il codice 3.", Icona::Critica},
-         EsitoCompilazione::ErroriAssemblatore},
-    };
-    for (const auto& [processo, messaggio, esito] : casi) {
-        b.ui.messaggi.clear();
-        b.ui.risultato = processo;
-        b.compilatore.compila();
-        EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{messaggio});
-        EXPECT_EQ(b.compilatore.esito(), esito);
-        EXPECT_EQ(b.file(), QStringList{"giro.kbn"});
-    }
-}
-
 TEST(Compilazione, GliErroriIndicanoGrigliaERiga)
 {
     Banco b;
@@ -175,74 +152,72 @@ TEST(Compilazione, Esattamente1024ParolePassano1025No)
 // --- The real size: read from the hex file after assembling, against the processor's program
 // memory (1024 words for the 16F84 and 16F84A, 2048 for the 16F628) -----------------------------
 
-const QByteArray Fine = ":00000001FF\r\n";
-
-// One Intel hex record with its checksum.
-QByteArray record(int indirizzo, int tipo, const QByteArray& dati)
-{
-    QByteArray byte;
-    byte.append(static_cast<char>(dati.size()));
-    byte.append(static_cast<char>(indirizzo >> 8));
-    byte.append(static_cast<char>(indirizzo & 0xff));
-    byte.append(static_cast<char>(tipo));
-    byte.append(dati);
-    int somma = 0;
-    for (char b : byte)
-        somma += static_cast<unsigned char>(b);
-    byte.append(static_cast<char>(-somma & 0xff));
-    return ':' + byte.toHex().toUpper() + "\r\n";
-}
-
-// A hex file whose program ends at word `parole` - 1, with the configuration word after it.
-QByteArray hexFinoA(int parole)
-{
-    return ":020000000528D1\r\n" + record((parole - 1) * 2, 0, QByteArray::fromHex("0800")) + ":02400E00F13F80\r\n" + Fine;
-}
+// A program ending at word 1099, then the configuration word.
+const QByteArray Hex1100 = ":020000000528D1\r\n:02089600080058\r\n:02400E00F13F80\r\n:00000001FF\r\n";
 
 TEST(MemoriaProgramma, ParoleDaiRecordDelFileHex)
 {
     const std::vector<std::pair<QByteArray, std::optional<int>>> casi = {
-        {":020000000528D1\r\n:02400E00F13F80\r\n" + Fine, 1},
-        {hexFinoA(2049), 2049},
-        {record(0x10, 0, "\x01\x02\x03") + ":00000001FF\n", 10},  // an odd byte fills its word; bare LF
-        {":02400E00F13F80\r\n" + Fine, 0},  // configuration, ID and EEPROM data are not program memory
-        {record(0x4000, 0, "\x01\x02") + record(0x4200, 0, "\x05") + Fine, 0},
-        {record(0, 4, QByteArray("\x00\x00", 2)) + record(0x20, 0, "\x01\x02") + Fine, 17},
-        {record(0x20, 0, "\x01\x02") + record(0, 4, QByteArray("\x00\x01", 2)) + record(0x20, 0, "\x01\x02") + Fine, 17},
-        {record(0, 2, QByteArray("\x00\x10", 2)) + record(0x20, 0, "\x01\x02") + Fine, 145},  // segment 0x10
+        {Hex1100, 1100},
+        {":020000000528D1\r\n:021000000800E6\r\n:00000001FF\r\n", 2049},
+        {":03001000010203E7\n:00000001FF\n", 10},  // an odd byte fills its word; bare LF
+        {":02400E00F13F80\r\n:024000000102BB\r\n:0142000005B8\r\n:00000001FF\r\n", 0},  // configuration, ID, EEPROM
+        {":020000040000FA\r\n:020020000102DB\r\n:00000001FF\r\n", 17},
+        {":020020000102DB\r\n:020000040001F9\r\n:020020000102DB\r\n:00000001FF\r\n", 17},  // above 64 KB
+        {":020000020010EC\r\n:020020000102DB\r\n:00000001FF\r\n", 145},  // segment 0x10
         {"x", std::nullopt},
-        {":020000000528D1\r\n", std::nullopt},  // no end record
-        {":020000000528D2\r\n" + Fine, std::nullopt},  // checksum
-        {":030000000528D1\r\n" + Fine, std::nullopt},  // length
-        {":0200000005G8D1\r\n" + Fine, std::nullopt},  // not hex
-        {":0200000005\r\n" + Fine, std::nullopt},
-        {record(0, 4, "\x01") + Fine, std::nullopt},
+        {":020000000528D1\r\n", std::nullopt},                // no end record
+        {":020000000528D2\r\n:00000001FF\r\n", std::nullopt},  // checksum
+        {":030000000528D1\r\n:00000001FF\r\n", std::nullopt},  // length
+        {":0200000005G8D1\r\n:00000001FF\r\n", std::nullopt},  // not hex
+        {":0100000401FA\r\n:00000001FF\r\n", std::nullopt},    // a one-byte address record
     };
     for (const auto& [hex, parole] : casi)
         EXPECT_EQ(paroleOccupate(hex), parole) << hex.toStdString();
 }
 
-// The hex is found however the assembler spelled it; without a readable one nothing is measured.
-// The boundaries themselves are checked with the real assembler.
-TEST(Dimensione, IlProgrammaCheNonEntraNonLasciaIlHex)
+// How the assembler's run ends: what it left, the report, and what stays in the folder. The hex
+// is measured however the assembler spelled it; without a readable one nothing is measured. The
+// size limits themselves are checked with the real assembler.
+TEST(Compilazione, DopoIlCompilatore)
 {
-    const std::vector<std::tuple<const char*, QByteArray, Messaggio>> casi = {
-        {"giro.HEX", hexFinoA(1100),
-         {"Ci sono troppe istruzioni per il 16F84A.\r\nIl programma occupa 1100 parole, il processore ne ha "
-          "1024.\r\nTogliere qualche istruzione o scegliere il 16F628"}},
-        {"giro.HEX", "non un file hex", Terminata},
-        {"giro.asm", hexFinoA(1100), Terminata},
+    const EsitoProcesso riuscito{true, false, 0, {}};
+    struct Caso {
+        EsitoProcesso processo;
+        const char* lasciato;  // a file the assembler leaves, and what it holds
+        QByteArray contenuto;
+        Messaggio messaggio;
+        EsitoCompilazione esito;
     };
-    for (const auto& [nome, contenuto, messaggio] : casi) {
+    const std::vector<Caso> casi = {
+        {EsitoProcesso{}, nullptr, {}, critico("Impossibile avviare il compilatore:\r\n/opt/pic/MPASMWIN.exe"),
+         EsitoCompilazione::Rifiutata},
+        {EsitoProcesso{true, true, -1, {}}, nullptr, {}, critico("Il compilatore non ha terminato entro 60 secondi."),
+         EsitoCompilazione::Rifiutata},
+        {EsitoProcesso{true, false, 3, " \r\n"}, nullptr, {},
+         {"Il compilatore ha segnalato degli errori:\r\nIl compilatore ha terminato con il codice 3.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+        {riuscito, "giro.HEX", Hex1100,
+         {"Ci sono troppe istruzioni per il 16F84A.\r\nIl programma occupa 1100 parole, il processore ne ha "
+          "1024.\r\nTogliere qualche istruzione o scegliere il 16F628"},
+         EsitoCompilazione::Rifiutata},
+        {riuscito, "giro.asm", Hex1100, Terminata, EsitoCompilazione::Riuscita},
+        {riuscito, "giro.hex", "non un file hex", Terminata, EsitoCompilazione::Riuscita},
+    };
+    for (const Caso& c : casi) {
         Banco b;
         aggiungi(b.stato, 1, 1);
         b.stato.Processore = QStringLiteral("16F84A");
-        b.ui.primaDiTerminare = [&b, nome = nome, contenuto = contenuto] { b.lascia(nome, contenuto); };
+        b.ui.risultato = c.processo;
+        b.ui.primaDiTerminare = [&] {
+            if (c.lasciato)
+                b.lascia(c.lasciato, c.contenuto);
+        };
         b.compilatore.compila();
-        EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{messaggio}) << contenuto.data();
-        const bool entra = messaggio == Terminata;
-        EXPECT_EQ(b.compilatore.esito(), entra ? EsitoCompilazione::Riuscita : EsitoCompilazione::Rifiutata);
-        EXPECT_EQ(b.file(), (entra ? QStringList{nome, "giro.kbn"} : QStringList{"giro.kbn"}));
+        EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{c.messaggio});
+        EXPECT_EQ(b.compilatore.esito(), c.esito);
+        const bool resta = c.esito == EsitoCompilazione::Riuscita;
+        EXPECT_EQ(b.file(), (resta ? QStringList{c.lasciato, "giro.kbn"} : QStringList{"giro.kbn"}));
     }
 }
 

@@ -89,19 +89,11 @@ TEST(OperazioniEepromSulChip, OgniCellaAlSuoPostoEAzioniDelSe)
     aggiungi(s, 1, 20, "EEP8");
     aggiungi(s, 1, 20, "EEP8");
     // The call is the one-word action of a condition: it runs only when the condition holds.
-    aggiungi(s, 1, 13, "Ram1 d'4'");
-    aggiungi(s, 1, 13, "Ram2 d'4'");
-    aggiungi(s, 1, 13, "Ram3 d'9'");
-    aggiungi(s, 1, 15, "Ram1 = Ram2");  // holds
-    aggiungi(s, 1, 19, "EEP5");
-    aggiungi(s, 1, 16);
-    aggiungi(s, 1, 15, "Ram1 = Ram3");  // does not
-    aggiungi(s, 1, 19, "EEP6");
-    aggiungi(s, 1, 16);
-    aggiungi(s, 1, 15, "Ram3 > Ram1");  // holds
-    aggiungi(s, 1, 25, "EEP6");
-    aggiungi(s, 1, 16);
-    aggiungi(s, 1, 1);
+    carica(s, {{1, 13, "Ram1 d'4'"}, {1, 13, "Ram2 d'4'"}, {1, 13, "Ram3 d'9'"},
+               {1, 15, "Ram1 = Ram2"}, {1, 19, "EEP5"}, {1, 16},  // holds
+               {1, 15, "Ram1 = Ram3"}, {1, 19, "EEP6"}, {1, 16},  // does not
+               {1, 15, "Ram3 > Ram1"}, {1, 25, "EEP6"}, {1, 16},  // holds
+               {1, 1}});
     std::map<int, int> attesa;
     for (int cella = 0; cella < 20; ++cella)
         attesa[cella] = 1;

@@ -9,23 +9,19 @@ namespace {
 // Every code at least once, jumps in the main grid and in three handler grids, handlers that
 // call other handlers, labels on rows that write nothing, the same EEPROM operation in two grids.
 const std::vector<attesi::Riga> TuttiICodici = {
-    {1, 1, "", "0"}, {1, 2, "", ""}, {1, 3, "", ""}, {1, 4, "", ""}, {1, 5, "", ""}, {1, 6, "", ""}, {1, 7, "", ""},
-    {1, 8, "0,5", ""}, {1, 8, "2,5", ""}, {1, 10, "Luce_destra", ""}, {1, 11, "Aux", ""},
-    {1, 13, "Ram1 b'00001111'", ""}, {1, 13, "Ram2 'A'", ""}, {1, 13, "Ram3 d'200'", ""},
-    {1, 15, "Ram1 > Ram2", ""}, {1, 19, "Ram1", ""}, {1, 16, "", "1"},  // row 16
-    {1, 17, "EEP1 b'10101010'", ""}, {1, 17, "EEP20 d'7'", ""}, {1, 18, "EEP1 Ram4", ""}, {1, 20, "Ram4", ""},
-    {1, 22, "Ram5", ""}, {1, 23, "Ram6", ""}, {1, 24, "Ram7", ""}, {1, 25, "Ram8", ""}, {1, 19, "EEP2", ""},
-    {1, 26, "Ram1 + Ram2", ""}, {1, 26, "Ram3 - Ram4", ""}, {1, 26, "Ram3 * Ram4", "2"},  // row 28
-    {1, 27, "Sensore_rotazione", ""}, {1, 1, "", ""}, {1, 28, "Luce_destra", ""}, {1, 12, "", ""},
-    {1, 21, "Aperto", ""}, {1, 21, "Chiuso", ""}, {1, 9, "16", ""}, {1, 9, "0", ""}, {1, 9, "28", ""},
-    {1, 15, "Ram1 = Ram2", ""}, {1, 14, "", ""}, {1, 16, "", ""}, {1, 15, "Ram1 ! Ram20", ""}, {1, 14, "", ""},
-    {1, 16, "", ""}, {1, 15, "Ram19 < Ram2", ""}, {1, 14, "", ""}, {1, 16, "", ""},
-    {1, 8, "1,0", ""}, {1, 8, "1,5", ""}, {1, 8, "2,0", ""},
-    {2, 1, "", "0"}, {2, 10, "Luce_sinistra", ""}, {2, 9, "0", ""},
-    {3, 27, "Aux", "0"}, {3, 2, "", ""}, {3, 9, "0", ""}, {3, 19, "EEP2", ""},  // one subroutine for both grids
-    {4, 11, "Ultrasuono", ""},
-    {8, 28, "Ottico_destro", ""}, {8, 14, "", ""},
-    {10, 8, "1,0", "0"}, {10, 16, "", "1"}, {10, 9, "1", ""}, {10, 9, "0", ""},
+    {1, 1, "", "0"}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8, "0,5"}, {1, 8, "2,5"},
+    {1, 10, "Luce_destra"}, {1, 11, "Aux"}, {1, 13, "Ram1 b'00001111'"}, {1, 13, "Ram2 'A'"}, {1, 13, "Ram3 d'200'"},
+    {1, 15, "Ram1 > Ram2"}, {1, 19, "Ram1"}, {1, 16, "", "1"},  // row 16
+    {1, 17, "EEP1 b'10101010'"}, {1, 17, "EEP20 d'7'"}, {1, 18, "EEP1 Ram4"}, {1, 20, "Ram4"}, {1, 22, "Ram5"},
+    {1, 23, "Ram6"}, {1, 24, "Ram7"}, {1, 25, "Ram8"}, {1, 19, "EEP2"}, {1, 26, "Ram1 + Ram2"}, {1, 26, "Ram3 - Ram4"},
+    {1, 26, "Ram3 * Ram4", "2"},  // row 28
+    {1, 27, "Sensore_rotazione"}, {1, 1}, {1, 28, "Luce_destra"}, {1, 12}, {1, 21, "Aperto"}, {1, 21, "Chiuso"},
+    {1, 9, "16"}, {1, 9, "0"}, {1, 9, "28"}, {1, 15, "Ram1 = Ram2"}, {1, 14}, {1, 16}, {1, 15, "Ram1 ! Ram20"},
+    {1, 14}, {1, 16}, {1, 15, "Ram19 < Ram2"}, {1, 14}, {1, 16}, {1, 8, "1,0"}, {1, 8, "1,5"}, {1, 8, "2,0"},
+    {2, 1, "", "0"}, {2, 10, "Luce_sinistra"}, {2, 9, "0"},
+    {3, 27, "Aux", "0"}, {3, 2}, {3, 9, "0"}, {3, 19, "EEP2"},  // one subroutine for both grids
+    {4, 11, "Ultrasuono"}, {8, 28, "Ottico_destro"}, {8, 14},
+    {10, 8, "1,0", "0"}, {10, 16, "", "1"}, {10, 9, "1"}, {10, 9, "0"},
 };
 
 const Messaggio Terminata{"Compilazione terminata"};
@@ -36,8 +32,7 @@ TEST_P(ConGpasm, TuttiICodiciSiAssemblano)
 {
     ASSERT_FALSE(gpasm().isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
     Banco b(gpasm(), "robot.kbn");
-    for (const attesi::Riga& r : TuttiICodici)
-        aggiungi(b.stato, r.griglia, r.codice, QString::fromLatin1(r.parametro), QString::fromLatin1(r.etichetta));
+    carica(b.stato, TuttiICodici);
     b.stato.AuxAbilitata = false;
     b.stato.Processore = QString::fromLatin1(GetParam());
     b.compilatore.compila();
