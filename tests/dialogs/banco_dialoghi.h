@@ -3,7 +3,11 @@
 #include "dialogs/dialogo_istruzione.h"
 #include "support/interazione_finta.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <deque>
@@ -13,75 +17,192 @@
 
 namespace kobaltino {
 
-// Creates the QApplication the widget tests need (offscreen unless told otherwise).
-void assicuraApplicazione();
+// The nine inputs of the robot in the order the dialogs list them.
+inline const QStringList TuttiGliIngressi = {"Luce_sinistra", "Luce_destra", "Prossimita_destra",
+                                             "Prossimita_sinistra", "Ottico_destro", "Ottico_sinistro",
+                                             "Ultrasuono", "Sensore_rotazione", "Aux"};
 
-// What a message box showed: its text, icon, title and buttons, and the button captions.
-struct MessaggioVisto {
-    Messaggio messaggio;
-    QStringList pulsanti;
-};
-
-// While it lives, answers every message box that opens and records what it showed.
-// A box with only OK is confirmed; a question takes the next scripted answer, and an
-// unscripted question fails the test and is answered No.
-class Sportello {
-public:
-    explicit Sportello(std::deque<Risposta> risposte = {});
-    ~Sportello();
-
-    std::vector<Messaggio> visti() const;
-    std::vector<MessaggioVisto> dettagli;
-
-private:
-    void guarda();
-    std::deque<Risposta> risposte_;
-    QTimer timer_;
-};
-
-// Drives the instruction dialogs that open modally (exec()): the first one gets the first
-// action, the next one the second, and so on. An action must close its dialog.
-class PilotaDialoghi {
+// While it lives, handles the modal windows that open. A message box is recorded and
+// answered: OK when it has only OK, else the next scripted answer (an unscripted question
+// fails the test). Given actions, it also drives the instruction dialogs: each one that
+// opens gets the next action, which must close it; one more fails the test.
+class Regia {
 public:
     using Azione = std::function<void(DialogoIstruzione&)>;
-    explicit PilotaDialoghi(std::deque<Azione> azioni);
-    ~PilotaDialoghi();
 
-    QStringList aperti;  // object names of the dialogs driven, in order
+    explicit Regia(std::deque<Risposta> risposte = {}) : risposte_(std::move(risposte))
+    {
+        QObject::connect(&avvisi_, &QTimer::timeout, [this] { guardaAvvisi(); });
+        avvisi_.start(5);
+    }
+    // Two timers: a message box can open inside an action.
+    Regia(std::deque<Risposta> risposte, std::deque<Azione> azioni) : Regia(std::move(risposte))
+    {
+        azioni_ = std::move(azioni);
+        QObject::connect(&dialoghi_, &QTimer::timeout, [this] { guardaDialoghi(); });
+        dialoghi_.start(5);
+    }
+    ~Regia()
+    {
+        EXPECT_TRUE(risposte_.empty()) << risposte_.size() << " scripted answers never used";
+        EXPECT_TRUE(azioni_.empty()) << azioni_.size() << " dialogs expected but never opened";
+    }
+
+    std::vector<Messaggio> messaggi;
+    std::vector<QStringList> pulsanti;  // button captions of each message, sorted
+    QStringList aperti;                 // object names of the dialogs driven, in order
 
 private:
-    void guarda();
+    void guardaAvvisi()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible())
+            return;
+        const QMessageBox::Icon i = box->icon();  // 99 below: what no message should have
+        const QMessageBox::StandardButtons b = box->standardButtons();
+        messaggi.push_back({box->text(),
+                            i == QMessageBox::Information ? Icona::Informazione
+                            : i == QMessageBox::Critical  ? Icona::Critica
+                            : i == QMessageBox::NoIcon    ? Icona::Nessuna
+                                                          : Icona(99),
+                            box->windowTitle(),
+                            b == QMessageBox::Ok                                         ? Pulsanti::Ok
+                            : b == (QMessageBox::Yes | QMessageBox::No)                  ? Pulsanti::SiNo
+                            : b == (QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) ? Pulsanti::SiNoAnnulla
+                                                                                          : Pulsanti(99)});
+        pulsanti.emplace_back();
+        for (QAbstractButton* p : box->buttons())
+            pulsanti.back() << p->text();
+        pulsanti.back().sort();
+
+        QMessageBox::StandardButton scelta = QMessageBox::Ok;
+        if (b != QMessageBox::Ok) {
+            const Risposta r = risposte_.empty() ? Risposta::No : risposte_.front();
+            if (risposte_.empty())
+                ADD_FAILURE() << "unscripted question: " << box->text().toStdString();
+            else
+                risposte_.pop_front();
+            scelta = r == Risposta::Si ? QMessageBox::Yes : r == Risposta::Annulla ? QMessageBox::Cancel : QMessageBox::No;
+        }
+        if (QAbstractButton* p = box->button(scelta))
+            p->click();
+        else
+            box->reject();
+    }
+
+    void guardaDialoghi()
+    {
+        auto* d = qobject_cast<DialogoIstruzione*>(QApplication::activeModalWidget());
+        if (d == nullptr || !d->isVisible())
+            return;
+        aperti << d->objectName();
+        if (azioni_.empty())
+            ADD_FAILURE() << "unexpected dialog " << d->objectName().toStdString();
+        else {
+            const Azione azione = azioni_.front();
+            azioni_.pop_front();
+            azione(*d);
+        }
+        if (d->isVisible()) {
+            ADD_FAILURE() << d->objectName().toStdString() << " left open";
+            d->reject();
+        }
+    }
+
+    std::deque<Risposta> risposte_;
     std::deque<Azione> azioni_;
-    QTimer timer_;
+    QTimer avvisi_, dialoghi_;
 };
 
 // Common steps of the dialog tests.
 class BancoDialoghi : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { assicuraApplicazione(); }
+    static void SetUpTestSuite()
+    {
+        if (QApplication::instance() != nullptr)
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The offscreen platform says so for every fixed-size dialog; it tells us nothing.
+        static const QtMessageHandler precedente = qInstallMessageHandler(nullptr);
+        qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {
+            if (!testo.contains(QLatin1String("does not support propagateSizeHints")))
+                precedente(tipo, contesto, testo);
+        });
+        static int argc = 1;
+        static char nome[] = "test_dialoghi";
+        static char* argv[] = {nome, nullptr};
+        new QApplication(argc, argv);
+    }
 
     // Shows the dialog as the program would, active and with the keyboard focus.
-    static void apri(QDialog& d);
+    static void apri(QDialog& d)
+    {
+        d.show();
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+    }
 
     template <typename W>
-    static W* trova(QWidget& d, const char* nome)
+    static W* trova(QWidget& d, const QString& nome)
     {
-        W* w = d.findChild<W*>(QString::fromLatin1(nome));
+        W* w = d.findChild<W*>(nome);
         if (w == nullptr)
-            ADD_FAILURE() << "no control " << nome;
+            ADD_FAILURE() << "no control " << nome.toStdString();
         return w;
     }
 
-    // Picks `voce` in the list as a click in its drop-down would.
-    static void scegli(QComboBox* lista, const QString& voce);
-    static QStringList voci(const QComboBox* lista);
+    static QStringList voci(const QComboBox* lista)
+    {
+        QStringList elenco;
+        for (int i = 0; i < lista->count(); ++i)
+            elenco << lista->itemText(i);
+        return elenco;
+    }
 
-    // Clicks the named button.
-    static void clicca(QWidget& d, const char* pulsante);
-    // Types a text that QTest's keyboard table does not know (accented letters, Greek...).
-    static void digitaUnicode(QWidget* w, const QString& testo);
+    static void clicca(QWidget& d, const QString& pulsante)
+    {
+        if (auto* b = trova<QAbstractButton>(d, pulsante))
+            QTest::mouseClick(b, Qt::LeftButton);
+    }
+
     // Presses a key in the control that has the focus.
-    static void premi(QWidget& d, int tasto);
+    static void premi(QWidget& d, int tasto)
+    {
+        QTest::keyClick(d.focusWidget() != nullptr ? d.focusWidget() : &d, static_cast<Qt::Key>(tasto));
+    }
+
+    // As a user would: picks `voce` in the list `campo` (an enabled one), types it into the
+    // text box `campo` after clearing it, or clicks the option `campo`.
+    static void imposta(QWidget& d, const QString& campo, const QString& voce)
+    {
+        QWidget* w = trova<QWidget>(d, campo);
+        if (auto* lista = qobject_cast<QComboBox*>(w)) {
+            EXPECT_TRUE(lista->isEnabled()) << campo.toStdString() << " is disabled";
+            EXPECT_GE(lista->findText(voce), 0) << "no item " << voce.toStdString() << " in " << campo.toStdString();
+            lista->setCurrentIndex(lista->findText(voce));
+        } else if (auto* casella = qobject_cast<QLineEdit*>(w)) {
+            casella->clear();
+            QTest::keyClicks(casella, voce);
+        } else if (w != nullptr)
+            QTest::mouseClick(w, Qt::LeftButton);
+    }
+
+    // A dialog action: fills the fields in, then clicks `pulsante`.
+    static Regia::Azione compila(std::vector<std::pair<QString, QString>> campi, QString pulsante = "cmdOk")
+    {
+        return [campi, pulsante](DialogoIstruzione& d) {
+            for (const auto& [campo, voce] : campi)
+                imposta(d, campo, voce);
+            clicca(d, pulsante);
+        };
+    }
+
+    // A message with only OK and the program's title.
+    static Messaggio avviso(const QString& testo, Icona icona = Icona::Informazione)
+    {
+        return Messaggio{testo, icona, "Kobaltino", Pulsanti::Ok};
+    }
 };
 
 }  // namespace kobaltino

@@ -1,0 +1,313 @@
+// Every instruction dialog: what it shows, what OK checks and in which order, what it hands
+// back, and cancelling.
+#include "banco_dialoghi.h"
+#include "dialogs/fabbrica_dialoghi.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <optional>
+
+namespace kobaltino {
+namespace {
+
+const QString Venti = "1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20";
+const QString Azioni = "Avanti|Indietro|Sinistra|Destra|Ruota a sinistra|Ruota a destra|Fermo|Incrementa|"
+                       "Decrementa|Ritorna";
+const QStringList Chiudi = {"cmdChiudi: &Chiudi", "cmdChiudi? Fare click per chiudere la finestra"};
+const QStringList OkChiudi = {"cmdOk: &Ok (default)", "cmbChiudi: &Chiudi"};
+const QStringList OkEsci = {"cmdOk: &Ok (default)", "cmdEsci: &Esci"};
+
+QString senza(const QString& proprio)
+{
+    QStringList ingressi = TuttiGliIngressi;
+    ingressi.removeOne(proprio);
+    return ingressi.join('|');
+}
+
+// The one-cell memory operations.
+struct Operando {
+    Dialogo dialogo;
+    const char* nome;
+    const char* titolo;
+    const char* mancaEeprom;
+    const char* mancaRam;
+};
+
+const Operando Operandi[] = {
+    {Dialogo::Incrementa, "frmIncrementa", "Incrementa il registro",
+     "Inserire l'indirizzo della memoria eeprom da incrementare", "Inserire l'indirizzo della memoria Ram da incrementare"},
+    {Dialogo::Decrementa, "frmDecrementa", "Decrementa il registro",
+     "Inserire l'indirizzo della memoria eeprom da decrementare", "Inserire l'indirizzo della memoria Ram da decrementare"},
+    {Dialogo::Swappa, "frmSwappa", "Swappa il registro", "Inserire l'indirizzo della memoria eeprom da swappare",
+     "Inserire l'indirizzo della memoria Ram da swappare"},
+    {Dialogo::ScorriDestra, "frmScorriDestra", "Scorre il registro a destra",
+     "Inserire l'indirizzo della memoria eeprom da scorrere", "Inserire l'indirizzo della memoria Ram da scorrere"},
+    {Dialogo::ScorriSinistra, "frmScorriSinistra", "Scorre il registro a sinistra",
+     "Inserire l'indirizzo della memoria eeprom da scorrere", "Inserire l'indirizzo della memoria Ram da scorrere"},
+    {Dialogo::Complemento, "frmComplemento", "Complemento a 1 del registro",
+     "Inserire l'indirizzo della memoria eeprom per il complemento",
+     "Inserire l'indirizzo della memoria Ram per il complemento"},
+};
+
+// Rows in grid k when its dialog opens; the last grid has rows past 255, all of them targets.
+int righeDellaGriglia(int k)
+{
+    return k == 10 ? 300 : k;
+}
+
+// One step of filling a dialog in. When `avviso` is set, Enter first: it must show exactly
+// that message ("" for none), leave the dialog open and move the focus to `campo`. Then
+// `voce` goes into `campo` (see `imposta`).
+struct Passo {
+    const char* avviso;
+    const char* campo;
+    const char* voce;
+    Icona icona = Icona::Informazione;
+};
+
+// What Enter hands back once every step is done.
+struct Esito {
+    const char* parametro;
+    const char* azione = "";
+    int cella = 0;
+    const char* marca = "";
+    int riga = -1;
+};
+
+// A dialog as opened on grid k: the lines `descrivi` gives for it and, for one dialog of
+// each kind, the steps up to a confirmed OK.
+struct Caso {
+    Dialogo dialogo;
+    int k;
+    QStringList aspetto;
+    std::vector<Passo> passi = {};
+    std::optional<Esito> esito = {};
+};
+
+std::vector<Caso> casi()
+{
+    const char* mancaRam = "Inserire l'indirizzo della memoria Ram";
+    const char* mancaRegistro = "Scegliere un indirizzo della memoria RAM";
+    const char* mancaAzione = "Inserire un azione da eseguire";
+    const auto sensore = [](const QString& nome, const QString& ingressi) {
+        return QStringList{nome + ": Seleziona il sensore dove saltare", "lblRiga: Sensore:", "cmbSensore: " + ingressi,
+                           "cmbSensore? Fare click per scegliere il sensore dove saltare", "cmdOK: &OK (default)",
+                           "cmdOK? Fare click per assegnare il sensore dove saltare"} + Chiudi;
+    };
+    const auto scrivi = [](const QString& nome, const QString& etichetta, const QString& lista, const QString& valore) {
+        return QStringList{nome, "fmTipodidato: Tipo di dato", "optNumerico: Numerico", "optCarattere: Carattere",
+                           "optBinario: Binario (x)", "lblIndirizzoRam: " + etichetta, lista + ": " + Venti,
+                           "lblValoreRam: Valore da scrivere", valore + ": max 8", "cmdOk: &Ok (default)",
+                           "cmdChiudi: &Chiudi"};
+    };
+    std::vector<Caso> elenco = {
+        {Dialogo::Attendi, 1,
+         QStringList{"frmAttendi: Inserire i secondi di attesa", "lblSecondi: Secondi:", "cmbSecondi: 0,5|1,0|1,5|2,0|2,5",
+                     "cmbSecondi? Fare click per selezionare il tempo di attesa", "cmdOK: &OK (default)",
+                     "cmdOK? Fare click per assegnare il tempo di attesa"} + Chiudi,
+         {{"Selezionare il tempo di attesa", "cmbSecondi", "1,5"}}, Esito{"1,5"}},
+        {Dialogo::SeAttivoVaiA, 2, sensore("frmSe_Attivo_Salta_A1", senza("Luce_destra")),
+         {{"Selezionare almeno un sensore", "cmbSensore", "Ottico_destro", Icona::Nessuna}}, Esito{"Ottico_destro"}},
+        {Dialogo::SeDisattivoVaiA, 1, sensore("frmSe_Disattivo_Salta_A1", TuttiGliIngressi.join('|'))},
+        {Dialogo::ScriviRam, 1,
+         scrivi("frmScrivi_Ram: Scrivi nella memoria ram", "Indirizzo Ram", "cmbIndirizzoRam", "txtValoreRam"),
+         {{"Inserire il valore da scrivere nella memoria", "txtValoreRam", "1010"},
+          {mancaRam, "cmbIndirizzoRam", "5"},
+          {"Il valore binario deve essere di 8 bit", "txtValoreRam", "1"},
+          {nullptr, "optNumerico", ""},
+          {nullptr, "txtValoreRam", "256"},
+          {"Inserire un valore compreso tra 0 e 255", "txtValoreRam", "007"}},
+         Esito{"Ram5 d'007'", "", 5, "d'007'"}},
+        {Dialogo::ScriviEeprom, 1,
+         scrivi("frmScrivi_EEP: Scrivi nella memoria eeprom", "Indirizzo Eeprom", "cmbIndirizzoEeprom", "txtValoreeprom"),
+         {{"Inserire il valore da scrivere nella memoria", "txtValoreeprom", "10101010"},
+          {"Inserire l'indirizzo della memoria eeprom", "cmbIndirizzoEeprom", "12"}},
+         Esito{"EEP12 b'10101010'", "", 12, "b'10101010'"}},
+        {Dialogo::SpostaEeprom, 1,
+         QStringList{"frmSpostaEeprom: Spostare il valore nella Ram", "Label1: Indirizzo memoria Eeprom",
+                     "cmbIndirizzoEeprom: " + Venti, "Label2: Indirizzo memoria Ram", "cmbIndirizzoRam: " + Venti}
+             + OkChiudi,
+         {{"Inserire l'indirizzo della memoria eeprom da spostare", "cmbIndirizzoEeprom", "20"},
+          {mancaRam, "cmbIndirizzoRam", "1"}},
+         Esito{"EEP20 Ram1"}},
+        {Dialogo::Operazioni, 1,
+         QStringList{"frmOperazioniTraRegistri: Operazioni tra registri", "Label2: Registro 1", "cmbIndirizzoRam: " + Venti,
+                     "Label3: Registro 2", "cmbIndirizzoRam2: " + Venti, "Label1: Operazione da eseguire",
+                     "cmbOperazione: +|-"} + OkChiudi,
+         {{mancaRam, "cmbIndirizzoRam", "4"},
+          {mancaRam, "cmbIndirizzoRam2", "4"},
+          {"Inserire l'operazione da compiere", "cmbOperazione", "-"}},
+         Esito{"Ram4 - Ram4"}},
+        {Dialogo::Se, 1,
+         QStringList{"frmSe: Creare la condizione", "Label1: Se il valore in memoria", "cmbMemoriaRam1: " + Venti,
+                     "Label2: è", "cmbParagone: Uguale a|Maggiore di|Minore di|Differente da",
+                     "Label3: il valore in memoria", "cmbMemoriaRam2: " + Venti, "Label4: allora fai",
+                     "cmbIstruzione: " + Azioni} + OkEsci,
+         {{mancaRegistro, "cmbMemoriaRam1", "1"},
+          {mancaRegistro, "cmbMemoriaRam2", "20"},
+          {"Inserire una condizione di paragone", "cmbParagone", "Maggiore di"},
+          {mancaAzione, "cmbIstruzione", "Decrementa"}},
+         Esito{"Ram1 > Ram20", "20"}},
+        {Dialogo::SeAttivoFai, 6,
+         QStringList{"frmSe_Attivo_Fai: Scegliere attivo", "Label1: Se il sensore è attivo",
+                     "cmbSensoreAttivo: " + senza("Ottico_destro"), "Label4: allora fai", "cmbIstruzione: " + Azioni}
+             + OkEsci,
+         {{"Scegliere un sensore dalla lista.", "cmbSensoreAttivo", "Aux"}, {mancaAzione, "cmbIstruzione", "Ritorna"}},
+         Esito{"Aux", "21"}},
+        {Dialogo::SeDisattivoFai, 1,
+         QStringList{"frmSe_Disattivo_Fai: Scegliere sensore disattivo", "Label1: Se il sensore è disattivo",
+                     "cmbSensoreAttivo: " + TuttiGliIngressi.join('|'), "Label4: allora fai", "cmbIstruzione: " + Azioni}
+             + OkEsci},
+    };
+    // The choice in the list beside the option not selected does not count.
+    for (const Operando& o : Operandi)
+        elenco.push_back({o.dialogo, 1,
+                          QStringList{QString(o.nome) + ": " + o.titolo, "optEeprom: Indirizzo memoria Eeprom (x)",
+                                      "cmbIndirizzoEeprom: " + Venti, "optRam: Indirizzo memoria Ram",
+                                      "cmbIndirizzoRam: " + Venti + " (spenta)"} + OkChiudi,
+                          {{o.mancaEeprom, "cmbIndirizzoEeprom", "2"},
+                           {nullptr, "optRam", ""},
+                           {o.mancaRam, "cmbIndirizzoRam", "7"}},
+                          Esito{"Ram7"}});
+    for (int k = 1; k <= 10; ++k) {
+        QStringList righe;
+        for (int r = 0; r < righeDellaGriglia(k); ++r)
+            righe << QString::number(r);
+        elenco.push_back({Dialogo::VaiA, k,
+                          QStringList{QStringLiteral("frmVai_A%1: ").arg(k)
+                                          + (k == 1 ? "Selezionare il numero di riga" : "Seleziona il numero di riga"),
+                                      "lblRiga: Numero riga:", "cmbRiga: " + righe.join('|'),
+                                      "cmbRiga? Fare click per scegliere la riga dove saltare", "cmdOK: &OK (default)",
+                                      "cmdOK? Fare click per assegnare la riga dove saltare"} + Chiudi});
+    }
+    // With no row chosen, OK does nothing and says nothing.
+    elenco.back().passi = {{"", "cmbRiga", "299"}};
+    elenco.back().esito = Esito{"", "", 0, "", 299};
+    return elenco;
+}
+
+class Istruzioni : public BancoDialoghi {
+protected:
+    Stato stato;
+
+    Istruzioni()
+    {
+        for (int k = 1; k <= 10; ++k) {
+            for (int r = 0; r < righeDellaGriglia(k); ++r)
+                stato.griglia(k).accoda(codici::Avanti, QString());
+        }
+    }
+
+    std::unique_ptr<DialogoIstruzione> crea(Dialogo dialogo, int k)
+    {
+        stato.NomeGriglia = QStringLiteral("MSHFlexGrid%1").arg(k);
+        return creaDialogo(dialogo, k, stato);
+    }
+
+    // Every named control as one line, sorted: "name: text" (a list's items as "a|b|c", its
+    // choice in brackets, "(modificabile)" if one can type in it; "(default)" button, "(x)"
+    // checked option, "(spenta)" disabled control, "max N" for a text box) and
+    // "name? tooltip"; the dialog itself gives "name: caption".
+    static QStringList descrivi(const QDialog& d)
+    {
+        QStringList righe{d.objectName() + ": " + d.windowTitle()};
+        for (QWidget* w : d.findChildren<QWidget*>()) {
+            const QString nome = w->objectName();
+            QString riga = nome + ": ";
+            if (nome.isEmpty() || nome.startsWith("qt_"))
+                continue;
+            if (auto* l = qobject_cast<QLabel*>(w))
+                riga += l->text();
+            else if (auto* g = qobject_cast<QGroupBox*>(w))
+                riga += g->title();
+            else if (auto* c = qobject_cast<QComboBox*>(w))
+                riga += voci(c).join('|') + (c->currentIndex() >= 0 ? " [" + c->currentText() + "]" : "")
+                        + (c->isEditable() ? " (modificabile)" : "");
+            else if (auto* e = qobject_cast<QLineEdit*>(w))
+                riga += QStringLiteral("max %1").arg(e->maxLength());
+            else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+                auto* p = qobject_cast<QPushButton*>(w);
+                riga += b->text() + (p != nullptr && p->isDefault() ? " (default)" : "") + (b->isChecked() ? " (x)" : "");
+            } else
+                continue;
+            righe << riga + (w->isEnabled() ? "" : " (spenta)");
+            if (!w->toolTip().isEmpty())
+                righe << nome + "? " + w->toolTip();
+        }
+        righe.sort();
+        return righe;
+    }
+};
+
+TEST_F(Istruzioni, OgniDialogoMostraISuoiTestiEListe)
+{
+    for (Caso c : casi()) {
+        auto d = crea(c.dialogo, c.k);
+        ASSERT_NE(d, nullptr) << c.aspetto.first().toStdString();
+        EXPECT_TRUE(d->isModal());
+        c.aspetto.sort();
+        EXPECT_EQ(descrivi(*d), c.aspetto);
+    }
+}
+
+TEST_F(Istruzioni, OkControllaInOrdineEConsegnaIlRisultato)
+{
+    for (const Caso& c : casi()) {
+        if (!c.esito)
+            continue;
+        auto d = crea(c.dialogo, c.k);
+        SCOPED_TRACE(c.aspetto.first().toStdString());
+        apri(*d);
+        for (const Passo& p : c.passi) {
+            if (p.avviso != nullptr) {
+                Regia regia;
+                premi(*d, Qt::Key_Return);
+                std::vector<Messaggio> attesi;
+                if (*p.avviso != '\0')
+                    attesi.push_back(avviso(p.avviso, p.icona));
+                EXPECT_EQ(regia.messaggi, attesi);
+                EXPECT_TRUE(d->isVisible());
+                EXPECT_EQ(d->focusWidget(), trova<QWidget>(*d, p.campo)) << p.campo;
+            }
+            imposta(*d, p.campo, p.voce);
+        }
+        Regia regia;
+        premi(*d, Qt::Key_Return);
+        EXPECT_TRUE(regia.messaggi.empty());
+        EXPECT_EQ(d->result(), QDialog::Accepted);
+        ASSERT_TRUE(d->esito().has_value());
+        EXPECT_EQ(d->esito()->parametro, c.esito->parametro);
+        EXPECT_EQ(d->esito()->azione, c.esito->azione);
+        EXPECT_EQ(d->esito()->cella, c.esito->cella);
+        EXPECT_EQ(d->esito()->marca, c.esito->marca);
+        EXPECT_EQ(d->esito()->riga, c.esito->riga);
+    }
+}
+
+TEST_F(Istruzioni, ChiudiEscOChiusuraNonConsegnanoNulla)
+{
+    Regia regia;
+    for (const Caso& c : casi()) {
+        for (int modo = 0; modo < 3; ++modo) {
+            auto d = crea(c.dialogo, c.k);
+            apri(*d);
+            if (modo == 0)
+                premi(*d, Qt::Key_Escape);
+            else if (modo == 1)
+                d->close();
+            for (QPushButton* b : d->findChildren<QPushButton*>()) {
+                if (modo == 2 && !b->isDefault())  // the closing button
+                    QTest::mouseClick(b, Qt::LeftButton);
+            }
+            EXPECT_EQ(d->result(), QDialog::Rejected) << c.aspetto.first().toStdString() << " " << modo;
+            EXPECT_FALSE(d->isVisible());
+            EXPECT_FALSE(d->esito().has_value());
+        }
+    }
+    EXPECT_TRUE(regia.messaggi.empty());
+}
+
+}  // namespace
+}  // namespace kobaltino
