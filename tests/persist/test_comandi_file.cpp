@@ -114,7 +114,10 @@ TEST_F(ComandiDiFile, UnSalvataggioMancatoLasciaIlFileEModificatoComErano)
 
 TEST_F(ComandiDiFile, ApriChiedeDiSalvareLeModificheECaricaIlFile)
 {
-    const QString esempio = programmaDiProva("esempio.kbn"), sdl = programmaDiProva("ordine_misto.sdl");
+    // Copies: a save dialog that took one of these by mistake must not overwrite the originals.
+    const QString esempio = percorso("esempio.kbn"), sdl = percorso("ordine_misto.sdl");
+    QFile::copy(programmaDiProva("esempio.kbn"), esempio);
+    QFile::copy(programmaDiProva("ordine_misto.sdl"), sdl);
     riempi(1, 3);
     ui.risposte = {Risposta::Annulla, Risposta::Si, Risposta::Si, Risposta::No};
     ui.file = {QString(), percorso("salvato.kbn"), esempio, sdl};
@@ -182,14 +185,17 @@ TEST_F(ComandiDiFile, ConvertiRiscriveIlFileUgualeByteperByte)
     const struct { QStringList argomenti; const char* errori; } casi[] = {
         {{percorso("manca.kbn"), percorso("n.kbn")}, "Errore numero: 53\n"},
         {{percorso("solo7.kbn"), percorso("n.kbn")}, "Inserire almeno un codice nella griglia principale\n"},
-        {{esempio, percorso(QString(60, u'x'))},
+        {{esempio, "n.kbn"},  // the full path counts, from a folder 50 characters deep
          "Il percorso del file è troppo lungo.\nIl compilatore non lo compilerà.\nCambiare il percorso del file\n"},
         {{esempio}, "Uso: kobaltino-cli converti PROGRAMMA NUOVO\n"}};
+    const QString cartellaDiLavoro = QDir::currentPath();
+    ASSERT_TRUE(QDir().mkpath(percorso(QString(50, u'd'))) && QDir::setCurrent(percorso(QString(50, u'd'))));
     for (const auto& c : casi) {
         EXPECT_EQ(converti(c.argomenti), 2) << c.errori;
         EXPECT_EQ(errori, c.errori);
     }
-    EXPECT_FALSE(QFile::exists(percorso("n.kbn")));
+    QDir::setCurrent(cartellaDiLavoro);
+    EXPECT_FALSE(QFile::exists(percorso("n.kbn")) || QFile::exists(percorso(QString(50, u'd') + "/n.kbn")));
 }
 
 }  // namespace

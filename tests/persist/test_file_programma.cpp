@@ -116,9 +116,10 @@ TEST_F(FileProgramma, OgniErroreHaIlSuoNumero)
 {
     const QByteArray r = "\"\",\"1\",\"\",\"gg1\"\r\n";
     const qsizetype sediciMega = 16 * 1024 * 1024;
+    const QByteArray coda = "\"\",\"2\",\"\"\r\n\"gg1\"\r\n";  // a record over two lines at the very end
     const struct { const char* nome; QByteArray file; int errore; int righe; } casi[] = {
         {"mancante", {}, 53, 2}, {"cartella", {}, 75, 2}, {"oltre_sedici_mega", {}, 7, 2},
-        {"sedici_mega", r + QByteArray(sediciMega - 2 * r.size() - 2, '\n') + "\"\",\"2\",\"\"\r\n\"gg1\"\r\n", 0, 2},
+        {"sedici_mega", r + QByteArray(sediciMega - r.size() - coda.size(), '\n') + coda, 0, 2},
         {"record_incompleto", r + "\"\",\"2\"\r\n", 62, 1},
         {"virgolette_aperte", r + "\"\",\"2\",\"\",\"gg1\r\n", 62, 1},
         {"cella_non_numerica", r + "\"\",\"tre\",\"\",\"RAM\"\r\n" + r, 13, 1},
