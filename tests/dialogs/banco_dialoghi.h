@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -58,18 +59,16 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible())
             return;
-        const QMessageBox::Icon i = box->icon();  // 99 below: what no message should have
+        // 99: what no message should have.
+        static const QMap<int, Icona> Icone{{QMessageBox::Information, Icona::Informazione},
+                                            {QMessageBox::Critical, Icona::Critica},
+                                            {QMessageBox::NoIcon, Icona::Nessuna}};
+        static const QMap<int, Pulsanti> Scelte{{QMessageBox::Ok, Pulsanti::Ok},
+                                                {QMessageBox::Yes | QMessageBox::No, Pulsanti::SiNo},
+                                                {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Pulsanti::SiNoAnnulla}};
         const QMessageBox::StandardButtons b = box->standardButtons();
-        messaggi.push_back({box->text(),
-                            i == QMessageBox::Information ? Icona::Informazione
-                            : i == QMessageBox::Critical  ? Icona::Critica
-                            : i == QMessageBox::NoIcon    ? Icona::Nessuna
-                                                          : Icona(99),
-                            box->windowTitle(),
-                            b == QMessageBox::Ok                                         ? Pulsanti::Ok
-                            : b == (QMessageBox::Yes | QMessageBox::No)                  ? Pulsanti::SiNo
-                            : b == (QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) ? Pulsanti::SiNoAnnulla
-                                                                                          : Pulsanti(99)});
+        messaggi.push_back({box->text(), Icone.value(box->icon(), Icona(99)), box->windowTitle(),
+                            Scelte.value(b.toInt(), Pulsanti(99))});
         pulsanti.emplace_back();
         for (QAbstractButton* p : box->buttons())
             pulsanti.back() << p->text();
@@ -121,8 +120,6 @@ protected:
     {
         if (QApplication::instance() != nullptr)
             return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
         // The offscreen platform says so for every fixed-size dialog; it tells us nothing.
         static const QtMessageHandler precedente = qInstallMessageHandler(nullptr);
         qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {

@@ -34,19 +34,29 @@ TEST_F(Apertura, AttendiEVaiAScrivonoLaRiga)
     EXPECT_EQ(stato.NumIstruzioni(3), 0);
 }
 
-TEST_F(Apertura, ScrivereSegnaLaCellaDellaMemoriaGiusta)
+TEST_F(Apertura, ScrivereInUnaCellaInUsoChiedeSeSostituire)
 {
-    Regia regia({Risposta::Si}, {compila({{"optNumerico", ""}, {"cmbIndirizzoRam", "5"}, {"txtValoreRam", "100"}}),
-                                 compila({{"cmbIndirizzoRam", "5"}, {"txtValoreRam", "11111111"}}),
-                                 compila({{"optCarattere", ""}, {"cmbIndirizzoEeprom", "5"}, {"txtValoreeprom", "A"}})});
+    const auto sostituisci = [](DialogoIstruzione& d) {
+        imposta(d, "cmbIndirizzoRam", "5");
+        imposta(d, "txtValoreRam", "11111111");
+        clicca(d, "cmdOk");  // No: the dialog stays open
+        clicca(d, "cmdOk");  // Sì
+    };
+    Regia regia({Risposta::No, Risposta::Si},
+                {compila({{"optNumerico", ""}, {"cmbIndirizzoRam", "5"}, {"txtValoreRam", "100"}}), sostituisci,
+                 compila({{"cmbIndirizzoRam", "6"}, {"txtValoreRam", "00000000"}}),
+                 compila({{"optCarattere", ""}, {"cmbIndirizzoEeprom", "5"}, {"txtValoreeprom", "A"}})});
     editor.inserisci(1, codici::ScriviRam);
-    editor.inserisci(3, codici::ScriviRam);     // RAM 5 is in use: asked, and replaced
-    editor.inserisci(1, codici::ScriviEeprom);  // EEPROM 5 is not: no question
-    ASSERT_EQ(regia.messaggi.size(), 1u);
-    EXPECT_EQ(regia.messaggi[0].testo,
-              "La memoria contiene già un valore.\r\nIl valore è: d'100'\r\nSostituire il valore?");
+    editor.inserisci(3, codici::ScriviRam);     // RAM 5 is in use: asked twice
+    editor.inserisci(3, codici::ScriviRam);     // RAM 6 is not: no question
+    editor.inserisci(1, codici::ScriviEeprom);  // nor is EEPROM 5
+    const Messaggio domanda{"La memoria contiene già un valore.\r\nIl valore è: d'100'\r\nSostituire il valore?",
+                            Icona::Informazione, "Kobaltino", Pulsanti::SiNo};
+    EXPECT_EQ(regia.messaggi, (std::vector<Messaggio>{domanda, domanda}));
+    EXPECT_EQ(regia.pulsanti[0], (QStringList{"&No", "&Sì"}));
     EXPECT_EQ(stato.griglia(1).riga(0), (Riga{"Ram5 d'100'", "13", ""}));
     EXPECT_EQ(stato.griglia(3).riga(0), (Riga{"Ram5 b'11111111'", "13", ""}));
+    EXPECT_EQ(stato.griglia(3).riga(1), (Riga{"Ram6 b'00000000'", "13", ""}));
     EXPECT_EQ(stato.griglia(1).riga(1), (Riga{"EEP5 'A'", "17", ""}));
     EXPECT_EQ(stato.MemoriaRAM[4], "b'11111111'");
     EXPECT_EQ(stato.MemoriaEEPROM[4], "'A'");

@@ -1,13 +1,17 @@
 // Every instruction dialog: what it shows, what OK checks and in which order, what it hands
-// back, and cancelling.
+// back, and cancelling; what each data type of a memory write lets into the value box.
 #include "banco_dialoghi.h"
+#include "dialogs/dialogo_vai_a.h"
 #include "dialogs/fabbrica_dialoghi.h"
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <optional>
+#include <tuple>
 
 namespace kobaltino {
 namespace {
@@ -67,14 +71,10 @@ struct Passo {
     Icona icona = Icona::Informazione;
 };
 
-// What Enter hands back once every step is done.
-struct Esito {
-    const char* parametro;
-    const char* azione = "";
-    int cella = 0;
-    const char* marca = "";
-    int riga = -1;
-};
+EsitoDialogo esito(const char* parametro, const char* azione = "", int cella = 0, const char* marca = "", int riga = -1)
+{
+    return EsitoDialogo{parametro, azione, riga, cella, marca};
+}
 
 // A dialog as opened on grid k: the lines `descrivi` gives for it and, for one dialog of
 // each kind, the steps up to a confirmed OK.
@@ -83,7 +83,7 @@ struct Caso {
     int k;
     QStringList aspetto;
     std::vector<Passo> passi = {};
-    std::optional<Esito> esito = {};
+    std::optional<EsitoDialogo> esito = {};  // what Enter then hands back
 };
 
 std::vector<Caso> casi()
@@ -107,31 +107,31 @@ std::vector<Caso> casi()
          QStringList{"frmAttendi: Inserire i secondi di attesa", "lblSecondi: Secondi:", "cmbSecondi: 0,5|1,0|1,5|2,0|2,5",
                      "cmbSecondi? Fare click per selezionare il tempo di attesa", "cmdOK: &OK (default)",
                      "cmdOK? Fare click per assegnare il tempo di attesa"} + Chiudi,
-         {{"Selezionare il tempo di attesa", "cmbSecondi", "1,5"}}, Esito{"1,5"}},
+         {{"Selezionare il tempo di attesa", "cmbSecondi", "1,5"}}, esito("1,5")},
         {Dialogo::SeAttivoVaiA, 2, sensore("frmSe_Attivo_Salta_A1", senza("Luce_destra")),
-         {{"Selezionare almeno un sensore", "cmbSensore", "Ottico_destro", Icona::Nessuna}}, Esito{"Ottico_destro"}},
+         {{"Selezionare almeno un sensore", "cmbSensore", "Ottico_destro", Icona::Nessuna}}, esito("Ottico_destro")},
         {Dialogo::SeDisattivoVaiA, 1, sensore("frmSe_Disattivo_Salta_A1", TuttiGliIngressi.join('|'))},
         {Dialogo::ScriviRam, 1,
          scrivi("frmScrivi_Ram: Scrivi nella memoria ram", "Indirizzo Ram", "cmbIndirizzoRam", "txtValoreRam"),
-         {{"Inserire il valore da scrivere nella memoria", "txtValoreRam", "1010"},
+         {{"Inserire il valore da scrivere nella memoria", "txtValoreRam", "1010101"},
           {mancaRam, "cmbIndirizzoRam", "5"},
           {"Il valore binario deve essere di 8 bit", "txtValoreRam", "1"},
           {nullptr, "optNumerico", ""},
           {nullptr, "txtValoreRam", "256"},
           {"Inserire un valore compreso tra 0 e 255", "txtValoreRam", "007"}},
-         Esito{"Ram5 d'007'", "", 5, "d'007'"}},
+         esito("Ram5 d'007'", "", 5, "d'007'")},
         {Dialogo::ScriviEeprom, 1,
          scrivi("frmScrivi_EEP: Scrivi nella memoria eeprom", "Indirizzo Eeprom", "cmbIndirizzoEeprom", "txtValoreeprom"),
          {{"Inserire il valore da scrivere nella memoria", "txtValoreeprom", "10101010"},
           {"Inserire l'indirizzo della memoria eeprom", "cmbIndirizzoEeprom", "12"}},
-         Esito{"EEP12 b'10101010'", "", 12, "b'10101010'"}},
+         esito("EEP12 b'10101010'", "", 12, "b'10101010'")},
         {Dialogo::SpostaEeprom, 1,
          QStringList{"frmSpostaEeprom: Spostare il valore nella Ram", "Label1: Indirizzo memoria Eeprom",
                      "cmbIndirizzoEeprom: " + Venti, "Label2: Indirizzo memoria Ram", "cmbIndirizzoRam: " + Venti}
              + OkChiudi,
          {{"Inserire l'indirizzo della memoria eeprom da spostare", "cmbIndirizzoEeprom", "20"},
           {mancaRam, "cmbIndirizzoRam", "1"}},
-         Esito{"EEP20 Ram1"}},
+         esito("EEP20 Ram1")},
         {Dialogo::Operazioni, 1,
          QStringList{"frmOperazioniTraRegistri: Operazioni tra registri", "Label2: Registro 1", "cmbIndirizzoRam: " + Venti,
                      "Label3: Registro 2", "cmbIndirizzoRam2: " + Venti, "Label1: Operazione da eseguire",
@@ -139,7 +139,7 @@ std::vector<Caso> casi()
          {{mancaRam, "cmbIndirizzoRam", "4"},
           {mancaRam, "cmbIndirizzoRam2", "4"},
           {"Inserire l'operazione da compiere", "cmbOperazione", "-"}},
-         Esito{"Ram4 - Ram4"}},
+         esito("Ram4 - Ram4")},
         {Dialogo::Se, 1,
          QStringList{"frmSe: Creare la condizione", "Label1: Se il valore in memoria", "cmbMemoriaRam1: " + Venti,
                      "Label2: è", "cmbParagone: Uguale a|Maggiore di|Minore di|Differente da",
@@ -149,13 +149,13 @@ std::vector<Caso> casi()
           {mancaRegistro, "cmbMemoriaRam2", "20"},
           {"Inserire una condizione di paragone", "cmbParagone", "Maggiore di"},
           {mancaAzione, "cmbIstruzione", "Decrementa"}},
-         Esito{"Ram1 > Ram20", "20"}},
+         esito("Ram1 > Ram20", "20")},
         {Dialogo::SeAttivoFai, 6,
          QStringList{"frmSe_Attivo_Fai: Scegliere attivo", "Label1: Se il sensore è attivo",
                      "cmbSensoreAttivo: " + senza("Ottico_destro"), "Label4: allora fai", "cmbIstruzione: " + Azioni}
              + OkEsci,
          {{"Scegliere un sensore dalla lista.", "cmbSensoreAttivo", "Aux"}, {mancaAzione, "cmbIstruzione", "Ritorna"}},
-         Esito{"Aux", "21"}},
+         esito("Aux", "21")},
         {Dialogo::SeDisattivoFai, 1,
          QStringList{"frmSe_Disattivo_Fai: Scegliere sensore disattivo", "Label1: Se il sensore è disattivo",
                      "cmbSensoreAttivo: " + TuttiGliIngressi.join('|'), "Label4: allora fai", "cmbIstruzione: " + Azioni}
@@ -170,7 +170,7 @@ std::vector<Caso> casi()
                           {{o.mancaEeprom, "cmbIndirizzoEeprom", "2"},
                            {nullptr, "optRam", ""},
                            {o.mancaRam, "cmbIndirizzoRam", "7"}},
-                          Esito{"Ram7"}});
+                          esito("Ram7")});
     for (int k = 1; k <= 10; ++k) {
         QStringList righe;
         for (int r = 0; r < righeDellaGriglia(k); ++r)
@@ -184,7 +184,7 @@ std::vector<Caso> casi()
     }
     // With no row chosen, OK does nothing and says nothing.
     elenco.back().passi = {{"", "cmbRiga", "299"}};
-    elenco.back().esito = Esito{"", "", 0, "", 299};
+    elenco.back().esito = esito("", "", 0, "", 299);
     return elenco;
 }
 
@@ -278,15 +278,12 @@ TEST_F(Istruzioni, OkControllaInOrdineEConsegnaIlRisultato)
         EXPECT_TRUE(regia.messaggi.empty());
         EXPECT_EQ(d->result(), QDialog::Accepted);
         ASSERT_TRUE(d->esito().has_value());
-        EXPECT_EQ(d->esito()->parametro, c.esito->parametro);
-        EXPECT_EQ(d->esito()->azione, c.esito->azione);
-        EXPECT_EQ(d->esito()->cella, c.esito->cella);
-        EXPECT_EQ(d->esito()->marca, c.esito->marca);
-        EXPECT_EQ(d->esito()->riga, c.esito->riga);
+        const auto campi = [](const EsitoDialogo& e) { return std::tuple(e.parametro, e.azione, e.riga, e.cella, e.marca); };
+        EXPECT_EQ(campi(*d->esito()), campi(*c.esito));
     }
 }
 
-TEST_F(Istruzioni, ChiudiEscOChiusuraNonConsegnanoNulla)
+TEST_F(Istruzioni, ChiudiEscOChiusuraEVaiASenzaRigheNonConsegnanoNulla)
 {
     Regia regia;
     for (const Caso& c : casi()) {
@@ -306,7 +303,54 @@ TEST_F(Istruzioni, ChiudiEscOChiusuraNonConsegnanoNulla)
             EXPECT_FALSE(d->esito().has_value());
         }
     }
+    DialogoVaiA vuota(3, 0);  // an empty grid: OK just closes
+    apri(vuota);
+    premi(vuota, Qt::Key_Return);
+    EXPECT_EQ(vuota.result(), QDialog::Rejected);
+    EXPECT_FALSE(vuota.isVisible());
+    EXPECT_FALSE(vuota.esito().has_value());
     EXPECT_TRUE(regia.messaggi.empty());
+}
+
+TEST_F(Istruzioni, ScriviFiltraIlValoreSecondoIlTipoDiDato)
+{
+    auto dialogo = crea(Dialogo::ScriviRam, 1);
+    QDialog& d = *dialogo;
+    apri(d);
+    auto* valore = trova<QLineEdit>(d, "txtValoreRam");
+    EXPECT_EQ(d.focusWidget(), trova<QComboBox>(d, "cmbIndirizzoRam"));  // the address comes first
+    struct Filtro {
+        const char* opzione;
+        const char* tasti;  // \b is Backspace
+        const char* resta;
+        int massimo;
+    };
+    const Filtro filtri[] = {
+        {"optBinario", "1020a1\b01101", "10010110", 8},  // 0 and 1 only, no Backspace
+        {"optCarattere", "xy\b5'\"\\z", "z", 1},         // Backspace; no digit, quote, backslash
+        {"optNumerico", "x2567", "x25", 3},              // any key
+    };
+    QTest::keyClicks(valore, "11");
+    for (const Filtro& f : filtri) {
+        trova<QComboBox>(d, "cmbIndirizzoRam")->setFocus();
+        clicca(d, f.opzione);  // any choice, the current one too, starts the value afresh
+        EXPECT_EQ(valore->text(), "") << f.opzione;
+        EXPECT_EQ(d.focusWidget(), valore) << f.opzione;
+        EXPECT_EQ(valore->maxLength(), f.massimo) << f.opzione;
+        QTest::keyClicks(valore, f.tasti);
+        EXPECT_EQ(valore->text(), f.resta) << f.opzione;
+    }
+    clicca(d, "optCarattere");
+    for (QChar c : QStringLiteral("Ωé")) {  // keys QTest cannot name
+        QKeyEvent tasto(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(valore, &tasto);
+    }
+    EXPECT_EQ(valore->text(), QStringLiteral("é"));
+    // Pasting is held to the same rule.
+    clicca(d, "optBinario");
+    QApplication::clipboard()->setText("01x10011");
+    valore->paste();
+    EXPECT_EQ(valore->text(), "");
 }
 
 }  // namespace
