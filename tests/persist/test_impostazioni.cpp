@@ -5,6 +5,7 @@ namespace kobaltino {
 namespace {
 
 const QByteArray Timbro = "\"74:73:73:\"\r\n";  // version 1.0.0. with 73 added to each part
+
 class FileImpostazioni : public BancoFile {
 protected:
     const QString dati = percorso("Data/Data.dat");
