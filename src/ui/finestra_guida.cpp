@@ -136,6 +136,10 @@ void FinestraGuida::apri(const QString& pagina)
     if (destinazione.contains(QLatin1Char('#')))
         conAncora.setFragment(destinazione.section(QLatin1Char('#'), 1));
     pagina_->setSource(conAncora);
+    // The table of contents follows the page shown.
+    for (int i = 0; i < indice_->count(); ++i)
+        if (indice_->item(i)->data(Qt::UserRole).toString() == url.fileName())
+            indice_->setCurrentRow(i);
 }
 
 QString FinestraGuida::paginaCorrente() const

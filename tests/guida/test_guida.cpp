@@ -68,6 +68,7 @@ TEST_F(Guida, ApreLaPaginaChiestaEQuellaIniziale)
     EXPECT_EQ(finestra.paginaCorrente(), "indice.html");
     finestra.apri("istruzioni.html#attendi");
     EXPECT_EQ(finestra.paginaCorrente(), "istruzioni.html#attendi");
+    EXPECT_EQ(finestra.findChild<QListWidget*>("indice")->currentItem()->text(), "Le istruzioni");
     EXPECT_TRUE(finestra.findChild<QTextBrowser*>("pagina")->toPlainText().contains("Inserire i secondi di attesa"));
 }
 
