@@ -6,7 +6,6 @@ Risposta InterazioneTesto::mostra(const Messaggio& m)
 {
     QString testo = m.testo;
     testo.replace(CrLf, QStringLiteral("\n"));
-    messaggi_.append(testo);
     errori_ << testo << Qt::endl;
     switch (m.pulsanti) {
     case Pulsanti::Ok: return Risposta::Ok;

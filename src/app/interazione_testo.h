@@ -16,12 +16,8 @@ public:
     std::optional<EsitoDialogo> apriDialogo(Dialogo, int, const Stato&) override { return std::nullopt; }
     QString scegliFile(const RichiestaFile&) override { return {}; }
 
-    // Every message shown so far.
-    const QStringList& messaggi() const { return messaggi_; }
-
 private:
     QTextStream& errori_;
-    QStringList messaggi_;
 };
 
 }  // namespace kobaltino

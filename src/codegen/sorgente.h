@@ -26,8 +26,6 @@ struct RigaSorgente {
 class Sorgente {
 public:
     void aggiungi(const QString& testo, Origine origine = {}) { righe_.push_back({testo, origine}); }
-    void aggiungi(const Sorgente& altro) { righe_.insert(righe_.end(), altro.righe_.begin(), altro.righe_.end()); }
-    void svuota() { righe_.clear(); }
 
     int numRighe() const { return static_cast<int>(righe_.size()); }
     const std::vector<RigaSorgente>& righe() const { return righe_; }
