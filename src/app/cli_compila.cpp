@@ -73,7 +73,7 @@ std::optional<Opzioni> leggiOpzioni(const QStringList& argomenti, const QStringL
 bool carica(Editor& editor, InterazioneTesto& ui, const Opzioni& o)
 {
     if (const int errore = leggiProgramma(editor, QFileInfo(o.programma).absoluteFilePath())) {
-        ui.mostra({QStringLiteral("Errore numero: ") + QString::number(errore), Icona::Critica});
+        ui.mostra(messaggioErroreLettura(errore));
         return false;
     }
     editor.stato().Processore = o.processore;

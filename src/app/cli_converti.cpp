@@ -19,7 +19,7 @@ int converti(const QStringList& argomenti, QTextStream&, QTextStream& err)
     InterazioneTesto ui(err);
     Editor editor(stato, ui);
     if (const int errore = leggiProgramma(editor, argomenti[0])) {
-        ui.mostra({QStringLiteral("Errore numero: ") + QString::number(errore), Icona::Critica});
+        ui.mostra(messaggioErroreLettura(errore));
         return 2;
     }
     if (stato.NumIstruzioni(1) == 0) {

@@ -122,7 +122,7 @@ void ComandiFile::apri()
     if (errore == errore_lettura::Nessuno)
         s_.Titolo += u' ' + scelto;
     else
-        ui_.mostra({QStringLiteral("Errore numero: ") + QString::number(errore), Icona::Critica});
+        ui_.mostra(messaggioErroreLettura(errore));
 }
 
 void ComandiFile::riscriviImpostazioni()

@@ -295,4 +295,9 @@ int leggiProgramma(Editor& editor, const QString& percorso)
     return errore;
 }
 
+Messaggio messaggioErroreLettura(int errore)
+{
+    return {QStringLiteral("Errore numero: ") + QString::number(errore), Icona::Critica};
+}
+
 }  // namespace kobaltino

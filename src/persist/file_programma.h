@@ -45,4 +45,7 @@ QString testoNonSalvabile(const Stato& stato);
 // with part of it) and leaves Modificato set when anything was loaded.
 int leggiProgramma(Editor& editor, const QString& percorso);
 
+// What the user is shown when leggiProgramma() returns `errore`: "Errore numero: N".
+Messaggio messaggioErroreLettura(int errore);
+
 }  // namespace kobaltino
