@@ -103,8 +103,9 @@ QString testoNonSalvabile(const Stato& stato)
 
 namespace {
 
-// Confirmation flags as loading leaves them: the dialogs of the conditional actions and the
-// register operations start confirmed, the others not.
+// Confirmation flags: all True while a file loads (`tutte`), so every row goes in without a
+// dialog; afterwards (`tutte` false) the conditional actions and the register operations stay
+// confirmed, the others not.
 void impostaConferme(Stato& s, bool tutte)
 {
     for (bool* f : {&s.OkAttendi, &s.OkSeAttivoVaiA, &s.OkSeDisattivoVaiA, &s.OkScriviRam, &s.OkScriviEeprom,
