@@ -251,8 +251,6 @@ QWidget* FrmAvvio::creaCentro()
     QWidget* salto = creaTavolozza(1, t.nomeSalto, QStringLiteral("Istruzioni di salto"), t.salto);
     comuni_[0] = comuni->findChild<QListWidget*>(t.nomeComuni);
     salto_[0] = salto->findChild<QListWidget*>(t.nomeSalto);
-    comuni_[0]->setObjectName(t.nomeComuni);
-    salto_[0]->setObjectName(t.nomeSalto);
     basso->addWidget(comuni, 1);
     basso->addWidget(salto, 1);
     memoria_ = new PannelloMemoria;
