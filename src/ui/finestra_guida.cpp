@@ -91,6 +91,13 @@ FinestraGuida::FinestraGuida(const QString& cartella, QWidget* genitore)
             [this](QListWidgetItem* v) { apri(v->data(Qt::UserRole).toString()); });
     connect(indice_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* v) { apri(v->data(Qt::UserRole).toString()); });
+    // The table of contents follows the page shown, also when a link in the page led there.
+    connect(pagina_, &QTextBrowser::sourceChanged, this, [this](const QUrl& sorgente) {
+        const QString nome = sorgente.fileName();
+        for (int i = 0; i < indice_->count(); ++i)
+            if (indice_->item(i)->data(Qt::UserRole).toString() == nome)
+                indice_->setCurrentRow(i);
+    });
 
     ricerca_ = new QLineEdit;
     ricerca_->setObjectName(QStringLiteral("ricerca"));
@@ -136,10 +143,6 @@ void FinestraGuida::apri(const QString& pagina)
     if (destinazione.contains(QLatin1Char('#')))
         conAncora.setFragment(destinazione.section(QLatin1Char('#'), 1));
     pagina_->setSource(conAncora);
-    // The table of contents follows the page shown.
-    for (int i = 0; i < indice_->count(); ++i)
-        if (indice_->item(i)->data(Qt::UserRole).toString() == url.fileName())
-            indice_->setCurrentRow(i);
 }
 
 QString FinestraGuida::paginaCorrente() const

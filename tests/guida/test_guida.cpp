@@ -70,6 +70,15 @@ TEST_F(Guida, ApreLaPaginaChiestaEQuellaIniziale)
     EXPECT_EQ(finestra.paginaCorrente(), "istruzioni.html#attendi");
     EXPECT_EQ(finestra.findChild<QListWidget*>("indice")->currentItem()->text(), "Le istruzioni");
     EXPECT_TRUE(finestra.findChild<QTextBrowser*>("pagina")->toPlainText().contains("Inserire i secondi di attesa"));
+
+    // A link followed inside a page moves the table of contents along: the index page's first link.
+    finestra.apri();
+    auto* pagina = finestra.findChild<QTextBrowser*>("pagina");
+    pagina->setFocus();
+    QTest::keyClick(pagina, Qt::Key_Tab);
+    QTest::keyClick(pagina, Qt::Key_Return);
+    EXPECT_EQ(finestra.paginaCorrente(), "iniziare.html");
+    EXPECT_EQ(finestra.findChild<QListWidget*>("indice")->currentItem()->text(), "Per iniziare");
 }
 
 TEST_F(Guida, LaRicercaTrovaLePagineConTutteLeParole)
