@@ -301,12 +301,7 @@ void FrmAvvio::eseguiVoce(int k, const QString& testo)
     const int codice = codiceDellaVoce(testo);
     if (codice == 0 || k < 1 || k > NumeroGriglie)
         return;
-    ++comandiInCorso_;
-    editor_.inserisci(k, codice);
-    --comandiInCorso_;
-    aggiorna();
-    if (attivazioneInAttesa_ && comandiInCorso_ == 0)
-        attivazione();
+    eseguiComando([&] { editor_.inserisci(k, codice); });
 }
 
 void FrmAvvio::esegui(Comando comando)
@@ -318,11 +313,18 @@ void FrmAvvio::esegui(Comando comando)
     if (gestore == nullptr && comando.azione != Azione::Inserisci)
         return;
 
+    eseguiComando([&] {
+        if (comando.azione == Azione::Inserisci)
+            editor_.inserisci(s_.GrigliaAttiva, comando.codice);
+        else
+            (this->*gestore)();
+    });
+}
+
+void FrmAvvio::eseguiComando(const std::function<void()>& corpo)
+{
     ++comandiInCorso_;
-    if (comando.azione == Azione::Inserisci)
-        editor_.inserisci(s_.GrigliaAttiva, comando.codice);
-    else
-        (this->*gestore)();
+    corpo();
     --comandiInCorso_;
     aggiorna();
     if (attivazioneInAttesa_ && comandiInCorso_ == 0)

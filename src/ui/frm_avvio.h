@@ -98,6 +98,8 @@ private:
     void cmdGuidaInLinea();
     void cmdInformazioniSu();
     void esterno(const std::function<void()>& comando, const QString& seManca);
+    // Runs one command, then shows the state; an activation that came meanwhile runs after it.
+    void eseguiComando(const std::function<void()>& corpo);
 
     void attivazione();
     void mostraValore(Memoria memoria, int cella);
