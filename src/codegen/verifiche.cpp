@@ -45,26 +45,39 @@ void controllaSalti(const Stato& s, QStringList& errori)
     }
 }
 
-// "Scrivi Eeprom" and "Sposta Eeprom" write fixed 16F84 sequences: on the 16F628 the EEPROM
-// registers sit in bank 1 and the write-done flag is not in EECON1, so the write waits forever
-// and the read fetches another register.
-void controllaEepromSul16F628(const Stato& s, QStringList& avvisi)
+// The generated texts are the 16F84's. On the 16F628 "Scrivi Eeprom" and "Sposta Eeprom" miss
+// the EEPROM registers (bank 1 there, and the write-done flag is not in EECON1: the write waits
+// forever), and the configuration word leaves low-voltage programming on, which takes RB4, the
+// right light sensor's pin, away from the inputs.
+QString problemaSul16F628(const Griglia& g, int r)
+{
+    const QString AltroProcessore = QStringLiteral(" Per usare la EEPROM scegliere il 16F84 o il 16F84A.");
+    switch (g.codice(r)) {
+    case codici::ScriviEeprom:
+        return QStringLiteral("\"Scrivi Eeprom\" non funziona sul 16F628: il robot si bloccherebbe qui.") + AltroProcessore;
+    case codici::SpostaEeprom:
+        return QStringLiteral("\"Sposta Eeprom\" non funziona sul 16F628: leggerebbe un valore sbagliato.") + AltroProcessore;
+    case codici::SeAttivoVaiA:
+    case codici::SeDisattivoVaiA:
+    case codici::SeAttivoFai:
+    case codici::SeDisattivoFai:
+        if (g.riga(r).parametro == QLatin1String("Luce_destra"))
+            return QStringLiteral("sul 16F628 il sensore Luce destra (RB4) non si può leggere: quel piedino resta "
+                                  "riservato alla programmazione. Scegliere il 16F84 o il 16F84A, o un altro sensore.");
+        return {};
+    default:
+        return {};
+    }
+}
+
+void controllaSul16F628(const Stato& s, QStringList& avvisi)
 {
     if (s.Processore != QLatin1String("16F628"))
         return;
-    for (int k = 1; k <= NumeroGriglie; ++k) {
-        const Griglia& g = s.griglia(k);
-        for (int r = 0; r < g.numIstruzioni(); ++r) {
-            if (g.codice(r) == codici::ScriviEeprom)
-                avvisi << posizione(k, r)
-                              + QStringLiteral("\"Scrivi Eeprom\" non funziona sul 16F628: il robot si bloccherebbe qui. "
-                                               "Per usare la EEPROM scegliere il 16F84 o il 16F84A.");
-            else if (g.codice(r) == codici::SpostaEeprom)
-                avvisi << posizione(k, r)
-                              + QStringLiteral("\"Sposta Eeprom\" non funziona sul 16F628: leggerebbe un valore sbagliato. "
-                                               "Per usare la EEPROM scegliere il 16F84 o il 16F84A.");
-        }
-    }
+    for (int k = 1; k <= NumeroGriglie; ++k)
+        for (int r = 0; r < s.griglia(k).numIstruzioni(); ++r)
+            if (const QString problema = problemaSul16F628(s.griglia(k), r); !problema.isEmpty())
+                avvisi << posizione(k, r) + problema;
 }
 
 // What the calls of one row put on the stack: the handler it calls (0 for none) and, for a
@@ -188,7 +201,7 @@ EsitoVerifiche verificaProgramma(const Stato& stato)
     EsitoVerifiche esito;
     controllaSalti(stato, esito.errori);
     AnalisiChiamate(stato).esegui(esito.avvisi);
-    controllaEepromSul16F628(stato, esito.avvisi);
+    controllaSul16F628(stato, esito.avvisi);
     return esito;
 }
 

@@ -88,12 +88,24 @@ const std::vector<Caso> Casi = {
      {},
      {}},
     {"EEPROM sul 16F628",
-     [](Stato& s) { s.Processore = "16F628"; aggiungi(s, 1, 17, "EEP3 d'5'"); aggiungi(s, 2, 18, "EEP3 Ram1"); },
+     [](Stato& s) {
+         s.Processore = "16F628";
+         aggiungi(s, 1, 17, "EEP3 d'5'");
+         aggiungi(s, 2, 18, "EEP3 Ram1");
+         aggiungi(s, 3, 27, "Luce_destra");
+         aggiungi(s, 3, 28, "Luce_sinistra");
+     },
      {},
      {"Griglia principale, riga 0: \"Scrivi Eeprom\" non funziona sul 16F628: il robot si bloccherebbe qui. Per "
       "usare la EEPROM scegliere il 16F84 o il 16F84A.",
       "Luce destra, riga 0: \"Sposta Eeprom\" non funziona sul 16F628: leggerebbe un valore sbagliato. Per usare la "
-      "EEPROM scegliere il 16F84 o il 16F84A."}},
+      "EEPROM scegliere il 16F84 o il 16F84A.",
+      "Luce sinistra, riga 0: sul 16F628 il sensore Luce destra (RB4) non si può leggere: quel piedino resta "
+      "riservato alla programmazione. Scegliere il 16F84 o il 16F84A, o un altro sensore."}},
+    {"Luce destra sul 16F84",
+     [](Stato& s) { aggiungi(s, 1, 10, "Luce_destra"); aggiungi(s, 1, 17, "EEP3 d'5'"); },
+     {},
+     {}},
 };
 
 TEST(Verifiche, CosaTrovanoEDove)
