@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace kobaltino::cli {
@@ -70,14 +71,32 @@ std::optional<Opzioni> leggiOpzioni(const QStringList& argomenti, const QStringL
 }
 
 // Loads the program as "Apri" does; the full path, because the assembler runs in its folder.
-bool carica(Editor& editor, InterazioneTesto& ui, const Opzioni& o)
+// One command's program: its options and the program they name, loaded into the grids.
+struct Sessione {
+    Sessione(const Opzioni& opzioni, QTextStream& err) : o(opzioni), ui(err) {}
+    Opzioni o;
+    Stato stato;
+    InterazioneTesto ui;
+    Editor editor{stato, ui};
+};
+
+// Reads the options and loads PROGRAMMA. When the command ends here, returns nullptr and sets
+// `uscita`: 0 after the help, 2 for wrong options or an unreadable program.
+std::unique_ptr<Sessione> prepara(const QStringList& argomenti, const QStringList& conValore, const char* uso,
+                                  QTextStream& out, QTextStream& err, int& uscita)
 {
-    if (const int errore = leggiProgramma(editor, QFileInfo(o.programma).absoluteFilePath())) {
-        ui.mostra(messaggioErroreLettura(errore));
-        return false;
+    bool aiuto = false;
+    const std::optional<Opzioni> o = leggiOpzioni(argomenti, conValore, uso, out, err, aiuto);
+    uscita = aiuto ? 0 : 2;
+    if (!o)
+        return nullptr;
+    auto sessione = std::make_unique<Sessione>(*o, err);
+    if (const int errore = leggiProgramma(sessione->editor, QFileInfo(o->programma).absoluteFilePath())) {
+        sessione->ui.mostra(messaggioErroreLettura(errore));
+        return nullptr;
     }
-    editor.stato().Processore = o.processore;
-    return true;
+    sessione->stato.Processore = o->processore;
+    return sessione;
 }
 
 // The assembler named in the settings file, as the editor would use it; empty when none.
@@ -127,25 +146,19 @@ const char* const UsoCompila =
 
 int genera(const QStringList& argomenti, QTextStream& out, QTextStream& err)
 {
-    bool aiuto = false;
-    const std::optional<Opzioni> o =
-        leggiOpzioni(argomenti, {QStringLiteral("--pic"), QStringLiteral("-o")}, UsoGenera, out, err, aiuto);
-    if (!o)
-        return aiuto ? 0 : 2;
-    Stato stato;
-    InterazioneTesto ui(err);
-    Editor editor(stato, ui);
-    if (!carica(editor, ui, *o))
-        return 2;
-    const std::optional<Generazione> g = Compilatore(stato, ui).genera();
+    int uscita = 0;
+    const auto s = prepara(argomenti, {QStringLiteral("--pic"), QStringLiteral("-o")}, UsoGenera, out, err, uscita);
+    if (!s)
+        return uscita;
+    const std::optional<Generazione> g = Compilatore(s->stato, s->ui).genera();
     if (!g)
         return 2;
 
     const QByteArray byte = g->sorgente.byte();
-    if (!o->uscita.isEmpty()) {
-        QSaveFile file(o->uscita);
+    if (!s->o.uscita.isEmpty()) {
+        QSaveFile file(s->o.uscita);
         if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.commit()) {
-            ui.mostra({QStringLiteral("Impossibile scrivere il file:") + CrLf + o->uscita, Icona::Critica});
+            s->ui.mostra({QStringLiteral("Impossibile scrivere il file:") + CrLf + s->o.uscita, Icona::Critica});
             return 2;
         }
         return 0;
@@ -161,18 +174,13 @@ int genera(const QStringList& argomenti, QTextStream& out, QTextStream& err)
 
 int compila(const QStringList& argomenti, QTextStream& out, QTextStream& err)
 {
-    bool aiuto = false;
-    const std::optional<Opzioni> o =
-        leggiOpzioni(argomenti, {QStringLiteral("--pic"), QStringLiteral("--assembler")}, UsoCompila, out, err, aiuto);
-    if (!o)
-        return aiuto ? 0 : 2;
-    Stato stato;
-    InterazioneTesto ui(err);
-    Editor editor(stato, ui);
-    if (!carica(editor, ui, *o))
-        return 2;
-    stato.PercorsoCompilatore = sceltaAssemblatore(*o);
-    Compilatore compilatore(stato, ui);
+    int uscita = 0;
+    const auto s =
+        prepara(argomenti, {QStringLiteral("--pic"), QStringLiteral("--assembler")}, UsoCompila, out, err, uscita);
+    if (!s)
+        return uscita;
+    s->stato.PercorsoCompilatore = sceltaAssemblatore(s->o);
+    Compilatore compilatore(s->stato, s->ui);
     compilatore.compila();
     switch (compilatore.esito()) {
     case EsitoCompilazione::Riuscita:
