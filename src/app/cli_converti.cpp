@@ -23,7 +23,7 @@ int converti(const QStringList& argomenti, QTextStream&, QTextStream& err)
         return 2;
     }
     if (stato.NumIstruzioni(1) == 0) {
-        ui.mostra({QStringLiteral("Inserire almeno un codice nella griglia principale")});
+        ui.mostra({testi::GrigliaPrincipaleVuota});
         return 2;
     }
     // The rules are about the path the assembler will see: the full one.

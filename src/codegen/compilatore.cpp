@@ -4,6 +4,7 @@
 #include "codegen/memoria_programma.h"
 #include "codegen/verifiche.h"
 #include "model/catalogo.h"
+#include "model/editor.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -49,7 +50,7 @@ void Compilatore::rifiuta(const Messaggio& messaggio)
 std::optional<Generazione> Compilatore::genera()
 {
     if (s_.NumIstruzioni(1) == 0) {
-        rifiuta({QStringLiteral("Inserire almeno un codice nella griglia principale")});
+        rifiuta({testi::GrigliaPrincipaleVuota});
         return std::nullopt;
     }
     // A program without a file has never been saved, whatever the flag says.

@@ -42,7 +42,7 @@ void Editor::cancella(int k)
             return;
         }
         if (codice == codici::Braccio)
-            s_.StatoBraccio = s_.StatoBraccio == QLatin1String("Aperto") ? QStringLiteral("Chiuso") : QStringLiteral("Aperto");
+            invertiBraccio();
         if (codice == codici::ScriviRam)
             liberaCella(g.riga(s).parametro, Memoria::Ram);
         if (codice == codici::ScriviEeprom)

@@ -30,6 +30,8 @@ inline const QString DomandaCancellaTutto = QStringLiteral("Vuoi cancellare tutt
 inline const QString DomandaSalvare = QStringLiteral("Il programma non è stato salvato.") + CrLf
                                       + QStringLiteral("Salvare adesso?");
 inline const QString Attenzione = QStringLiteral("ATTENZIONE");
+// Saving and compiling need at least one instruction in the main grid.
+inline const QString GrigliaPrincipaleVuota = QStringLiteral("Inserire almeno un codice nella griglia principale");
 }  // namespace testi
 
 // Every editing command of the program: insertion, deletion, clipboard, clearing, close.
@@ -82,6 +84,7 @@ private:
     void inserisciBlocco(int k, const VoceCatalogo& v);
     void inserisciBraccio(int k);
     bool mostraDialogo(Dialogo d, int k, QString& parametro, bool& conferma);
+    void invertiBraccio();
     void liberaCella(const QString& parametro, Memoria memoria);
     Risposta chiediSalvataggio(const QString& titolo);
     void salva();

@@ -154,6 +154,12 @@ void Editor::inserisciSoloRiga(int k, int codice)
     }
 }
 
+// "Aperto" becomes "Chiuso"; anything else, an empty state included, becomes "Aperto".
+void Editor::invertiBraccio()
+{
+    s_.StatoBraccio = s_.StatoBraccio == QLatin1String("Aperto") ? QStringLiteral("Chiuso") : QStringLiteral("Aperto");
+}
+
 void Editor::inserisciBraccio(int k)
 {
     if (rifiutaSePiena(s_.griglia(k)))
@@ -164,7 +170,7 @@ void Editor::inserisciBraccio(int k)
             return;
     }
     s_.AuxAbilitata = false;
-    s_.StatoBraccio = s_.StatoBraccio == QLatin1String("Aperto") ? QStringLiteral("Chiuso") : QStringLiteral("Aperto");
+    invertiBraccio();
     scriviRiga(k, codici::Braccio, s_.StatoBraccio);
 }
 

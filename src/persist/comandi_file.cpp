@@ -60,7 +60,7 @@ void ComandiFile::scrivi()
 void ComandiFile::salva()
 {
     if (s_.NumIstruzioni(1) == 0) {
-        ui_.mostra({QStringLiteral("Inserire almeno un codice nella griglia principale")});
+        ui_.mostra({testi::GrigliaPrincipaleVuota});
         return;
     }
     if (!percorsoAccettato(s_.PercorsoFile, ui_)) {
