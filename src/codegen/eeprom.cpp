@@ -34,34 +34,8 @@ const Operazione* operazione(int codice)
 
 // Read the cell into EEDATA, operate on EEDATA, write it back with the unlock sequence, return.
 // No instruction after the operation touches C or Z, so the caller sees the flags the same
-// instruction on a RAM register would leave. {cella} is the cell's equate, {op} the operation.
-//
-// 16F84 and 16F84A: EEADR and EEDATA in bank 0, EECON1 and EECON2 in bank 1; the end of the
-// write is seen by the EEIF flag of EECON1, as in the "Scrivi Eeprom" sequence.
-const char* const SequenzaF84[] = {
-    "         bcf STATUS,RP0",     "         movlw {cella}",      "         movwf EEADR",
-    "         bsf STATUS,RP0",     "         bsf EECON1,RD",      "         bcf STATUS,RP0",
-    "         {op} EEDATA,f",      "         bsf STATUS,RP0",     "         bsf EECON1,WREN",
-    "         bcf INTCON,GIE",     "         movlw b'01010101'",  "         movwf EECON2",
-    "         movlw b'10101010'",  "         movwf EECON2",       "         bsf EECON1,WR",
-    "         bcf EECON1,WREN",    "         btfss EECON1,EEIF",  "         goto $-1",
-    "         bcf EECON1,EEIF",    "         bsf INTCON,GIE",     "         bcf STATUS,RP0",
-    "         return",
-};
-
-// 16F628: all four EEPROM registers in bank 1, and EEIF lives in PIR1, so the end of the write
-// is seen by the WR bit clearing itself.
-const char* const Sequenza628[] = {
-    "         bsf STATUS,RP0",     "         movlw {cella}",      "         movwf EEADR",
-    "         bsf EECON1,RD",      "         {op} EEDATA,f",      "         bsf EECON1,WREN",
-    "         bcf INTCON,GIE",     "         movlw b'01010101'",  "         movwf EECON2",
-    "         movlw b'10101010'",  "         movwf EECON2",       "         bsf EECON1,WR",
-    "         bcf EECON1,WREN",    "         btfsc EECON1,WR",    "         goto $-1",
-    "         bsf INTCON,GIE",     "         bcf STATUS,RP0",     "         return",
-};
-
-template <size_t N>
-void scriviSequenza(Sorgente& s, const char* const (&sequenza)[N], const QString& cella, const QString& op)
+// instruction on a RAM register would leave.
+void scriviSequenza(Sorgente& s, const Modello& sequenza, const QString& cella, const QString& op)
 {
     for (const char* riga : sequenza) {
         QString testo = QString::fromLatin1(riga);
@@ -105,7 +79,7 @@ std::vector<OperazioneEeprom> operazioniEeprom(const Stato& stato)
     return {usate.begin(), usate.end()};
 }
 
-void scriviSubroutine(Sorgente& s, const OperazioneEeprom& op, const QString& processore)
+void scriviSubroutine(Sorgente& s, const OperazioneEeprom& op, const Processore& processore)
 {
     const Operazione* o = operazione(op.codice);
     if (o == nullptr)
@@ -113,10 +87,7 @@ void scriviSubroutine(Sorgente& s, const OperazioneEeprom& op, const QString& pr
     const QString cella = QStringLiteral("EEP%1").arg(op.cella);
     const QString istruzione = QString::fromLatin1(o->istruzione);
     s.aggiungi(nomeSubroutine(op) + QLatin1Char(':'));
-    if (processore == QLatin1String("16F628"))
-        scriviSequenza(s, Sequenza628, cella, istruzione);
-    else
-        scriviSequenza(s, SequenzaF84, cella, istruzione);
+    scriviSequenza(s, processore.aggiornaEeprom, cella, istruzione);
     s.aggiungi(QString());
 }
 

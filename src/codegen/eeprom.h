@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/processori.h"
 #include "codegen/sorgente.h"
 
 #include <QString>
@@ -32,8 +33,8 @@ QString nomeSubroutine(const OperazioneEeprom& op);
 // Every operation the program's ten grids use, each once, ordered by code and cell.
 std::vector<OperazioneEeprom> operazioniEeprom(const Stato& stato);
 
-// Appends the subroutine of `op` followed by an empty line. The EEPROM registers sit in
-// different banks on the 16F628, which gets its own sequence.
-void scriviSubroutine(Sorgente& s, const OperazioneEeprom& op, const QString& processore);
+// Appends the subroutine of `op`, in the processor's own read-modify-write sequence, followed by
+// an empty line.
+void scriviSubroutine(Sorgente& s, const OperazioneEeprom& op, const Processore& processore);
 
 }  // namespace kobaltino

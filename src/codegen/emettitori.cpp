@@ -27,6 +27,7 @@ struct Traduzione {
     std::vector<const char*> righe;
     Chiave chiave = Chiave::Nessuna;
     std::vector<Variante> varianti = {};
+    const Modello Processore::*delProcessore = nullptr;  // lines the processor gives instead of `righe`
 };
 
 // Slots: {p} the whole parameter, {1} the text before the first blank, {r} the text after it,
@@ -58,17 +59,9 @@ const std::array<Traduzione, 28> Traduzioni = {{
       {">", {"         bsf STATUS,C ", "         movf {1},W", "         subwf {b},W", "         btfss STATUS,C"}},
       {"<", {"         bsf STATUS,C ", "         movf {b},W", "         subwf {1},W", "         btfss STATUS,C"}}}},
     {16, {}},
-    // The data-EEPROM write: unlock with 0x55, 0xAA, then wait for the write-complete flag.
-    {17,
-     {"         bcf STATUS, RP0", "         movlw {r}", "         movwf EEDATA", "         movlw {1}",
-      "         movwf EEADR", "         bsf STATUS,RP0", "         bsf EECON1,WREN", "         bcf INTCON,GIE",
-      "         movlw b'01010101'", "         movwf EECON2", "         movlw b'10101010'",
-      "         movwf EECON2", "         bsf EECON1,WR", "         bcf EECON1,WREN",
-      "         btfss EECON1,EEIF", "         goto $-1", "         bcf EECON1,EEIF", "         bsf INTCON,GIE",
-      "         bcf STATUS, RP0"}},
-    {18,
-     {"         bcf STATUS,RP0", "         movlw {1}", "         movwf EEADR", "         bsf STATUS,RP0",
-      "         bsf EECON1,RD", "         bcf STATUS,RP0", "         movf EEDATA,W", "         movwf {r}"}},
+    // The data-EEPROM write and read reach registers each processor places in its own banks.
+    {17, {}, Chiave::Nessuna, {}, &Processore::scriviEeprom},
+    {18, {}, Chiave::Nessuna, {}, &Processore::spostaEeprom},
     {19, {"         incf {p},f"}},
     {20, {"         decf {p},f"}},
     // The arm gets the same pulse whether it opens or closes.
@@ -190,7 +183,7 @@ QString nomeEtichetta(int k, const QString& numero)
     return QStringLiteral("Label%1_").arg(k) + numero;
 }
 
-RigheEmesse emetti(const Griglia& griglia, int k, int r)
+RigheEmesse emetti(const Griglia& griglia, int k, int r, const Processore& processore)
 {
     RigheEmesse uscita;
     const int codice = griglia.codice(r);
@@ -209,7 +202,7 @@ RigheEmesse emetti(const Griglia& griglia, int k, int r)
     if (codice == codici::VaiA)
         o.salto = etichettaBersaglio(griglia, k, o.tutto);
 
-    for (const char* modello : t.righe)
+    for (const char* modello : t.delProcessore ? processore.*t.delProcessore : t.righe)
         uscita.righe.append(riempi(modello, o));
     if (const Variante* v = scegli(t, o))
         for (const char* modello : v->righe)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/processori.h"
 #include "model/griglia.h"
 
 #include <QString>
@@ -13,8 +14,9 @@ struct RigheEmesse {
     int parole = 0;
 };
 
-// Translates row r of grid k (a row whose code is 1..28; anything else gives nothing).
-RigheEmesse emetti(const Griglia& griglia, int k, int r);
+// Translates row r of grid k for `processore` (a row whose code is 1..28; anything else gives
+// nothing).
+RigheEmesse emetti(const Griglia& griglia, int k, int r, const Processore& processore);
 
 // Assembly name of label `numero` of grid k: "Label4" in the main grid, "Label3_4" in grid 3,
 // so that the handler sections never define the same name twice.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/processori.h"
 #include "codegen/sorgente.h"
 
 namespace kobaltino {
@@ -18,9 +19,10 @@ struct Generazione {
     bool troppoGrande() const { return ParoleProgramma > LimiteParole; }
 };
 
-// Appends the translation of grid k to `corpo` and its words to `parole`. A labelled row puts
-// its label in front of its first line, or on a line of its own when it writes none.
-void traduciGriglia(const Griglia& griglia, int k, Sorgente& corpo, int& parole);
+// Appends the translation of grid k for `processore` to `corpo` and its words to `parole`. A
+// labelled row puts its label in front of its first line, or on a line of its own when it
+// writes none.
+void traduciGriglia(const Griglia& griglia, int k, const Processore& processore, Sorgente& corpo, int& parole);
 
 // The whole source as the compile writes it: head, main program, the endless closing loop,
 // the nine handler sections, the EEPROM subroutines the program uses, and the library. Checks nothing; see Generazione::troppoGrande.

@@ -1,5 +1,7 @@
 #include "codegen/memoria_programma.h"
 
+#include "codegen/processori.h"
+
 #include <QList>
 
 #include <algorithm>
@@ -36,9 +38,9 @@ std::optional<QByteArray> leggiRecord(const QByteArray& riga)
 
 }  // namespace
 
-int paroleDisponibili(const QString& processore)
+int paroleDisponibili(const QString& nome)
 {
-    return processore == QLatin1String("16F628") ? 2048 : 1024;
+    return processore(nome).parole;
 }
 
 std::optional<int> paroleOccupate(const QByteArray& hex)

@@ -1,23 +1,11 @@
 #include "codegen/parti_fisse.h"
 
+#include "codegen/processori.h"
 #include "model/stato.h"
-
-#include <array>
 
 namespace kobaltino {
 
 namespace {
-
-struct VoceProcessore {
-    const char* nome;
-    const char* include;
-};
-
-const std::array<VoceProcessore, 3> FileProcessori = {{
-    {"16F84", "p16f84.inc"},
-    {"16F84A", "p16f84a.inc"},
-    {"16F628", "p16f628.inc"},
-}};
 
 const char* const Definizioni[] = {
     "#define Sensore_rotazione  PORTA,4",
@@ -72,28 +60,21 @@ QString equivalenza(const QString& nome, int valore)
 
 }  // namespace
 
-QString fileInclude(const QString& processore)
+void scriviIntestazione(Sorgente& s, const QString& nome, bool auxAbilitata)
 {
-    for (const VoceProcessore& p : FileProcessori)
-        if (processore == QLatin1String(p.nome))
-            return QString::fromLatin1(p.include);
-    return {};
-}
-
-void scriviIntestazione(Sorgente& s, const QString& processore, bool auxAbilitata)
-{
-    const QString include = fileInclude(processore);
+    const Processore& p = processore(nome);
+    const QString include = fileInclude(nome);
     if (!include.isEmpty()) {
-        s.aggiungi(QStringLiteral("             PROCESSOR ") + processore);
+        s.aggiungi(QStringLiteral("             PROCESSOR ") + nome);
         s.aggiungi(QStringLiteral("             include \"") + include + QLatin1Char('"'));
     }
-    s.aggiungi(QStringLiteral("             __config H'3FF1'"));
+    s.aggiungi(QStringLiteral("             __config ") + QLatin1String(p.configurazione));
     vuote(s, 1);
     s.aggiungi(QStringLiteral(";Area delle etichette"));
     for (const char* d : Definizioni)
         s.aggiungi(QString::fromLatin1(d));
     vuote(s, 3);
-    s.aggiungi(QStringLiteral("TEMPO1      equ     0x0c"));
+    s.aggiungi(equivalenza(QStringLiteral("TEMPO1"), p.tempo1));
     vuote(s, 1);
     for (int n = 1; n <= CelleMemoria; ++n)
         s.aggiungi(equivalenza(QStringLiteral("Ram%1").arg(n), 0x3b + n));
@@ -111,6 +92,8 @@ void scriviIntestazione(Sorgente& s, const QString& processore, bool auxAbilitat
     s.aggiungi(Asterischi);
     vuote(s, 1);
     s.aggiungi(QStringLiteral("INIZIO:"));
+    for (const char* riga : p.avvio)
+        s.aggiungi(QString::fromLatin1(riga));
     s.aggiungi(QStringLiteral("         bsf      STATUS, RP0"));
     // Prescaler 1:256 on the timer: the delay loops count on it.
     s.aggiungi(QStringLiteral("         movlw    b'0000111'"));

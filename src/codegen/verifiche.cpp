@@ -45,39 +45,17 @@ void controllaSalti(const Stato& s, QStringList& errori)
     }
 }
 
-// The generated texts are the 16F84's. On the 16F628 "Scrivi Eeprom" and "Sposta Eeprom" miss
-// the EEPROM registers (bank 1 there, and the write-done flag is not in EECON1: the write waits
-// forever), and the configuration word leaves low-voltage programming on, which takes RB4, the
-// right light sensor's pin, away from the inputs.
-QString problemaSul16F628(const Griglia& g, int r)
+// The main program is reached by the jump at reset, not by a call: a "Ritorna" there finds no
+// return address on the stack and sends the robot wherever the stack happens to point.
+void controllaRitorni(const Stato& s, QStringList& avvisi)
 {
-    const QString AltroProcessore = QStringLiteral(" Per usare la EEPROM scegliere il 16F84 o il 16F84A.");
-    switch (g.codice(r)) {
-    case codici::ScriviEeprom:
-        return QStringLiteral("\"Scrivi Eeprom\" non funziona sul 16F628: il robot si bloccherebbe qui.") + AltroProcessore;
-    case codici::SpostaEeprom:
-        return QStringLiteral("\"Sposta Eeprom\" non funziona sul 16F628: leggerebbe un valore sbagliato.") + AltroProcessore;
-    case codici::SeAttivoVaiA:
-    case codici::SeDisattivoVaiA:
-    case codici::SeAttivoFai:
-    case codici::SeDisattivoFai:
-        if (g.riga(r).parametro == QLatin1String("Luce_destra"))
-            return QStringLiteral("sul 16F628 il sensore Luce destra (RB4) non si può leggere: quel piedino resta "
-                                  "riservato alla programmazione. Scegliere il 16F84 o il 16F84A, o un altro sensore.");
-        return {};
-    default:
-        return {};
-    }
-}
-
-void controllaSul16F628(const Stato& s, QStringList& avvisi)
-{
-    if (s.Processore != QLatin1String("16F628"))
-        return;
-    for (int k = 1; k <= NumeroGriglie; ++k)
-        for (int r = 0; r < s.griglia(k).numIstruzioni(); ++r)
-            if (const QString problema = problemaSul16F628(s.griglia(k), r); !problema.isEmpty())
-                avvisi << posizione(k, r) + problema;
+    const Griglia& g = s.griglia(1);
+    for (int r = 0; r < g.numIstruzioni(); ++r)
+        if (g.codice(r) == codici::Ritorna)
+            avvisi << posizione(1, r)
+                          + QStringLiteral("\"Ritorna\" nella griglia principale non ha un punto a cui tornare: il "
+                                           "programma principale non è chiamato da nessuno. Il robot tornerebbe al "
+                                           "punto sbagliato. \"Ritorna\" serve solo nelle griglie dei sensori.");
 }
 
 // What the calls of one row put on the stack: the handler it calls (0 for none) and, for a
@@ -89,10 +67,10 @@ struct Chiamata {
 
 // Read from the lines the row really writes: a delay subroutine calls its loop (2 levels);
 // motors and EEPROM subroutines call nothing more (1 level).
-Chiamata chiamataDellaRiga(const Griglia& g, int k, int r)
+Chiamata chiamataDellaRiga(const Griglia& g, int k, int r, const Processore& processore)
 {
     Chiamata c;
-    for (const QString& riga : emetti(g, k, r).righe) {
+    for (const QString& riga : emetti(g, k, r, processore).righe) {
         const QString istruzione = riga.trimmed();
         if (!istruzione.startsWith(QLatin1String("call ")))
             continue;
@@ -147,7 +125,7 @@ private:
         inCorso_.push_back(k);
         const Griglia& g = s_.griglia(k);
         for (int r = 0; r < g.numIstruzioni(); ++r) {
-            const Chiamata c = chiamataDellaRiga(g, k, r);
+            const Chiamata c = chiamataDellaRiga(g, k, r, processore(s_.Processore));
             int livelli = c.livelli;
             std::vector<Passo> catena{{k, r}};
             if (c.gestore != 0) {
@@ -201,7 +179,7 @@ EsitoVerifiche verificaProgramma(const Stato& stato)
     EsitoVerifiche esito;
     controllaSalti(stato, esito.errori);
     AnalisiChiamate(stato).esegui(esito.avvisi);
-    controllaSul16F628(stato, esito.avvisi);
+    controllaRitorni(stato, esito.avvisi);
     return esito;
 }
 

@@ -19,8 +19,7 @@ struct EsitoVerifiche {
 // - every "Vai a" of the ten grids must land on a row that carries its label;
 // - from the main program, handler calls and the library calls inside them must fit the stack;
 // - no handler may call, directly or through others, a handler that is still running;
-// - on the 16F628 the fixed EEPROM write and read sequences do not work, and the right light
-//   sensor's pin cannot be read.
+// - a "Ritorna" in the main grid has nothing to return to.
 // Handlers the main program never reaches are not followed: they never run.
 EsitoVerifiche verificaProgramma(const Stato& stato);
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// The programs of the tests, and the file the compile must write for "giro". The fixture holds
-// that whole file for the 16F84 with the arm (LF line ends); the other processors and the free
-// Aux line change only a few of its lines.
+// The programs of the tests, and the file the compile must write for "giro". The fixtures hold
+// that whole file for the 16F84 and for the 16F628 with the arm (LF line ends); the 16F84A and
+// the free Aux line change only a few of their lines.
 #include "model/stato.h"
 #include "support/interazione_finta.h"
 
@@ -44,20 +44,19 @@ inline void sostituisci(QString& testo, const QString& da, const QString& a)
 }
 
 // The bytes of giro's file: `include` is the processor's include file, empty for a processor
-// the compile does not know (no PROCESSOR and include lines then).
+// the compile does not know (no PROCESSOR and include lines then, the rest as for the 16F84).
 inline QByteArray fileGiro(const QString& processore, const QString& include, bool auxAbilitata = false)
 {
-    QString t = leggi("giro_16f84.asm");
+    const bool f628 = processore == "16F628";
+    QString t = leggi(f628 ? "giro_16f628.asm" : "giro_16f84.asm");
     if (auxAbilitata)
         sostituisci(t, "movlw    b'01111111'", "movlw    b'11111111'");
-    if (processore == "16F628") {
-        const qsizetype inizio = t.indexOf("EEP_INCF_3:"), fine = t.indexOf("INDIETRO:");
-        t.replace(inizio, fine - inizio, leggi("eep_incf_3_16f628.asm"));
-    }
     const QString testa = include.isEmpty() ? QString()
                                             : "             PROCESSOR " + processore + "\r\n             include \""
                                                   + include + "\"\r\n";
-    sostituisci(t, "             PROCESSOR 16F84\r\n             include \"p16f84.inc\"\r\n", testa);
+    sostituisci(t, f628 ? "             PROCESSOR 16F628\r\n             include \"p16f628.inc\"\r\n"
+                        : "             PROCESSOR 16F84\r\n             include \"p16f84.inc\"\r\n",
+                testa);
     return t.toLatin1();  // 'è' is one byte, as in Windows-1252
 }
 

@@ -125,11 +125,11 @@ TEST(Compilazione, Esattamente1024ParolePassano1025No)
     Banco b;
     QString corpo;
     for (int r = 0; r < 950; ++r) {
-        aggiungi(b.stato, 1, r % 2 ? 14 : 12);
-        corpo += r % 2 ? "         return\r\n" : "         Sleep\r\n";
+        aggiungi(b.stato, 1, r % 2 ? 19 : 12, r % 2 ? "Ram1" : "");
+        corpo += r % 2 ? "         incf Ram1,f\r\n" : "         Sleep\r\n";
     }
     b.stato.griglia(1).riga(949).etichetta = QStringLiteral("1");
-    corpo.insert(corpo.lastIndexOf("         return"), "Label1");
+    corpo.insert(corpo.lastIndexOf("         incf"), "Label1");
     b.compilatore.compila();
     EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
     EXPECT_EQ(QString::fromLatin1(b.ui.sorgenteLetto).count("bcf      STATUS, RP0\r\n" + corpo + "fine     goto"), 1);

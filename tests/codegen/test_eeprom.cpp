@@ -16,9 +16,7 @@ constexpr int Ram1 = 0x3c, Ram2 = 0x3d;
 void verifica(const Simulazione& sim, const QString& processore, const std::map<int, int>& attesa)
 {
     ASSERT_TRUE(sim.arrivataAFine) << sim.uscita.toStdString();
-    if (processore != "16F628") {  // its comparators keep RA0..RA3 reading 0
-        EXPECT_EQ(sim.registri.at(PORTA), 0x09);
-    }
+    EXPECT_EQ(sim.registri.at(PORTA), 0x09);
     EXPECT_EQ(sim.registri.at(TRISA), 0x10);
     EXPECT_EQ(sim.registri.at(TRISB), 0xff);
     EXPECT_EQ(sim.registri.at(OPTION_REG), 0x07);
@@ -29,31 +27,25 @@ void verifica(const Simulazione& sim, const QString& processore, const std::map<
 }
 
 struct Operazione {
-    const char* processore;
     int codice;
     int addendo1, addendo2;  // Ram1 + Ram2 sets the carry the shifts take in
-    int risultato;           // the cell, from b'10100110' on the 16F84, from 3 on the 16F628
+    int risultato;           // the cell, from b'10100110'
     int flag;                // Z, DC, C of STATUS afterwards, as the instruction on a register leaves them
 };
 
 void PrintTo(const Operazione& o, std::ostream* os)
 {
-    *os << o.processore << " codice " << o.codice << ", Ram1 " << o.addendo1 << ", Ram2 " << o.addendo2;
+    *os << "codice " << o.codice << ", Ram1 " << o.addendo1 << ", Ram2 " << o.addendo2;
 }
 
-class SulChip : public ::testing::TestWithParam<Operazione> {};
+class SulChip : public ::testing::TestWithParam<std::tuple<const char*, Operazione>> {};
 
 TEST_P(SulChip, LaCellaCambiaComeUnRegistroENientAltro)
 {
-    const Operazione op = GetParam();
+    const auto& [processore, op] = GetParam();  // the same results on both chips
     Stato s;
-    s.Processore = QString::fromLatin1(op.processore);
-    if (s.Processore == "16F628") {  // "Scrivi Eeprom" does not work there: three increments instead
-        for (int i = 0; i < 3; ++i)
-            aggiungi(s, 1, 19, "EEP3");
-    } else {
-        aggiungi(s, 1, 17, "EEP3 b'10100110'");
-    }
+    s.Processore = QString::fromLatin1(processore);
+    aggiungi(s, 1, 17, "EEP3 b'10100110'");
     aggiungi(s, 1, 13, QStringLiteral("Ram1 d'%1'").arg(op.addendo1));
     aggiungi(s, 1, 13, QStringLiteral("Ram2 d'%1'").arg(op.addendo2));
     aggiungi(s, 1, 26, "Ram1 + Ram2");
@@ -69,20 +61,20 @@ TEST_P(SulChip, LaCellaCambiaComeUnRegistroENientAltro)
 // 0 + 0 leaves Z set and C clear; 200 + 100 leaves C set and Z clear.
 INSTANTIATE_TEST_SUITE_P(
     SeiOperazioni, SulChip,
-    ::testing::Values(Operazione{"16F84", 19, 0, 0, 0xa7, 0b000}, Operazione{"16F628", 19, 0, 0, 0x04, 0b000},
-                      Operazione{"16F84", 20, 0, 0, 0xa5, 0b000}, Operazione{"16F628", 20, 0, 0, 0x02, 0b000},
-                      Operazione{"16F84", 22, 0, 0, 0x6a, 0b100}, Operazione{"16F628", 22, 0, 0, 0x30, 0b100},
-                      Operazione{"16F84", 23, 0, 0, 0x53, 0b100}, Operazione{"16F628", 23, 0, 0, 0x01, 0b101},
-                      Operazione{"16F84", 24, 0, 0, 0x4c, 0b101}, Operazione{"16F628", 24, 0, 0, 0x06, 0b100},
-                      Operazione{"16F84", 25, 0, 0, 0x59, 0b000}, Operazione{"16F628", 25, 0, 0, 0xfc, 0b000},
-                      Operazione{"16F84", 23, 200, 100, 0xd3, 0b000}, Operazione{"16F628", 23, 200, 100, 0x81, 0b001},
-                      Operazione{"16F84", 24, 200, 100, 0x4d, 0b001}, Operazione{"16F628", 24, 200, 100, 0x07, 0b000}));
+    ::testing::Combine(::testing::Values("16F84", "16F628"),
+                       ::testing::Values(Operazione{19, 0, 0, 0xa7, 0b000}, Operazione{20, 0, 0, 0xa5, 0b000},
+                                         Operazione{22, 0, 0, 0x6a, 0b100}, Operazione{23, 0, 0, 0x53, 0b100},
+                                         Operazione{24, 0, 0, 0x4c, 0b101}, Operazione{25, 0, 0, 0x59, 0b000},
+                                         Operazione{23, 200, 100, 0xd3, 0b000}, Operazione{24, 200, 100, 0x4d, 0b001})));
 
-TEST(OperazioniEepromSulChip, OgniCellaAlSuoPostoEAzioniDelSe)
+class OgniCella : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(OgniCella, AlSuoPostoEAzioniDelSe)
 {
     // EEP1..EEP20 share their numbers with PCL, STATUS, the ports and the EEPROM registers:
     // none of them may be touched.
     Stato s;
+    s.Processore = QString::fromLatin1(GetParam());
     aggiungi(s, 1, 17, "EEP6 d'7'");
     for (int cella = 1; cella <= 20; ++cella)
         aggiungi(s, 1, 19, QStringLiteral("EEP%1").arg(cella));
@@ -102,6 +94,8 @@ TEST(OperazioniEepromSulChip, OgniCellaAlSuoPostoEAzioniDelSe)
     attesa[7] = 0xff;  // EEP8: 1 - 2
     verifica(simula(s), s.Processore, attesa);
 }
+
+INSTANTIATE_TEST_SUITE_P(OperazioniEeprom, OgniCella, ::testing::Values("16F84", "16F628"));
 
 }  // namespace
 }  // namespace kobaltino

@@ -39,11 +39,11 @@ struct Tradotta {
     int parole = 0;
 };
 
-Tradotta traduci(const Griglia& g, int k)
+Tradotta traduci(const Griglia& g, int k, const char* nome = "16F84")
 {
     Sorgente s;
     Tradotta t;
-    traduciGriglia(g, k, s, t.parole);
+    traduciGriglia(g, k, processore(QString::fromLatin1(nome)), s, t.parole);
     for (const RigaSorgente& r : s.righe())
         t.righe << r.testo;
     return t;
@@ -55,6 +55,7 @@ struct Caso {
     const char* etichetta;
     QStringList righe;
     int parole;
+    const char* processore = "16F84";
 };
 
 // One row alone in the main grid. A label goes in front of the first line only, or alone when
@@ -92,6 +93,19 @@ const std::vector<Caso> Casi = {
      {"         bcf STATUS,RP0", "         movlw EEP3", "         movwf EEADR", "         bsf STATUS,RP0",
       "         bsf EECON1,RD", "         bcf STATUS,RP0", "         movf EEDATA,W", "         movwf Ram15"},
      16},
+    // The 16F628 has all four EEPROM registers in bank 1 and its write-done flag in PIR1.
+    {17, "EEP5 d'200'", "12",
+     {"Label12         bsf STATUS,RP0", "         movlw d'200'",       "         movwf EEDATA",
+      "         movlw EEP5",            "         movwf EEADR",        "         bsf EECON1,WREN",
+      "         bcf INTCON,GIE",        "         movlw b'01010101'",  "         movwf EECON2",
+      "         movlw b'10101010'",     "         movwf EECON2",       "         bsf EECON1,WR",
+      "         bcf EECON1,WREN",       "         bcf STATUS,RP0",     "         btfss PIR1,EEIF",
+      "         goto $-1",              "         bcf PIR1,EEIF",      "         bsf INTCON,GIE"},
+     18, "16F628"},
+    {18, "EEP3 Ram15", "",
+     {"         bsf STATUS,RP0", "         movlw EEP3", "         movwf EEADR", "         bsf EECON1,RD",
+      "         movf EEDATA,W", "         bcf STATUS,RP0", "         movwf Ram15"},
+     16, "16F628"},
     {19, "Ram3", "", {"         incf Ram3,f"}, 1},     {19, "Ram{1}", "", {"         incf Ram{1},f"}, 1},
     {20, "Ram20", "", {"         decf Ram20,f"}, 1},
     {21, "Aperto", "", {"         bsf Aux", "         call DELAY0125S", "         bcf Aux"}, 3},
@@ -116,9 +130,9 @@ TEST(Emettitori, RigheEParoleDiOgniCodice)
     for (const Caso& c : Casi) {
         Stato s;
         aggiungi(s, 1, c.codice, QString::fromUtf8(c.parametro), QString::fromUtf8(c.etichetta));
-        const Tradotta t = traduci(s.griglia(1), 1);
-        EXPECT_EQ(t.righe, c.righe) << "codice " << c.codice << " \"" << c.parametro << '"';
-        EXPECT_EQ(t.parole, c.parole) << "codice " << c.codice << " \"" << c.parametro << '"';
+        const Tradotta t = traduci(s.griglia(1), 1, c.processore);
+        EXPECT_EQ(t.righe, c.righe) << c.processore << " codice " << c.codice << " \"" << c.parametro << '"';
+        EXPECT_EQ(t.parole, c.parole) << c.processore << " codice " << c.codice << " \"" << c.parametro << '"';
     }
 }
 

@@ -1,5 +1,5 @@
 // The checks before assembling: jumps whose target lost its label stop the compile; calls nested
-// deeper than the PIC's stack, handlers calling each other and EEPROM rows on the 16F628 are
+// deeper than the PIC's stack, handlers calling each other and a "Ritorna" in the main grid are
 // reported and the compile goes on.
 #include "assemblatore_finto.h"
 
@@ -14,6 +14,9 @@ namespace {
 
 const QString Rifare = " Cancellare il \"Vai a\" e inserirlo di nuovo.";
 const QString TornaSbagliato = " Il robot tornerebbe al punto sbagliato.";
+const QString Ritorna = "\"Ritorna\" nella griglia principale non ha un punto a cui tornare: il programma "
+                        "principale non è chiamato da nessuno. Il robot tornerebbe al punto sbagliato. \"Ritorna\" "
+                        "serve solo nelle griglie dei sensori.";
 const QString InTondo = " Le chiamate possono girare in tondo senza fine e il robot tornerebbe al punto sbagliato.";
 
 // Main program -> Luce destra -> ... -> Ultrasuoni: seven handler calls, then `codice` in row 1.
@@ -87,21 +90,28 @@ const std::vector<Caso> Casi = {
      [](Stato& s) { aggiungi(s, 1, 1); for (int k = 4; k < 10; ++k) chiama(s, k, k + 1); chiama(s, 5, 4); },
      {},
      {}},
-    {"EEPROM sul 16F628",
+    {"EEPROM e Luce destra sul 16F628",
      [](Stato& s) {
          s.Processore = "16F628";
          aggiungi(s, 1, 17, "EEP3 d'5'");
+         chiama(s, 1, 2);
          aggiungi(s, 2, 18, "EEP3 Ram1");
-         aggiungi(s, 3, 27, "Luce_destra");
-         aggiungi(s, 3, 28, "Luce_sinistra");
+         aggiungi(s, 2, 27, "Luce_destra");
+         aggiungi(s, 2, 14);
      },
      {},
-     {"Griglia principale, riga 0: \"Scrivi Eeprom\" non funziona sul 16F628: il robot si bloccherebbe qui. Per "
-      "usare la EEPROM scegliere il 16F84 o il 16F84A.",
-      "Luce destra, riga 0: \"Sposta Eeprom\" non funziona sul 16F628: leggerebbe un valore sbagliato. Per usare la "
-      "EEPROM scegliere il 16F84 o il 16F84A.",
-      "Luce sinistra, riga 0: sul 16F628 il sensore Luce destra (RB4) non si può leggere: quel piedino resta "
-      "riservato alla programmazione. Scegliere il 16F84 o il 16F84A, o un altro sensore."}},
+     {}},
+    // The main program is not called by anyone: its "Ritorna", also as the action of a "Se",
+    // has nowhere to go.
+    {"Ritorna nella griglia principale",
+     [](Stato& s) {
+         aggiungi(s, 1, 1);
+         aggiungi(s, 1, 14);
+         carica(s, {{1, 15, "Ram1 = Ram2"}, {1, 14}, {1, 16}});
+         aggiungi(s, 3, 14);
+     },
+     {},
+     {"Griglia principale, riga 1: " + Ritorna, "Griglia principale, riga 3: " + Ritorna}},
     {"Luce destra sul 16F84",
      [](Stato& s) { aggiungi(s, 1, 10, "Luce_destra"); aggiungi(s, 1, 17, "EEP3 d'5'"); },
      {},
