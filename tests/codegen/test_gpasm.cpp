@@ -1,5 +1,8 @@
-// Generated programs through the real assembler (gputils' gpasm): every code, and the size limits.
+// Generated programs through the real assembler (gputils' gpasm): every code, the expected files and
+// the size limits.
 #include "assemblatore_finto.h"
+
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -83,6 +86,27 @@ TEST_P(ConGpasm, AllUltimaParolaDelProcessore)
                                                      + ".\r\nIl programma occupa " + memoria}});
     EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Rifiutata);
     EXPECT_EQ(b.file(), QStringList{"giro.kbn"});
+}
+
+// The expected files themselves are valid assembly for their processor.
+TEST_P(ConGpasm, IlFileAttesoDiGiroSiAssembla)
+{
+    ASSERT_FALSE(gpasm().isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
+    const QString processore = QString::fromLatin1(GetParam());
+    QTemporaryDir cartella;
+    QFile asm_(cartella.filePath("giro.asm"));
+    ASSERT_TRUE(asm_.open(QIODevice::WriteOnly));
+    asm_.write(attesi::fileGiro(processore, "p" + processore.toLower() + ".inc"));
+    asm_.close();
+    QProcess p;
+    p.setWorkingDirectory(cartella.path());
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(gpasm(), {"-w", "2", "giro.asm"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAll().toStdString();
+    QFile hex(cartella.filePath("giro.hex"));
+    ASSERT_TRUE(hex.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(hex.readAll().contains(processore == "16F628" ? ":02400E00613F10" : ":02400E00F13F80"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Processori, ConGpasm, ::testing::Values("16F84", "16F84A", "16F628"));
