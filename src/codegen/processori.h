@@ -10,8 +10,9 @@ namespace kobaltino {
 using Modello = std::vector<const char*>;
 
 // What the generated text needs to know of one processor. The three chips share the pins, the
-// instruction set and the memory the program uses; they differ in the configuration word, in
-// where the delay counter and the EEPROM registers live, and in the comparators of the 16F628.
+// instruction set and the RAM cells Ram1..Ram20; they differ in program memory, in the
+// configuration word, in where the delay counter and the EEPROM registers live, and in the
+// comparators of the 16F628.
 struct Processore {
     const char* nome;            // as in the processor list: "16F84"
     const char* include;         // "p16f84.inc"
