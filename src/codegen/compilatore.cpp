@@ -5,9 +5,12 @@
 #include "codegen/verifiche.h"
 #include "model/catalogo.h"
 #include "model/editor.h"
+#include "model/scrittura_file.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include <csignal>
 
 namespace kobaltino {
 
@@ -30,6 +33,36 @@ QString descriviOrigine(const Origine& o, int numero)
     if (numero > 0)
         return QStringLiteral("File generato, riga %1: ").arg(numero);
     return {};
+}
+
+// Removes every spelling of the program's hex file; the one that could not be removed, if any.
+QString togliHex(const QString& percorsoFile)
+{
+    for (QString hex = hexSulDisco(percorsoFile); !hex.isEmpty(); hex = hexSulDisco(percorsoFile))
+        if (!QFile::remove(hex))
+            return hex;
+    return {};
+}
+
+// The signal that stopped the assembler, in words.
+QString descriviSegnale(int segnale)
+{
+#ifdef Q_OS_UNIX
+    struct Voce {
+        int numero;
+        const char* nome;
+    };
+    static constexpr Voce Nomi[] = {
+        {SIGSEGV, "accesso non valido alla memoria"}, {SIGABRT, "interruzione per errore interno"},
+        {SIGKILL, "terminazione forzata"},           {SIGTERM, "richiesta di terminazione"},
+        {SIGINT, "interruzione dall'utente"},        {SIGFPE, "errore di calcolo"},
+        {SIGBUS, "errore di bus"},                    {SIGILL, "istruzione non valida"},
+    };
+    for (const Voce& v : Nomi)
+        if (v.numero == segnale)
+            return QStringLiteral("segnale %1, %2").arg(segnale).arg(QString::fromUtf8(v.nome));
+#endif
+    return segnale > 0 ? QStringLiteral("segnale %1").arg(segnale) : QStringLiteral("segnale sconosciuto");
 }
 
 }  // namespace
@@ -60,6 +93,10 @@ std::optional<Generazione> Compilatore::genera()
         return std::nullopt;
     }
     Generazione g = kobaltino::genera(s_);
+    if (!g.rifiutate.isEmpty()) {
+        rifiuta({QStringLiteral("Il programma non può essere compilato:") + CrLf + g.rifiutate.join(CrLf)});
+        return std::nullopt;
+    }
     if (g.troppoGrande()) {
         rifiuta({QStringLiteral("Ci sono troppe istruzioni.") + CrLf + QStringLiteral("Togliere qualche istruzione")});
         return std::nullopt;
@@ -95,16 +132,23 @@ void Compilatore::compila()
 
 bool Compilatore::scriviTemporaneo(const QString& percorso, const Sorgente& sorgente)
 {
-    QSaveFile file(percorso);
-    const QByteArray byte = sorgente.byte();
-    if (file.open(QIODevice::WriteOnly) && file.write(byte) == byte.size() && file.commit())
+    const QString motivo = scriviFileIntero(percorso, sorgente.byte());
+    if (motivo.isEmpty())
         return true;
-    rifiuta(critico(QStringLiteral("Impossibile scrivere il file:") + CrLf + percorso));
+    rifiuta(critico(QStringLiteral("Impossibile scrivere il file:") + CrLf + percorso + CrLf + motivo));
     return false;
 }
 
 void Compilatore::assembla(const QString& temporaneo, const Sorgente& sorgente)
 {
+    // A hex left by an earlier compile must not pass for this one's.
+    const QString hexPrecedente = togliHex(s_.PercorsoFile);
+    if (!hexPrecedente.isEmpty()) {
+        QFile::remove(temporaneo);
+        rifiuta(critico(QStringLiteral("Impossibile cancellare il file della compilazione precedente:") + CrLf
+                        + hexPrecedente));
+        return;
+    }
     const ComandoAssemblatore comando = comandoAssemblatore(s_.PercorsoCompilatore, temporaneo, s_.PercorsoFile);
     const EsitoProcesso processo =
         ui_.esegui(comando.programma, comando.argomenti, comando.cartella, LimiteAssemblatoreMs);
@@ -118,44 +162,56 @@ void Compilatore::assembla(const QString& temporaneo, const Sorgente& sorgente)
     if (!processo.avviato) {
         rifiuta(critico(QStringLiteral("Impossibile avviare il compilatore:") + CrLf + s_.PercorsoCompilatore));
     } else if (processo.scaduto) {
-        rifiuta(critico(QStringLiteral("Il compilatore non ha terminato entro %1 secondi.")
+        togliHex(s_.PercorsoFile);
+        rifiuta(critico(QStringLiteral("Il compilatore non ha terminato entro %1 secondi ed è stato fermato.")
                             .arg(LimiteAssemblatoreMs / 1000)));
+    } else if (processo.segnale != 0) {
+        togliHex(s_.PercorsoFile);
+        rifiuta(critico(QStringLiteral("Il compilatore è stato interrotto dal sistema (%1): il file .hex non è "
+                                       "stato scritto.")
+                            .arg(descriviSegnale(processo.segnale))));
     } else if (processo.codiceUscita != 0) {
         segnalaErrori(processo, temporaneo, sorgente);
-    } else if (entraNelProcessore()) {
+    } else if (hexCompleto() && entraNelProcessore()) {
         esito_ = EsitoCompilazione::Riuscita;
         ui_.mostra({QStringLiteral("Compilazione terminata")});
     }
 }
 
-bool Compilatore::entraNelProcessore()
+bool Compilatore::hexCompleto()
 {
-    // The word estimate is only an estimate: the hex file tells what the chip would really hold.
     const QString hex = hexSulDisco(s_.PercorsoFile);
     QFile file(hex);
-    if (hex.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return true;  // nothing to measure
-    const std::optional<int> occupate = paroleOccupate(file.readAll());
-    file.close();
-    const int disponibili = paroleDisponibili(s_.Processore);
-    if (!occupate || *occupate <= disponibili)
+    QString problema;
+    if (hex.isEmpty())
+        problema = QStringLiteral("Il compilatore ha terminato senza scrivere il file %1.")
+                       .arg(QFileInfo(percorsoHex(s_.PercorsoFile)).fileName());
+    else if (!file.open(QIODevice::ReadOnly) || !paroleOccupate(file.readAll()))
+        problema = QStringLiteral("Il file %1 scritto dal compilatore è incompleto o illeggibile.")
+                       .arg(QFileInfo(hex).fileName());
+    if (problema.isEmpty())
         return true;
-    // A truncated program must not reach the robot.
-    QFile::remove(hex);
-    const bool piuGrandeDisponibile = disponibili < paroleDisponibili(QStringLiteral("16F628"));
-    rifiuta({QStringLiteral("Ci sono troppe istruzioni per il %1.").arg(s_.Processore) + CrLf
-             + QStringLiteral("Il programma occupa %1 parole, il processore ne ha %2.").arg(*occupate).arg(disponibili)
-             + CrLf
-             + (piuGrandeDisponibile ? QStringLiteral("Togliere qualche istruzione o scegliere il 16F628")
-                                     : QStringLiteral("Togliere qualche istruzione"))});
+    // Half a program must not reach the robot.
+    file.close();
+    togliHex(s_.PercorsoFile);
+    esito_ = EsitoCompilazione::ErroriAssemblatore;
+    ui_.mostra({problema, Icona::Critica});
     return false;
 }
 
 void Compilatore::segnalaErrori(const EsitoProcesso& processo, const QString& temporaneo, const Sorgente& sorgente)
 {
     QStringList righe;
-    for (const Segnalazione& e : leggiSegnalazioni(processo.uscita, temporaneo))
+    const std::vector<Segnalazione> segnalazioni = leggiSegnalazioni(processo.uscita, temporaneo);
+    for (const Segnalazione& e : segnalazioni) {
+        if (righe.size() == SegnalazioniMostrate)
+            break;
         righe << descriviOrigine(sorgente.origine(e.riga), e.riga) + e.testo;
+    }
+    const qsizetype altre = static_cast<qsizetype>(segnalazioni.size()) - righe.size();
+    if (altre > 0 || processo.troncata)
+        righe << (processo.troncata ? QStringLiteral("… e altre segnalazioni.")
+                                    : QStringLiteral("… e altre %1 segnalazioni.").arg(altre));
     if (righe.isEmpty())
         righe << QStringLiteral("Il compilatore ha terminato con il codice %1.").arg(processo.codiceUscita);
     esito_ = EsitoCompilazione::ErroriAssemblatore;
