@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <csignal>
 
 namespace kobaltino {
@@ -93,17 +94,21 @@ std::optional<Generazione> Compilatore::genera()
         return std::nullopt;
     }
     Generazione g = kobaltino::genera(s_);
-    if (!g.rifiutate.isEmpty()) {
-        rifiuta({QStringLiteral("Il programma non può essere compilato:") + CrLf + g.rifiutate.join(CrLf)});
-        return std::nullopt;
+    const EsitoVerifiche verifiche = verificaProgramma(s_);
+    QStringList errori = verifiche.errori;
+    // A row the checks already explain is not listed twice.
+    for (const QString& rifiutata : g.rifiutate) {
+        const QString riga = rifiutata.left(rifiutata.indexOf(QStringLiteral(": ")) + 2);  // "Aux, riga 3: "
+        if (std::none_of(verifiche.errori.begin(), verifiche.errori.end(),
+                         [&](const QString& e) { return e.startsWith(riga); }))
+            errori << rifiutata;
     }
     if (g.troppoGrande()) {
         rifiuta({QStringLiteral("Ci sono troppe istruzioni.") + CrLf + QStringLiteral("Togliere qualche istruzione")});
         return std::nullopt;
     }
-    const EsitoVerifiche verifiche = verificaProgramma(s_);
-    if (!verifiche.errori.isEmpty()) {
-        rifiuta({QStringLiteral("Il programma non può essere compilato:") + CrLf + verifiche.errori.join(CrLf)});
+    if (!errori.isEmpty()) {
+        rifiuta({QStringLiteral("Il programma non può essere compilato:") + CrLf + errori.join(CrLf)});
         return std::nullopt;
     }
     if (!verifiche.avvisi.isEmpty())
@@ -196,6 +201,30 @@ bool Compilatore::hexCompleto()
     togliHex(s_.PercorsoFile);
     esito_ = EsitoCompilazione::ErroriAssemblatore;
     ui_.mostra({problema, Icona::Critica});
+    return false;
+}
+
+bool Compilatore::entraNelProcessore()
+{
+    // The word estimate is only an estimate: the hex file tells what the chip would really hold.
+    // hexCompleto() has found it whole.
+    const QString hex = hexSulDisco(s_.PercorsoFile);
+    QFile file(hex);
+    if (hex.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return true;
+    const std::optional<int> occupate = paroleOccupate(file.readAll());
+    file.close();
+    const int disponibili = paroleDisponibili(s_.Processore);
+    if (!occupate || *occupate <= disponibili)
+        return true;
+    // A truncated program must not reach the robot.
+    QFile::remove(hex);
+    const bool piuGrandeDisponibile = disponibili < paroleDisponibili(QStringLiteral("16F628"));
+    rifiuta({QStringLiteral("Ci sono troppe istruzioni per il %1.").arg(s_.Processore) + CrLf
+             + QStringLiteral("Il programma occupa %1 parole, il processore ne ha %2.").arg(*occupate).arg(disponibili)
+             + CrLf
+             + (piuGrandeDisponibile ? QStringLiteral("Togliere qualche istruzione o scegliere il 16F628")
+                                     : QStringLiteral("Togliere qualche istruzione"))});
     return false;
 }
 

@@ -160,7 +160,9 @@ QString testoMostrabile(const QString& testo)
 {
     constexpr qsizetype Massimo = 40;
     QString visibile;
-    for (QChar c : testo.left(Massimo)) {
+    QString corto = testo.left(Massimo);
+    corto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (QChar c : corto) {
         if (c == u'\r' || c == u'\n')
             visibile += u'↵';
         else if (c.category() == QChar::Other_Control)

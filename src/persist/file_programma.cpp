@@ -135,17 +135,24 @@ int grigliaDaTipo(const QString& f4)
     return 0;
 }
 
-// A failure: its number and, in words, what the file does wrong (the sentence after its name).
+// A failure: its number and, in words, what the file does wrong (the sentence after its name)
+// and, where there is more to say, the detail.
 struct Guasto {
+    Guasto() = default;
+    Guasto(int numero, const QString& che, const QString& particolare = {})
+        : errore(numero), cosa(che), dettaglio(particolare)
+    {
+    }
     int errore = errore_lettura::Nessuno;
     QString cosa;
+    QString dettaglio;
 };
 
 Guasto cellaDaTesto(const QString& f2, int& cella)
 {
     const QString t = f2.trimmed();
-    const Guasto nonNumero{errore_lettura::CellaNonNumerica,
-                           QStringLiteral("indica la cella di memoria \"%1\", che non è un numero").arg(testoMostrabile(f2))};
+    const Guasto nonNumero(errore_lettura::CellaNonNumerica,
+                           QStringLiteral("indica la cella di memoria \"%1\", che non è un numero").arg(testoMostrabile(f2)));
     qsizetype i = t.startsWith(u'+') || t.startsWith(u'-') ? 1 : 0;
     if (i == t.size())
         return nonNumero;
@@ -208,7 +215,7 @@ private:
         if (problema.isEmpty())
             problema = problemaEtichetta(f[2]);
         if (!problema.isEmpty())
-            return {errore_lettura::ParametroNonValido, problema};
+            return {errore_lettura::ParametroNonValido, QStringLiteral("ha un'istruzione non valida"), problema};
 
         const int prima = g.numIstruzioni();
         switch (codice) {
@@ -326,8 +333,9 @@ EsitoLettura leggiProgramma(Editor& editor, const QString& percorso)
     int riga = 1;
     const Guasto guasto = leggiRecord(lettore, caricamento, riga);
     if (guasto.errore != errore_lettura::Nessuno) {
-        const QString dove = QStringLiteral(" (riga %1).").arg(riga);
-        return fallito(guasto.errore, QStringLiteral("Il file %1 ").arg(nome) + guasto.cosa + dove);
+        const QString dove = QStringLiteral(" (riga %1)").arg(riga);
+        return fallito(guasto.errore, QStringLiteral("Il file %1 ").arg(nome) + guasto.cosa + dove
+                                          + (guasto.dettaglio.isEmpty() ? QStringLiteral(".") : ": " + guasto.dettaglio));
     }
     nuovo.InserimentoAutomatico = false;
     impostaConferme(nuovo, false);
