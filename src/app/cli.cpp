@@ -23,7 +23,7 @@ const char* const Aiuto =
     "Uso: kobaltino-cli COMANDO [OPZIONI]\n"
     "\n"
     "Comandi:\n"
-    "  converti PROGRAMMA NUOVO\n"
+    "  converti PROGRAMMA NUOVO [--ignora-righe-sconosciute]\n"
     "      legge PROGRAMMA (.kbn o .sdl) e lo riscrive in NUOVO nel formato .kbn\n"
     "  genera PROGRAMMA [--pic 16F84|16F84A|16F628] [-o FILE]\n"
     "      scrive il sorgente assembly del programma (sullo standard output se manca -o)\n"

@@ -3,12 +3,12 @@
 #include "app/interazione_testo.h"
 #include "codegen/compilatore.h"
 #include "model/editor.h"
+#include "model/scrittura_file.h"
 #include "persist/file_programma.h"
 #include "persist/impostazioni.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -91,10 +91,15 @@ std::unique_ptr<Sessione> prepara(const QStringList& argomenti, const QStringLis
     if (!o)
         return nullptr;
     auto sessione = std::make_unique<Sessione>(*o, err);
-    if (const int errore = leggiProgramma(sessione->editor, QFileInfo(o->programma).absoluteFilePath())) {
-        sessione->ui.mostra(messaggioErroreLettura(errore));
+    const QString programma = QFileInfo(o->programma).absoluteFilePath();
+    const EsitoLettura esito = leggiProgramma(sessione->editor, programma);
+    if (!esito.riuscito()) {
+        sessione->ui.mostra(messaggioErroreLettura(esito));
         return nullptr;
     }
+    // What is compiled is what the editor would show: say what it left out.
+    if (const std::optional<Messaggio> avviso = avvisoRigheSaltate(esito, programma))
+        sessione->ui.mostra(*avviso);
     sessione->stato.Processore = o->processore;
     return sessione;
 }
@@ -156,9 +161,10 @@ int genera(const QStringList& argomenti, QTextStream& out, QTextStream& err)
 
     const QByteArray byte = g->sorgente.byte();
     if (!s->o.uscita.isEmpty()) {
-        QSaveFile file(s->o.uscita);
-        if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.commit()) {
-            s->ui.mostra({QStringLiteral("Impossibile scrivere il file:") + CrLf + s->o.uscita, Icona::Critica});
+        const QString motivo = scriviFileIntero(s->o.uscita, byte);
+        if (!motivo.isEmpty()) {
+            s->ui.mostra({QStringLiteral("Impossibile scrivere il file:") + CrLf + s->o.uscita + CrLf + motivo,
+                          Icona::Critica});
             return 2;
         }
         return 0;

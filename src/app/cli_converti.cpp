@@ -9,25 +9,42 @@
 
 namespace kobaltino::cli {
 
+namespace {
+const QString IgnoraRighe = QStringLiteral("--ignora-righe-sconosciute");
+const char* const Uso =
+    "Uso: kobaltino-cli converti PROGRAMMA NUOVO [--ignora-righe-sconosciute]\n"
+    "  Le righe che il programma non conosce (griglia o codice sconosciuti, oltre 950 istruzioni)\n"
+    "  fermano la conversione, a meno di --ignora-righe-sconosciute: allora si perdono.\n";
+}  // namespace
+
 int converti(const QStringList& argomenti, QTextStream&, QTextStream& err)
 {
-    if (argomenti.size() != 2) {
-        err << "Uso: kobaltino-cli converti PROGRAMMA NUOVO\n";
+    QStringList file = argomenti;
+    const bool ignora = file.removeAll(IgnoraRighe) > 0;
+    if (file.size() != 2) {
+        err << Uso;
         return 2;
     }
     Stato stato;
     InterazioneTesto ui(err);
     Editor editor(stato, ui);
-    if (const int errore = leggiProgramma(editor, argomenti[0])) {
-        ui.mostra(messaggioErroreLettura(errore));
+    const EsitoLettura esito = leggiProgramma(editor, file[0]);
+    if (!esito.riuscito()) {
+        ui.mostra(messaggioErroreLettura(esito));
         return 2;
+    }
+    // The new file would lose them: only when asked to.
+    if (const std::optional<Messaggio> avviso = avvisoRigheSaltate(esito, file[0])) {
+        ui.mostra(*avviso);
+        if (!ignora)
+            return 2;
     }
     if (stato.NumIstruzioni(1) == 0) {
         ui.mostra({testi::GrigliaPrincipaleVuota});
         return 2;
     }
     // The rules are about the path the assembler will see: the full one.
-    const QString nuovo = QFileInfo(argomenti[1]).absoluteFilePath();
+    const QString nuovo = QFileInfo(file[1]).absoluteFilePath();
     if (!percorsoAccettato(nuovo, ui) || !scriviFileProgramma(stato, nuovo, ui))
         return 2;
     return 0;

@@ -5,9 +5,13 @@
 #include "codegen/verifiche.h"
 #include "model/catalogo.h"
 #include "model/editor.h"
+#include "model/scrittura_file.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <csignal>
 
 namespace kobaltino {
 
@@ -30,6 +34,36 @@ QString descriviOrigine(const Origine& o, int numero)
     if (numero > 0)
         return QStringLiteral("File generato, riga %1: ").arg(numero);
     return {};
+}
+
+// Removes every spelling of the program's hex file; the one that could not be removed, if any.
+QString togliHex(const QString& percorsoFile)
+{
+    for (QString hex = hexSulDisco(percorsoFile); !hex.isEmpty(); hex = hexSulDisco(percorsoFile))
+        if (!QFile::remove(hex))
+            return hex;
+    return {};
+}
+
+// The signal that stopped the assembler, in words.
+QString descriviSegnale(int segnale)
+{
+#ifdef Q_OS_UNIX
+    struct Voce {
+        int numero;
+        const char* nome;
+    };
+    static constexpr Voce Nomi[] = {
+        {SIGSEGV, "accesso non valido alla memoria"}, {SIGABRT, "interruzione per errore interno"},
+        {SIGKILL, "terminazione forzata"},           {SIGTERM, "richiesta di terminazione"},
+        {SIGINT, "interruzione dall'utente"},        {SIGFPE, "errore di calcolo"},
+        {SIGBUS, "errore di bus"},                    {SIGILL, "istruzione non valida"},
+    };
+    for (const Voce& v : Nomi)
+        if (v.numero == segnale)
+            return QStringLiteral("segnale %1, %2").arg(segnale).arg(QString::fromUtf8(v.nome));
+#endif
+    return segnale > 0 ? QStringLiteral("segnale %1").arg(segnale) : QStringLiteral("segnale sconosciuto");
 }
 
 }  // namespace
@@ -60,13 +94,21 @@ std::optional<Generazione> Compilatore::genera()
         return std::nullopt;
     }
     Generazione g = kobaltino::genera(s_);
+    const EsitoVerifiche verifiche = verificaProgramma(s_);
+    QStringList errori = verifiche.errori;
+    // A row the checks already explain is not listed twice.
+    for (const QString& rifiutata : g.rifiutate) {
+        const QString riga = rifiutata.left(rifiutata.indexOf(QStringLiteral(": ")) + 2);  // "Aux, riga 3: "
+        if (std::none_of(verifiche.errori.begin(), verifiche.errori.end(),
+                         [&](const QString& e) { return e.startsWith(riga); }))
+            errori << rifiutata;
+    }
     if (g.troppoGrande()) {
         rifiuta({QStringLiteral("Ci sono troppe istruzioni.") + CrLf + QStringLiteral("Togliere qualche istruzione")});
         return std::nullopt;
     }
-    const EsitoVerifiche verifiche = verificaProgramma(s_);
-    if (!verifiche.errori.isEmpty()) {
-        rifiuta({QStringLiteral("Il programma non può essere compilato:") + CrLf + verifiche.errori.join(CrLf)});
+    if (!errori.isEmpty()) {
+        rifiuta({QStringLiteral("Il programma non può essere compilato:") + CrLf + errori.join(CrLf)});
         return std::nullopt;
     }
     if (!verifiche.avvisi.isEmpty())
@@ -95,16 +137,23 @@ void Compilatore::compila()
 
 bool Compilatore::scriviTemporaneo(const QString& percorso, const Sorgente& sorgente)
 {
-    QSaveFile file(percorso);
-    const QByteArray byte = sorgente.byte();
-    if (file.open(QIODevice::WriteOnly) && file.write(byte) == byte.size() && file.commit())
+    const QString motivo = scriviFileIntero(percorso, sorgente.byte());
+    if (motivo.isEmpty())
         return true;
-    rifiuta(critico(QStringLiteral("Impossibile scrivere il file:") + CrLf + percorso));
+    rifiuta(critico(QStringLiteral("Impossibile scrivere il file:") + CrLf + percorso + CrLf + motivo));
     return false;
 }
 
 void Compilatore::assembla(const QString& temporaneo, const Sorgente& sorgente)
 {
+    // A hex left by an earlier compile must not pass for this one's.
+    const QString hexPrecedente = togliHex(s_.PercorsoFile);
+    if (!hexPrecedente.isEmpty()) {
+        QFile::remove(temporaneo);
+        rifiuta(critico(QStringLiteral("Impossibile cancellare il file della compilazione precedente:") + CrLf
+                        + hexPrecedente));
+        return;
+    }
     const ComandoAssemblatore comando = comandoAssemblatore(s_.PercorsoCompilatore, temporaneo, s_.PercorsoFile);
     const EsitoProcesso processo =
         ui_.esegui(comando.programma, comando.argomenti, comando.cartella, LimiteAssemblatoreMs);
@@ -118,23 +167,51 @@ void Compilatore::assembla(const QString& temporaneo, const Sorgente& sorgente)
     if (!processo.avviato) {
         rifiuta(critico(QStringLiteral("Impossibile avviare il compilatore:") + CrLf + s_.PercorsoCompilatore));
     } else if (processo.scaduto) {
-        rifiuta(critico(QStringLiteral("Il compilatore non ha terminato entro %1 secondi.")
+        togliHex(s_.PercorsoFile);
+        rifiuta(critico(QStringLiteral("Il compilatore non ha terminato entro %1 secondi ed è stato fermato.")
                             .arg(LimiteAssemblatoreMs / 1000)));
+    } else if (processo.segnale != 0) {
+        togliHex(s_.PercorsoFile);
+        rifiuta(critico(QStringLiteral("Il compilatore è stato interrotto dal sistema (%1): il file .hex non è "
+                                       "stato scritto.")
+                            .arg(descriviSegnale(processo.segnale))));
     } else if (processo.codiceUscita != 0) {
         segnalaErrori(processo, temporaneo, sorgente);
-    } else if (entraNelProcessore()) {
+    } else if (hexCompleto() && entraNelProcessore()) {
         esito_ = EsitoCompilazione::Riuscita;
         ui_.mostra({QStringLiteral("Compilazione terminata")});
     }
 }
 
+bool Compilatore::hexCompleto()
+{
+    const QString hex = hexSulDisco(s_.PercorsoFile);
+    QFile file(hex);
+    QString problema;
+    if (hex.isEmpty())
+        problema = QStringLiteral("Il compilatore ha terminato senza scrivere il file %1.")
+                       .arg(QFileInfo(percorsoHex(s_.PercorsoFile)).fileName());
+    else if (!file.open(QIODevice::ReadOnly) || !paroleOccupate(file.readAll()))
+        problema = QStringLiteral("Il file %1 scritto dal compilatore è incompleto o illeggibile.")
+                       .arg(QFileInfo(hex).fileName());
+    if (problema.isEmpty())
+        return true;
+    // Half a program must not reach the robot.
+    file.close();
+    togliHex(s_.PercorsoFile);
+    esito_ = EsitoCompilazione::ErroriAssemblatore;
+    ui_.mostra({problema, Icona::Critica});
+    return false;
+}
+
 bool Compilatore::entraNelProcessore()
 {
     // The word estimate is only an estimate: the hex file tells what the chip would really hold.
+    // hexCompleto() has found it whole.
     const QString hex = hexSulDisco(s_.PercorsoFile);
     QFile file(hex);
     if (hex.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return true;  // nothing to measure
+        return true;
     const std::optional<int> occupate = paroleOccupate(file.readAll());
     file.close();
     const int disponibili = paroleDisponibili(s_.Processore);
@@ -154,8 +231,16 @@ bool Compilatore::entraNelProcessore()
 void Compilatore::segnalaErrori(const EsitoProcesso& processo, const QString& temporaneo, const Sorgente& sorgente)
 {
     QStringList righe;
-    for (const Segnalazione& e : leggiSegnalazioni(processo.uscita, temporaneo))
+    const std::vector<Segnalazione> segnalazioni = leggiSegnalazioni(processo.uscita, temporaneo);
+    for (const Segnalazione& e : segnalazioni) {
+        if (righe.size() == SegnalazioniMostrate)
+            break;
         righe << descriviOrigine(sorgente.origine(e.riga), e.riga) + e.testo;
+    }
+    const qsizetype altre = static_cast<qsizetype>(segnalazioni.size()) - righe.size();
+    if (altre > 0 || processo.troncata)
+        righe << (processo.troncata ? QStringLiteral("… e altre segnalazioni.")
+                                    : QStringLiteral("… e altre %1 segnalazioni.").arg(altre));
     if (righe.isEmpty())
         righe << QStringLiteral("Il compilatore ha terminato con il codice %1.").arg(processo.codiceUscita);
     esito_ = EsitoCompilazione::ErroriAssemblatore;

@@ -17,6 +17,8 @@ enum class EsitoCompilazione {
 
 // Longest wait for the assembler.
 inline constexpr int LimiteAssemblatoreMs = 60000;
+// The assembler's complaints shown in one message; the rest are counted.
+inline constexpr qsizetype SegnalazioniMostrate = 20;
 
 // The "Compila" command: checks the program, writes the assembly source beside the program
 // file, runs the assembler on it, reports, and removes the intermediate files.
@@ -43,6 +45,9 @@ private:
     void assembla(const QString& temporaneo, const Sorgente& sorgente);
     void segnalaErrori(const EsitoProcesso& processo, const QString& temporaneo, const Sorgente& sorgente);
     void rifiuta(const Messaggio& messaggio);
+    // After a clean exit: false, with the reason shown and any hex removed, when the assembler
+    // left no hex or one without its end record.
+    bool hexCompleto();
     // After a clean assembly: false, with the reason shown and the hex removed, when the program
     // is larger than the processor's program memory.
     bool entraNelProcessore();

@@ -4,6 +4,7 @@
 #include "codegen/emettitori.h"
 #include "codegen/ingressi.h"
 #include "codegen/parti_fisse.h"
+#include "model/parametri.h"
 #include "model/stato.h"
 
 namespace kobaltino {
@@ -28,6 +29,10 @@ void traduciGriglia(const Griglia& griglia, int k, const Processore& processore,
 Generazione genera(const Stato& stato)
 {
     Generazione g;
+    // A parameter is data: text no dialog writes never reaches the source.
+    g.rifiutate = righeNonValide(stato);
+    if (!g.rifiutate.isEmpty())
+        return g;
     const Processore& p = processore(stato.Processore);
     scriviIntestazione(g.sorgente, stato.Processore, stato.AuxAbilitata);
 

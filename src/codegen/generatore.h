@@ -3,6 +3,8 @@
 #include "codegen/processori.h"
 #include "codegen/sorgente.h"
 
+#include <QStringList>
+
 namespace kobaltino {
 
 struct Stato;
@@ -15,6 +17,9 @@ inline constexpr int ParoleIniziali = 74;
 struct Generazione {
     Sorgente sorgente;
     int ParoleProgramma = ParoleIniziali;
+    // Rows the generator cannot translate (a parameter or label no dialog writes), as
+    // "Griglia principale, riga 4: ..." texts. When there are any, nothing is translated.
+    QStringList rifiutate;
 
     bool troppoGrande() const { return ParoleProgramma > LimiteParole; }
 };
@@ -25,7 +30,9 @@ struct Generazione {
 void traduciGriglia(const Griglia& griglia, int k, const Processore& processore, Sorgente& corpo, int& parole);
 
 // The whole source as the compile writes it: head, main program, the endless closing loop,
-// the nine handler sections, the EEPROM subroutines the program uses, and the library. Checks nothing; see Generazione::troppoGrande.
+// the nine handler sections, the EEPROM subroutines the program uses, and the library. Refuses a
+// program with rows it cannot translate (see Generazione::rifiutate); checks nothing else, see
+// Generazione::troppoGrande.
 Generazione genera(const Stato& stato);
 
 }  // namespace kobaltino

@@ -42,11 +42,16 @@ struct RichiestaFile {
     QString nome;        // initial file name
 };
 
+// The most of a program's output that is kept; the rest is read and dropped.
+inline constexpr qsizetype LimiteUscitaProcesso = 1024 * 1024;
+
 struct EsitoProcesso {
     bool avviato = false;
-    bool scaduto = false;  // did not finish within the time limit (and was stopped)
+    bool scaduto = false;  // did not finish within the time limit (and was stopped, with all it started)
     int codiceUscita = -1;
-    QString uscita;  // standard output and standard error together
+    QString uscita;  // standard output and standard error together, at most LimiteUscitaProcesso bytes
+    int segnale = 0;         // the signal that ended it, 0 when it exited by itself
+    bool troncata = false;   // it wrote more than LimiteUscitaProcesso bytes
 };
 
 // How the core talks to the user and to the outside world. The application implements it
@@ -63,7 +68,8 @@ public:
     // Asks for a file; an empty text means the user cancelled.
     virtual QString scegliFile(const RichiestaFile& richiesta) = 0;
 
-    // Runs a program to completion (or until `limiteMs` passes) in `cartella`.
+    // Runs a program to completion (or until `limiteMs` passes) in `cartella`. A program still
+    // running then is stopped together with every process it started.
     virtual EsitoProcesso esegui(const QString& programma, const QStringList& argomenti,
                                  const QString& cartella, int limiteMs);
 };

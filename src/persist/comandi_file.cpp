@@ -118,11 +118,14 @@ void ComandiFile::apri()
     const QString scelto = ui_.scegliFile(richiesta);
     if (scelto.isEmpty())
         return;
-    const int errore = leggiProgramma(editor_, scelto);
-    if (errore == errore_lettura::Nessuno)
-        s_.Titolo += u' ' + scelto;
-    else
-        ui_.mostra(messaggioErroreLettura(errore));
+    const EsitoLettura esito = leggiProgramma(editor_, scelto);
+    if (!esito.riuscito()) {
+        ui_.mostra(messaggioErroreLettura(esito));
+        return;
+    }
+    s_.Titolo += u' ' + scelto;
+    if (const std::optional<Messaggio> avviso = avvisoRigheSaltate(esito, scelto))
+        ui_.mostra(*avviso);
 }
 
 void ComandiFile::riscriviImpostazioni()

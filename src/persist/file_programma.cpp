@@ -4,6 +4,8 @@
 #include "persist/codifica.h"
 #include "persist/lettore_campi.h"
 
+#include "model/parametri.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -133,67 +135,88 @@ int grigliaDaTipo(const QString& f4)
     return 0;
 }
 
-// The cell number of a RAM/EEP record, or the error it raises.
-struct Cella {
-    int numero = 0;
+// A failure: its number and, in words, what the file does wrong (the sentence after its name)
+// and, where there is more to say, the detail.
+struct Guasto {
+    Guasto() = default;
+    Guasto(int numero, const QString& che, const QString& particolare = {})
+        : errore(numero), cosa(che), dettaglio(particolare)
+    {
+    }
     int errore = errore_lettura::Nessuno;
+    QString cosa;
+    QString dettaglio;
 };
 
-Cella cellaDaTesto(const QString& f2)
+Guasto cellaDaTesto(const QString& f2, int& cella)
 {
     const QString t = f2.trimmed();
+    const Guasto nonNumero(errore_lettura::CellaNonNumerica,
+                           QStringLiteral("indica la cella di memoria \"%1\", che non è un numero").arg(testoMostrabile(f2)));
     qsizetype i = t.startsWith(u'+') || t.startsWith(u'-') ? 1 : 0;
     if (i == t.size())
-        return {0, errore_lettura::CellaNonNumerica};
+        return nonNumero;
     qint64 valore = 0;
     for (; i < t.size(); ++i) {
         if (!t[i].isDigit() || t[i].unicode() > '9')
-            return {0, errore_lettura::CellaNonNumerica};
+            return nonNumero;
         valore = std::min<qint64>(valore * 10 + (t[i].unicode() - '0'), 1'000'000);
     }
     if (t.startsWith(u'-'))
         valore = -valore;
+    const QString fuori = QStringLiteral("indica la cella di memoria %1, ma le celle vanno da 1 a %2")
+                              .arg(testoMostrabile(t))
+                              .arg(CelleMemoria);
     if (valore < -32768 || valore > 32767)
-        return {0, errore_lettura::CellaTroppoGrande};
+        return {errore_lettura::CellaTroppoGrande, fuori};
     if (valore < 1 || valore > CelleMemoria)
-        return {0, errore_lettura::CellaFuoriIntervallo};
-    return {static_cast<int>(valore), errore_lettura::Nessuno};
+        return {errore_lettura::CellaFuoriIntervallo, fuori};
+    cella = static_cast<int>(valore);
+    return {};
 }
 
+// Applies records to the program being loaded, checking each before it goes in.
 class Caricamento {
 public:
-    explicit Caricamento(Editor& editor) : editor_(editor), s_(editor.stato()) {}
+    Caricamento(Editor& editor, EsitoLettura& esito) : editor_(editor), s_(editor.stato()), esito_(esito) {}
 
-    // Applies one record; returns an error number or 0.
-    int applica(const std::array<QString, 4>& f)
+    Guasto applica(const std::array<QString, 4>& f, int riga)
     {
-        if (const int k = grigliaDaTipo(f[3])) {
-            riga(k, f);
-            return errore_lettura::Nessuno;
-        }
+        if (const int k = grigliaDaTipo(f[3]))
+            return rigaDiGriglia(k, f, riga);
         const bool ram = f[3] == Ram;
-        if (!ram && f[3] != Eep)
-            return errore_lettura::Nessuno;
-        const Cella cella = cellaDaTesto(f[1]);
-        if (cella.errore == errore_lettura::Nessuno)
-            s_.marca(ram ? Memoria::Ram : Memoria::Eeprom, cella.numero) = f[0];
-        return cella.errore;
+        if (!ram && f[3] != Eep) {
+            salta(riga);
+            return {};
+        }
+        int cella = 0;
+        if (Guasto g = cellaDaTesto(f[1], cella); g.errore)
+            return g;
+        // The writer could not save it back.
+        if (f[0].contains(u'\r') || f[0].contains(u'\n'))
+            return {errore_lettura::ParametroNonValido,
+                    QStringLiteral("ha un a capo nel valore della cella %1 %2").arg(f[3]).arg(cella)};
+        s_.marca(ram ? Memoria::Ram : Memoria::Eeprom, cella) = f[0];
+        return {};
     }
 
 private:
-    void riga(int k, const std::array<QString, 4>& f)
+    Guasto rigaDiGriglia(int k, const std::array<QString, 4>& f, int riga)
     {
         const int codice = codiceDaTesto(f[1]);
-        if (codice == 0)
-            return;
         Griglia& g = s_.griglia(k);
-        // A full grid refuses with its message once; further rows for it are dropped quietly,
-        // or a file with thousands of extra rows would ask for thousands of clicks.
-        if (g.piena()) {
-            if (avvisata_[static_cast<size_t>(k - 1)])
-                return;
-            avvisata_[static_cast<size_t>(k - 1)] = true;
+        if (codice == 0 || g.piena()) {
+            salta(riga);
+            return {};
         }
+        // "Braccio" keeps the arm state its own insertion toggles.
+        const bool conParametro = voce(codice)->parametro != nullptr || codice == codici::VaiA;
+        QString problema = conParametro ? problemaParametro(codice, f[0]) : QString();
+        if (problema.isEmpty())
+            problema = problemaEtichetta(f[2]);
+        if (!problema.isEmpty())
+            return {errore_lettura::ParametroNonValido, QStringLiteral("ha un'istruzione non valida"), problema};
+
         const int prima = g.numIstruzioni();
         switch (codice) {
         case codici::Se:
@@ -207,42 +230,44 @@ private:
             break;
         }
         if (g.numIstruzioni() != prima + 1)
-            return;
+            return {};
         Riga& nuova = g.riga(prima);
-        // "Braccio" keeps the arm state its own insertion toggled.
-        const bool conParametro = voce(codice)->parametro != nullptr || codice == codici::VaiA;
         if (conParametro)
             nuova.parametro = f[0];
         nuova.etichetta = f[2];
+        return {};
+    }
+
+    void salta(int riga)
+    {
+        ++esito_.saltati;
+        if (esito_.righeSaltate.size() < RigheSaltateMostrate)
+            esito_.righeSaltate.push_back(riga);
     }
 
     Editor& editor_;
     Stato& s_;
-    std::array<bool, NumeroGriglie> avvisata_{};
+    EsitoLettura& esito_;
 };
 
-int erroreDi(LettoreCampi::Esito esito)
+Guasto guastoDi(LettoreCampi::Esito esito)
 {
     switch (esito) {
-    case LettoreCampi::Esito::TroppoLungo: return errore_lettura::CampoTroppoLungo;
-    case LettoreCampi::Esito::ErroreLettura: return errore_lettura::FileIlleggibile;
-    default: return errore_lettura::RecordIncompleto;
+    case LettoreCampi::Esito::TroppoLungo:
+        return {errore_lettura::CampoTroppoLungo,
+                QStringLiteral("ha un campo più lungo di %1 caratteri").arg(LunghezzaMassimaCampo)};
+    case LettoreCampi::Esito::ErroreLettura:
+        return {errore_lettura::FileIlleggibile, QStringLiteral("non si è potuto leggere fino in fondo")};
+    case LettoreCampi::Esito::Virgolette:
+        return {errore_lettura::RecordIncompleto,
+                QStringLiteral("finisce a metà di una riga, dentro un testo tra virgolette")};
+    default:
+        return {errore_lettura::RecordIncompleto, QStringLiteral("finisce a metà di una riga")};
     }
 }
 
-bool programmaVuoto(const Stato& s)
-{
-    for (const Griglia& g : s.griglie)
-        if (g.numIstruzioni() > 0)
-            return false;
-    for (Memoria m : {Memoria::Ram, Memoria::Eeprom})
-        for (int i = 1; i <= CelleMemoria; ++i)
-            if (!s.marca(m, i).isEmpty())
-                return false;
-    return true;
-}
-
-int leggiRecord(LettoreCampi& lettore, Caricamento& caricamento)
+// Reads every record; the failure that stopped it, with the line where its record begins.
+Guasto leggiRecord(LettoreCampi& lettore, Caricamento& caricamento, int& riga)
 {
     std::array<QString, 4> campi;
     QByteArray byte;
@@ -250,55 +275,101 @@ int leggiRecord(LettoreCampi& lettore, Caricamento& caricamento)
         for (size_t n = 0; n < campi.size(); ++n) {
             const LettoreCampi::Esito esito = lettore.prossimo(byte);
             if (esito == LettoreCampi::Esito::FineFile && n == 0)
-                return errore_lettura::Nessuno;
+                return {};
+            // A record is placed by its first line; an overlong field by its own.
+            if (n == 0 || esito == LettoreCampi::Esito::TroppoLungo)
+                riga = lettore.riga();
             if (esito != LettoreCampi::Esito::Campo)
-                return erroreDi(esito);
+                return guastoDi(esito);
             campi[n] = daWindows1252(byte);
         }
-        if (const int errore = caricamento.applica(campi))
-            return errore;
+        if (Guasto g = caricamento.applica(campi, riga); g.errore)
+            return g;
     }
+}
+
+EsitoLettura fallito(int errore, const QString& spiegazione)
+{
+    EsitoLettura e;
+    e.errore = errore;
+    e.spiegazione = spiegazione;
+    return e;
 }
 
 }  // namespace
 
-int leggiProgramma(Editor& editor, const QString& percorso)
+EsitoLettura leggiProgramma(Editor& editor, const QString& percorso)
 {
     const QFileInfo info(percorso);
+    const QString nome = info.fileName();
     if (!info.exists())
-        return errore_lettura::FileNonTrovato;
+        return fallito(errore_lettura::FileNonTrovato, QStringLiteral("Il file %1 non esiste.").arg(nome));
+    if (info.isDir())
+        return fallito(errore_lettura::FileIlleggibile, QStringLiteral("%1 è una cartella, non un file.").arg(nome));
     QFile file(percorso);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        return errore_lettura::FileIlleggibile;
+    if (!file.open(QIODevice::ReadOnly))
+        return fallito(errore_lettura::FileIlleggibile,
+                       QStringLiteral("Il file %1 non si può leggere (%2).").arg(nome, file.errorString()));
     if (file.size() > DimensioneMassimaProgramma)
-        return errore_lettura::FileTroppoGrande;
+        return fallito(errore_lettura::FileTroppoGrande,
+                       QStringLiteral("Il file %1 è più grande di %2 MiB: non è un programma.")
+                           .arg(nome)
+                           .arg(DimensioneMassimaProgramma / (1024 * 1024)));
 
-    Stato& s = editor.stato();
-    s.InserimentoAutomatico = true;
-    impostaConferme(s, true);
-    s.PercorsoFile = percorso;
-    editor.cancellaTutto();
-    for (Griglia& g : s.griglie)
+    // The program being read lives apart until the whole file has gone in.
+    Stato& attuale = editor.stato();
+    Stato nuovo = attuale;
+    Editor lettura(nuovo, editor.interazione());
+    nuovo.InserimentoAutomatico = true;
+    impostaConferme(nuovo, true);
+    nuovo.PercorsoFile = percorso;
+    lettura.cancellaTutto();
+    for (Griglia& g : nuovo.griglie)
         g.seleziona(0, g.colonnaCorrente());
 
+    EsitoLettura esito;
     LettoreCampi lettore(file);
-    Caricamento caricamento(editor);
-    const int errore = leggiRecord(lettore, caricamento);
-    file.close();
-
-    s.InserimentoAutomatico = false;
-    impostaConferme(s, false);
-    s.Modificato = false;
-    if (errore != errore_lettura::Nessuno) {
-        s.PercorsoFile.clear();
-        s.Modificato = !programmaVuoto(s);
+    Caricamento caricamento(lettura, esito);
+    int riga = 1;
+    const Guasto guasto = leggiRecord(lettore, caricamento, riga);
+    if (guasto.errore != errore_lettura::Nessuno) {
+        const QString dove = QStringLiteral(" (riga %1)").arg(riga);
+        return fallito(guasto.errore, QStringLiteral("Il file %1 ").arg(nome) + guasto.cosa + dove
+                                          + (guasto.dettaglio.isEmpty() ? QStringLiteral(".") : ": " + guasto.dettaglio));
     }
-    return errore;
+    nuovo.InserimentoAutomatico = false;
+    impostaConferme(nuovo, false);
+    nuovo.Modificato = false;
+    attuale = std::move(nuovo);
+    return esito;
 }
 
-Messaggio messaggioErroreLettura(int errore)
+Messaggio messaggioErroreLettura(const EsitoLettura& esito)
 {
-    return {QStringLiteral("Errore numero: ") + QString::number(errore), Icona::Critica};
+    return {QStringLiteral("Errore numero: ") + QString::number(esito.errore) + CrLf + esito.spiegazione,
+            Icona::Critica};
+}
+
+std::optional<Messaggio> avvisoRigheSaltate(const EsitoLettura& esito, const QString& percorso)
+{
+    if (esito.saltati == 0)
+        return std::nullopt;
+    QStringList righe;
+    for (int r : esito.righeSaltate)
+        righe << QString::number(r);
+    if (esito.saltati > static_cast<int>(esito.righeSaltate.size()))
+        righe << QStringLiteral("…");
+    const bool una = esito.saltati == 1;
+    const QString nome = QFileInfo(percorso).fileName(), dove = righe.join(QStringLiteral(", "));
+    const QString quante =
+        una ? QStringLiteral("Una riga del file %1 non è stata caricata (riga %2)").arg(nome, dove)
+            : QStringLiteral("%1 righe del file %2 non sono state caricate (righe %3)").arg(esito.saltati).arg(nome, dove);
+    return Messaggio{quante
+                     + QStringLiteral(": una griglia o un codice di istruzione che questo programma non conosce, "
+                                      "o un'istruzione oltre le 950 di una griglia.")
+                     + CrLf
+                     + (una ? QStringLiteral("Salvando il programma, quella riga andrà persa.")
+                            : QStringLiteral("Salvando il programma, quelle righe andranno perse."))};
 }
 
 }  // namespace kobaltino

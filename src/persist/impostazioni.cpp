@@ -1,6 +1,7 @@
 // The settings file Data/Data.dat: a version stamp and the assembler path.
 #include "persist/impostazioni.h"
 
+#include "model/scrittura_file.h"
 #include "model/versione.h"
 #include "persist/codifica.h"
 
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -89,8 +89,7 @@ bool scriviImpostazioni(const QString& percorso, const Impostazioni& impostazion
     const std::optional<QByteArray> byte = inWindows1252(testo);
     if (!byte || !QDir().mkpath(QFileInfo(percorso).absolutePath()))
         return false;
-    QSaveFile file(percorso);
-    return file.open(QIODevice::WriteOnly) && file.write(*byte) == byte->size() && file.commit();
+    return scriviFileIntero(percorso, *byte).isEmpty();
 }
 
 QString percorsoImpostazioni(const QString& cartellaApplicazione, const QString& cartellaConfigurazione)

@@ -30,8 +30,12 @@ int LettoreCampi::guarda()
 int LettoreCampi::prendi()
 {
     const int c = guarda();
-    if (c >= 0)
-        ++pos_;
+    if (c < 0)
+        return c;
+    ++pos_;
+    if (c == '\r' || (c == '\n' && !dopoCr_))
+        ++rigaCorrente_;
+    dopoCr_ = c == '\r';
     return c;
 }
 
@@ -45,6 +49,7 @@ LettoreCampi::Esito LettoreCampi::prossimo(QByteArray& campo)
             break;
         prendi();
     }
+    inizioCampo_ = rigaCorrente_;
     campo.clear();
     if (guarda() == '"') {
         prendi();

@@ -30,6 +30,10 @@ public:
 
     Esito prossimo(QByteArray& campo);
 
+    // The file line (from 1) where the field last returned, or the failure, begins. CR LF, a
+    // lone CR and a lone LF each end one line, inside quotes too.
+    int riga() const { return inizioCampo_; }
+
 private:
     int guarda();  // next byte without taking it, -1 at the end
     int prendi();
@@ -40,6 +44,9 @@ private:
     qsizetype pos_ = 0;
     bool inizioRiga_ = true;
     bool errore_ = false;
+    int rigaCorrente_ = 1;
+    int inizioCampo_ = 1;
+    bool dopoCr_ = false;
 };
 
 }  // namespace kobaltino

@@ -2,7 +2,7 @@
 
 #include "persist/file_programma.h"
 
-#include <QSaveFile>
+#include "model/scrittura_file.h"
 
 namespace kobaltino {
 
@@ -33,14 +33,10 @@ bool scriviFileProgramma(const Stato& stato, const QString& percorso, Interazion
         ui.mostra({rifiuto, Icona::Critica});
         return false;
     }
-    const QByteArray byte = testoProgramma(stato);
-    QSaveFile file(percorso);
-    const bool scritto = file.open(QIODevice::WriteOnly) && file.write(byte) == byte.size() && file.commit();
-    if (!scritto) {
-        file.cancelWriting();
-        ui.mostra({QStringLiteral("Impossibile salvare il file:") + CrLf + percorso, Icona::Critica});
-    }
-    return scritto;
+    const QString motivo = scriviFileIntero(percorso, testoProgramma(stato));
+    if (!motivo.isEmpty())
+        ui.mostra({QStringLiteral("Impossibile salvare il file:") + CrLf + percorso + CrLf + motivo, Icona::Critica});
+    return motivo.isEmpty();
 }
 
 }  // namespace kobaltino

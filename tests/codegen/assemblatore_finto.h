@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -13,29 +14,40 @@
 
 namespace kobaltino {
 
+// A complete hex file holding nothing but its end record.
+inline const QByteArray HexVuoto = ":00000001FF\r\n";
+
 // A scripted user whose assembler is a recording: it notes the command line and the source it
-// was given, and answers with the scripted result. With `reale` the real assembler runs.
+// was given, and answers with the scripted result; unless told otherwise (`primaDiTerminare`)
+// a clean run leaves HexVuoto as the hex. With `reale` the real program runs, for at most
+// `limiteRealeMs` when that is set.
 class InterazioneAssemblatore : public InterazioneFinta {
 public:
     EsitoProcesso esegui(const QString& programma, const QStringList& argomenti, const QString& cartella,
                          int limiteMs) override
     {
         ++esecuzioni;
+        this->limiteMs = limiteMs;
         if (reale)
-            return InterazioneFinta::esegui(programma, argomenti, cartella, limiteMs);
+            return InterazioneFinta::esegui(programma, argomenti, cartella, limiteRealeMs > 0 ? limiteRealeMs : limiteMs);
         this->programma = programma;
         this->argomenti = argomenti;
         this->cartella = cartella;
-        this->limiteMs = limiteMs;
         QFile f(argomenti.isEmpty() ? QString() : argomenti.last());
         if (f.open(QIODevice::ReadOnly))
             sorgenteLetto = f.readAll();
-        if (primaDiTerminare)
+        if (primaDiTerminare) {
             primaDiTerminare();
+        } else if (risultato.avviato && risultato.codiceUscita == 0) {
+            QFile hex(QDir(cartella).filePath(QFileInfo(f.fileName()).completeBaseName() + QStringLiteral(".hex")));
+            if (hex.open(QIODevice::WriteOnly))
+                hex.write(HexVuoto);
+        }
         return risultato;
     }
 
     bool reale = false;
+    int limiteRealeMs = 0;
     EsitoProcesso risultato{true, false, 0, {}};
     std::function<void()> primaDiTerminare;  // what the assembler leaves on disk
 

@@ -2,6 +2,7 @@
 #include "assemblatore_finto.h"
 
 #include "app/comandi_cli.h"
+#include "persist/limite_file.h"
 
 #include <QProcess>
 
@@ -73,8 +74,8 @@ TEST_F(RigaDiComando, RifiutiEOpzioniSbagliate)
     const QString salto = scrivi("salto.kbn", fileProgramma(SaltoPerso));
     const QString manca = banco.cartella.filePath("manca.kbn");
     const std::vector<std::tuple<cli::Comando, QStringList, QByteArray>> casi = {
-        {cli::genera, {manca}, "Errore numero: 53\n"},
-        {cli::compila, {manca, "--assembler", "/non/esiste/gpasm"}, "Errore numero: 53\n"},
+        {cli::genera, {manca}, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
+        {cli::compila, {manca, "--assembler", "/non/esiste/gpasm"}, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
         {cli::genera, {sensori}, "Inserire almeno un codice nella griglia principale\n"},
         {cli::genera, {salto},
          "Il programma non può essere compilato:\nGriglia principale, riga 1: il \"Vai a\" salta alla riga 0, che "
@@ -94,6 +95,9 @@ TEST_F(RigaDiComando, RifiutiEOpzioniSbagliate)
         EXPECT_EQ(uscita, "");
     }
     EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.kbn", "salto.kbn", "sensori.kbn"}));
+    EXPECT_EQ(esegui(cli::genera, {giro, "-o", "/dev/null"}), 2);  // not a regular file
+    EXPECT_EQ(errori, "Impossibile scrivere il file:\n/dev/null\nNon è un file normale (è una cartella, una pipe o un "
+                      "dispositivo): scegliere un altro nome.\n");
 
     EXPECT_EQ(esegui(cli::compila, {"--help"}), 0);
     EXPECT_TRUE(uscita.startsWith("Uso: kobaltino-cli compila PROGRAMMA [--pic 16F84|16F84A|16F628] [--assembler PERCORSO]\n"));
@@ -101,18 +105,63 @@ TEST_F(RigaDiComando, RifiutiEOpzioniSbagliate)
     EXPECT_EQ(errori, "");
 }
 
-// A deliberately broken program: every error names its grid and row, and nothing stays behind,
-// not even the hex of an earlier good compile.
+// A program with parameters no dialog writes is refused before anything is generated; an
+// assembler that reports errors has them traced to grid and row; an assembler that exits without
+// a hex is not taken at its word. Nothing stays behind, not even the hex of an earlier compile.
 TEST_F(RigaDiComando, CompilaUnProgrammaSbagliato)
 {
-    ASSERT_FALSE(gpasm().isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
     const QString rotto = scrivi("rotto.kbn", fileProgramma(Rotto));
-    scrivi("rotto.hex", "vecchio");
-    EXPECT_EQ(esegui(cli::compila, {rotto, "--assembler", gpasm()}), 1);
-    EXPECT_EQ(errori, "Il compilatore ha segnalato degli errori:\n"
-                      "Griglia principale, riga 1: Error[113] Symbol not previously defined: \"Ram99\"\n"
-                      "Aux, riga 0: Error[113] Symbol not previously defined: \"Ram0\"\n");
-    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.kbn", "rotto.kbn"}));
+    const QString giro = scrivi("giro.kbn", fileProgramma(attesi::Giro));
+    const QString rifiuto = "Errore numero: 5\nIl file rotto.kbn ha un'istruzione non valida (riga 2): il parametro "
+                            "\"Ram99\" di \"Incrementa\" non è valido: ci vuole una cella da Ram1 a Ram20 o da EEP1 a "
+                            "EEP20.\n";
+    const auto assemblatore = [&](const QString& nome, const QByteArray& corpo) {
+        const QString s = scrivi(nome, "#!/bin/sh\n" + corpo + "\n");
+        QFile::setPermissions(s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return s;
+    };
+    const struct { QStringList argomenti; int uscita; QString errori; } casi[] = {
+        {{"genera", rotto}, 2, rifiuto},
+        {{"compila", rotto, "--assembler", gpasm()}, 2, rifiuto},
+        {{"compila", giro, "--assembler",
+          assemblatore("errori.sh", "echo \"$5:82:Error[113] Symbol not previously defined: \\\"Ram1\\\"\"; exit 1")},
+         1, "Il compilatore ha segnalato degli errori:\nGriglia principale, riga 0: Error[113] Symbol not previously "
+            "defined: \"Ram1\"\n"},
+        {{"compila", giro, "--assembler", assemblatore("niente.sh", "exit 0")}, 1,
+         "Il compilatore ha terminato senza scrivere il file giro.hex.\n"},
+    };
+    for (const auto& c : casi) {
+        scrivi("giro.hex", attesi::fileGiro("16F84", "p16f84.inc").left(10));
+        scrivi("rotto.hex", "vecchio");
+        const cli::Comando comando = c.argomenti[0] == "genera" ? cli::genera : cli::compila;
+        EXPECT_EQ(esegui(comando, c.argomenti.mid(1)), c.uscita) << c.argomenti.join(' ').toStdString();
+        EXPECT_EQ(QString::fromUtf8(errori), c.errori);
+        EXPECT_EQ(uscita, "");
+        QStringList resto = fileNellaCartella();
+        resto.removeAll("errori.sh");
+        resto.removeAll("niente.sh");
+        const bool rifiutato = c.uscita == 2;
+        EXPECT_EQ(resto, (rifiutato ? QStringList{"giro.hex", "giro.kbn", "rotto.hex", "rotto.kbn"}
+                                    : QStringList{"giro.kbn", "rotto.hex", "rotto.kbn"}));
+    }
+}
+
+// A full disk, imitated by a file-size limit in a child process: genera -o leaves the old file whole.
+TEST_F(RigaDiComando, GeneraSuUnDiscoPienoLasciaIlFileDiPrima)
+{
+    const QString programma = scrivi("giro.kbn", fileProgramma(attesi::Giro));
+    const QString asm_ = scrivi("giro.asm", "vecchio");
+    const std::optional<QByteArray> esito = conLimiteFile(1024, [&] {
+        return QByteArray::number(esegui(cli::genera, {programma, "-o", asm_})) + " " + errori;
+    });
+    ASSERT_TRUE(esito);
+    EXPECT_EQ(QString::fromUtf8(*esito), "2 Impossibile scrivere il file:\n" + asm_
+                                             + "\nIl file supera la dimensione massima consentita. Il file di prima è "
+                                               "rimasto com'era.\n");
+    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.asm", "giro.kbn"}));
+    QFile f(asm_);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "vecchio");
 }
 
 // Without --assembler: the one the settings file names, else gpasm from the PATH. Warnings do

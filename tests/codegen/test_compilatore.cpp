@@ -3,6 +3,9 @@
 #include "assemblatore_finto.h"
 
 #include "codegen/memoria_programma.h"
+#include "persist/limite_file.h"
+
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -29,7 +32,15 @@ TEST(Compilazione, ControlliInOrdine)
         {[](Stato& s) { aggiungi(s, 1, 1); s.Modificato = true; }, daSalvare},
         {[](Stato& s) { aggiungi(s, 1, 1); s.PercorsoFile.clear(); }, daSalvare},  // never saved
         {[](Stato& s) { aggiungi(s, 1, 1); s.PercorsoFile = "/non/esiste/giro.kbn"; },
-         critico("Impossibile scrivere il file:\r\n/non/esiste/giro.kbnTemp")},
+         critico("Impossibile scrivere il file:\r\n/non/esiste/giro.kbnTemp\r\nLa cartella non esiste.")},
+        // A parameter no dialog writes never reaches the assembler.
+        {[](Stato& s) { aggiungi(s, 1, 1); aggiungi(s, 4, 19, "Ram1,f\r\n         goto 0 ;"); },
+         {"Il programma non può essere compilato:\r\nProssimità destra, riga 0: il parametro \"Ram1,f↵         goto "
+          "0 ;\" di \"Incrementa\" non è valido: ci vuole una cella da Ram1 a Ram20 o da EEP1 a EEP20."}},
+        {[](Stato& s) { aggiungi(s, 1, 1, "", "3"); aggiungi(s, 1, 8, "3,0", "3"); },
+         {"Il programma non può essere compilato:\r\nGriglia principale, riga 1: il parametro \"3,0\" di \"Attendi\" "
+          "non è valido: ci vuole un tempo di attesa tra 0,5, 1,0, 1,5, 2,0 e 2,5.\r\nGriglia principale, riga 1: "
+          "l'etichetta 3 è già alla riga 0: un \"Vai a\" non saprebbe dove saltare."}},
     };
     for (const auto& [prepara, messaggio] : casi) {
         Banco b;
@@ -48,7 +59,7 @@ TEST(Compilazione, MpasmRiceveLeSueOpzioniEIlFileGenerato)
     caricaGiro(b.stato);
     b.ui.primaDiTerminare = [&] {
         b.lascia("giro.COD");
-        b.lascia("giro.HEX");
+        b.lascia("giro.HEX", HexVuoto);
     };
     b.compilatore.compila();
     EXPECT_EQ(b.ui.programma, "/opt/pic/MPASMWIN.exe");
@@ -66,8 +77,9 @@ TEST(Compilazione, GpasmScriveSoloErroriEIlHexAccantoAlProgramma)
     Banco b("/usr/local/bin/gpasm", "giro.v2.kbn");
     aggiungi(b.stato, 1, 7);
     b.ui.primaDiTerminare = [&] {
-        for (const char* nome : {"giro.v2.cod", "giro.v2.COD", "giro.v2.lst", "giro.v2.hex"})
+        for (const char* nome : {"giro.v2.cod", "giro.v2.COD", "giro.v2.lst"})
             b.lascia(nome);
+        b.lascia("giro.v2.hex", HexVuoto);
     };
     b.lascia("giro.cod");  // another program's, and the user's own files, stay
     b.lascia("giro.txt");
@@ -84,10 +96,10 @@ TEST(Compilazione, GliErroriIndicanoGrigliaERiga)
     const int testa = 81;  // lines before the main program's first
     for (int i = 0; i < 4; ++i)
         aggiungi(b.stato, 1, 1);
-    aggiungi(b.stato, 1, 19, "Ram99");  // row 4: line testa + 5
+    aggiungi(b.stato, 1, 19, "Ram9");  // row 4: line testa + 5
     aggiungi(b.stato, 2, 1);
     aggiungi(b.stato, 2, 1);
-    aggiungi(b.stato, 2, 20, "Ram77");  // row 2 of Luce destra, after "fine", "" and "Lucedestra:"
+    aggiungi(b.stato, 2, 20, "Ram7");  // row 2 of Luce destra, after "fine", "" and "Lucedestra:"
     b.ui.risultato = EsitoProcesso{
         true, false, 1,
         QStringLiteral("%1:%2:Error[113]   Symbol not previously defined: \"Ram99\"\n"
@@ -140,7 +152,7 @@ TEST(Compilazione, Esattamente1024ParolePassano1025No)
     EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{{"Ci sono troppe istruzioni.\r\nTogliere qualche istruzione"}});
     EXPECT_EQ(b.ui.esecuzioni, 1);
     EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Rifiutata);
-    EXPECT_EQ(b.file(), QStringList{"giro.kbn"});
+    EXPECT_EQ(b.file(), (QStringList{"giro.hex", "giro.kbn"}));  // the first compile's, untouched
 
     b.stato.griglia(1).rimuovi(0);
     b.ui.messaggi.clear();
@@ -192,7 +204,11 @@ TEST(Compilazione, DopoIlCompilatore)
     const std::vector<Caso> casi = {
         {EsitoProcesso{}, nullptr, {}, critico("Impossibile avviare il compilatore:\r\n/opt/pic/MPASMWIN.exe"),
          EsitoCompilazione::Rifiutata},
-        {EsitoProcesso{true, true, -1, {}}, nullptr, {}, critico("Il compilatore non ha terminato entro 60 secondi."),
+        {EsitoProcesso{true, true, -1, {}}, nullptr, {},
+         critico("Il compilatore non ha terminato entro 60 secondi ed è stato fermato."), EsitoCompilazione::Rifiutata},
+        {EsitoProcesso{true, false, -1, {}, 11}, "giro.hex", HexVuoto,
+         critico("Il compilatore è stato interrotto dal sistema (segnale 11, accesso non valido alla memoria): il file "
+                 ".hex non è stato scritto."),
          EsitoCompilazione::Rifiutata},
         {EsitoProcesso{true, false, 3, " \r\n"}, nullptr, {},
          {"Il compilatore ha segnalato degli errori:\r\nIl compilatore ha terminato con il codice 3.", Icona::Critica},
@@ -201,12 +217,20 @@ TEST(Compilazione, DopoIlCompilatore)
          {"Ci sono troppe istruzioni per il 16F84A.\r\nIl programma occupa 1100 parole, il processore ne ha "
           "1024.\r\nTogliere qualche istruzione o scegliere il 16F628"},
          EsitoCompilazione::Rifiutata},
-        {riuscito, "giro.asm", Hex1100, Terminata, EsitoCompilazione::Riuscita},
-        {riuscito, "giro.hex", "non un file hex", Terminata, EsitoCompilazione::Riuscita},
+        {riuscito, "giro.HEX", Hex1100.left(Hex1100.size() - 13),
+         {"Il file giro.HEX scritto dal compilatore è incompleto o illeggibile.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+        {riuscito, "giro.asm", Hex1100, {"Il compilatore ha terminato senza scrivere il file giro.hex.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+        {riuscito, "giro.hex", "non un file hex",
+         {"Il file giro.hex scritto dal compilatore è incompleto o illeggibile.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+        {riuscito, "giro.hex", HexVuoto, Terminata, EsitoCompilazione::Riuscita},
     };
     for (const Caso& c : casi) {
         Banco b;
         aggiungi(b.stato, 1, 1);
+        b.lascia("giro.hex", Hex1100);  // an earlier compile's: never taken for this one's
         b.stato.Processore = QStringLiteral("16F84A");
         b.ui.risultato = c.processo;
         b.ui.primaDiTerminare = [&] {
@@ -217,8 +241,89 @@ TEST(Compilazione, DopoIlCompilatore)
         EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{c.messaggio});
         EXPECT_EQ(b.compilatore.esito(), c.esito);
         const bool resta = c.esito == EsitoCompilazione::Riuscita;
-        EXPECT_EQ(b.file(), (resta ? QStringList{c.lasciato, "giro.kbn"} : QStringList{"giro.kbn"}));
+        const bool altro = c.lasciato && !QString(c.lasciato).endsWith(".hex", Qt::CaseInsensitive);
+        EXPECT_EQ(b.file(), (resta || altro ? QStringList{c.lasciato, "giro.kbn"} : QStringList{"giro.kbn"}));
     }
+}
+
+// Whether process `pid` still runs (a zombie waiting for its parent does not). A killed process
+// takes a moment to go: it is given up to ten seconds.
+bool vivo(const QByteArray& pid)
+{
+    for (int volte = 0; volte < 1000; ++volte) {
+        QFile stat("/proc/" + pid.trimmed() + "/stat");
+        if (pid.trimmed().isEmpty() || !stat.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray riga = stat.readAll();
+        if (riga.mid(riga.lastIndexOf(')') + 2, 1) == "Z")
+            return false;
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+// Real assemblers that misbehave, as shell scripts: the compile tells the truth about each and
+// leaves no hex, not even the one of an earlier compile.
+TEST(Compilazione, AssemblatoriCheSiComportanoMale)
+{
+    const QString errori = "Il compilatore ha segnalato degli errori:\r\n"
+                           + QStringList(20, "File generato, riga 1: Error[999] troppo").join("\r\n")
+                           + "\r\n… e altre segnalazioni.";
+    const struct {
+        const char* nome;
+        const char* script;
+        Messaggio messaggio;
+        EsitoCompilazione esito;
+    } casi[] = {
+        {"esce con 0 e non scrive niente", "exit 0",
+         {"Il compilatore ha terminato senza scrivere il file giro.hex.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+        {"si blocca con un figlio", "sleep 600 & echo $! > figlio.pid; echo $$ > padre.pid; wait",
+         critico("Il compilatore non ha terminato entro 60 secondi ed è stato fermato."), EsitoCompilazione::Rifiutata},
+        {"scrive 10 MB di errori", "yes 'giro.kbnTemp:1:Error[999] troppo' | head -c 10000000; exit 1",
+         {errori, Icona::Critica}, EsitoCompilazione::ErroriAssemblatore},
+        {"muore per un segnale", "echo ':00000001FF' > giro.hex; kill -SEGV $$",
+         critico("Il compilatore è stato interrotto dal sistema (segnale 11, accesso non valido alla memoria): il file "
+                 ".hex non è stato scritto."),
+         EsitoCompilazione::Rifiutata},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Banco b;
+        const QString script = b.lascia("assembla.sh", QByteArray("#!/bin/sh\n") + c.script + "\n");
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        b.stato.PercorsoCompilatore = script;
+        b.ui.reale = true;
+        b.ui.limiteRealeMs = 2000;  // the hanging one is stopped sooner than a real compile would be
+        b.lascia("giro.hex", HexVuoto);
+        aggiungi(b.stato, 1, 1);
+        b.compilatore.compila();
+        EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{c.messaggio});
+        EXPECT_EQ(b.compilatore.esito(), c.esito);
+        QStringList resto = b.file();
+        resto.removeAll("figlio.pid");
+        resto.removeAll("padre.pid");
+        EXPECT_EQ(resto, (QStringList{"assembla.sh", "giro.kbn"}));
+        for (const char* pid : {"figlio.pid", "padre.pid"})
+            if (QFile f(b.cartella.filePath(pid)); f.open(QIODevice::ReadOnly))
+                EXPECT_FALSE(vivo(f.readAll())) << pid;
+    }
+}
+
+// A full disk, imitated by a file-size limit in a child process: the temporary source is not
+// half written, and the assembler never runs.
+TEST(Compilazione, UnDiscoPienoFermaLaCompilazione)
+{
+    Banco b;
+    caricaGiro(b.stato);
+    const std::optional<QByteArray> messaggi = conLimiteFile(1024, [&] {
+        b.compilatore.compila();
+        return (QByteArray::number(b.ui.esecuzioni) + " " + b.ui.messaggi.back().testo.toUtf8());
+    });
+    ASSERT_TRUE(messaggi);
+    EXPECT_EQ(QString::fromUtf8(*messaggi), "0 Impossibile scrivere il file:\r\n" + b.cartella.filePath("giro.kbnTemp")
+                                                + "\r\nIl file supera la dimensione massima consentita.");
+    EXPECT_EQ(b.file(), QStringList{"giro.kbn"});
 }
 
 }  // namespace

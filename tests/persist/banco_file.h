@@ -35,7 +35,7 @@ protected:
     }
 
     // Writes `byte` as a program file and loads it.
-    int carica(const QByteArray& byte)
+    EsitoLettura carica(const QByteArray& byte)
     {
         scriviByte(percorso("prova.kbn"), byte);
         return leggiProgramma(editor, percorso("prova.kbn"));

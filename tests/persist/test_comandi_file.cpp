@@ -1,6 +1,9 @@
 // "Salva", "Salva con nome", "Apri" and kobaltino-cli converti, with their questions and refusals.
 #include "app/comandi_cli.h"
 #include "banco_file.h"
+#include "limite_file.h"
+
+#include <sys/stat.h>
 
 namespace kobaltino {
 namespace {
@@ -11,6 +14,10 @@ const Messaggio TroppoLungo{"Il percorso del file è troppo lungo.\r\nIl compila
 const Messaggio ConSpazi{"ATTENZIONE: Non è possibile inserire spazzi per il nome del file.\r\n"
                          "Il nome del file deve essere senza spazzi."};
 const QByteArray Avanti = "\"\",\"1\",\"\",\"gg1\"\r\n";
+const char* const UsoConverti =
+    "Uso: kobaltino-cli converti PROGRAMMA NUOVO [--ignora-righe-sconosciute]\n"
+    "  Le righe che il programma non conosce (griglia o codice sconosciuti, oltre 950 istruzioni)\n"
+    "  fermano la conversione, a meno di --ignora-righe-sconosciute: allora si perdono.\n";
 
 class ComandiDiFile : public BancoFile {
 protected:
@@ -99,7 +106,7 @@ TEST_F(ComandiDiFile, UnSalvataggioMancatoLasciaIlFileEModificatoComErano)
     }
     stato.PercorsoFile = percorso("manca/x.kbn");
     comandi.salva();
-    attesi.push_back(critico("Impossibile salvare il file:\r\n" + percorso("manca/x.kbn")));
+    attesi.push_back(critico("Impossibile salvare il file:\r\n" + percorso("manca/x.kbn") + "\r\nLa cartella non esiste."));
     EXPECT_EQ(ui.messaggi, attesi);
     EXPECT_EQ(leggiByte(p), "contenuto di prima");
     EXPECT_TRUE(stato.Modificato);
@@ -108,7 +115,7 @@ TEST_F(ComandiDiFile, UnSalvataggioMancatoLasciaIlFileEModificatoComErano)
     stato.marca(Memoria::Ram, 1) = QString(4096, u'x');  // still loads back
     comandi.salva();
     EXPECT_FALSE(stato.Modificato);
-    ASSERT_EQ(leggiProgramma(editor, p), 0);
+    ASSERT_TRUE(leggiProgramma(editor, p).riuscito());
     EXPECT_EQ(stato.marca(Memoria::Ram, 1), QString(4096, u'x'));
 }
 
@@ -148,12 +155,14 @@ TEST_F(ComandiDiFile, ApriChiedeDiSalvareLeModificheECaricaIlFile)
     EXPECT_EQ(stato.PercorsoFile, sdl);
     EXPECT_EQ(stato.Titolo, "Kobaltino " + percorso("salvato.kbn") + " " + esempio + " " + sdl);
 
-    // A damaged file: its number, the rows before the damage, the caption as it was.
+    // A damaged file: its number and what is wrong where; the program, path and caption as they were.
     scriviByte(percorso("rotto.kbn"), "\"\",\"4\",\"\",\"gg1\"\r\n\"\",\"x\",\"\",\"RAM\"\r\n");
     ui.file = {percorso("rotto.kbn")};
     comandi.apri();
-    EXPECT_EQ(ui.messaggi.back(), critico("Errore numero: 13"));
-    EXPECT_EQ(codici(1), std::vector<int>{4});
+    EXPECT_EQ(ui.messaggi.back(), critico("Errore numero: 13\r\nIl file rotto.kbn indica la cella di memoria \"x\", "
+                                          "che non è un numero (riga 2)."));
+    EXPECT_EQ(codici(1), (std::vector<int>{2, 5}));
+    EXPECT_EQ(stato.PercorsoFile, sdl);
     EXPECT_EQ(stato.Titolo, "Kobaltino " + percorso("salvato.kbn") + " " + esempio + " " + sdl);
 }
 
@@ -182,11 +191,11 @@ TEST_F(ComandiDiFile, ConvertiRiscriveIlFileUgualeByteperByte)
     scriviByte(percorso("solo7.kbn"), "\"\",\"1\",\"\",\"gg7\"\r\n");
     const QString esempio = programmaDiProva("esempio.kbn");
     const struct { QStringList argomenti; const char* errori; } casi[] = {
-        {{percorso("manca.kbn"), percorso("n.kbn")}, "Errore numero: 53\n"},
+        {{percorso("manca.kbn"), percorso("n.kbn")}, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
         {{percorso("solo7.kbn"), percorso("n.kbn")}, "Inserire almeno un codice nella griglia principale\n"},
         {{esempio, "n.kbn"},  // the full path counts, from a folder 50 characters deep
          "Il percorso del file è troppo lungo.\nIl compilatore non lo compilerà.\nCambiare il percorso del file\n"},
-        {{esempio}, "Uso: kobaltino-cli converti PROGRAMMA NUOVO\n"}};
+        {{esempio}, UsoConverti}};
     const QString cartellaDiLavoro = QDir::currentPath();
     ASSERT_TRUE(QDir().mkpath(percorso(QString(50, u'd'))) && QDir::setCurrent(percorso(QString(50, u'd'))));
     for (const auto& c : casi) {
@@ -195,6 +204,116 @@ TEST_F(ComandiDiFile, ConvertiRiscriveIlFileUgualeByteperByte)
     }
     QDir::setCurrent(cartellaDiLavoro);
     EXPECT_FALSE(QFile::exists(percorso("n.kbn")) || QFile::exists(percorso(QString(50, u'd') + "/n.kbn")));
+}
+
+// Records the program cannot hold: "Apri" and kobaltino-cli say how many and where; converti
+// stops unless told to drop them. A file with a parameter that is not data loads nothing.
+TEST_F(ComandiDiFile, RigheSaltateEParametriNonValidiSiDicono)
+{
+    const QString saltate = percorso("saltate.kbn"), iniettato = percorso("iniettato.kbn");
+    scriviByte(saltate, Avanti + "\"\",\"99\",\"\",\"gg1\"\r\n" + Avanti + "\"\",\"1\",\"\",\"gg11\"\r\n");
+    scriviByte(iniettato, Avanti + "\"Ram1,f\r\n         goto 0 ;\",\"19\",\"\",\"gg1\"\r\n");
+    const QString avviso = "2 righe del file saltate.kbn non sono state caricate (righe 2, 4): una griglia o un codice "
+                           "di istruzione che questo programma non conosce, o un'istruzione oltre le 950 di una "
+                           "griglia.\r\nSalvando il programma, quelle righe andranno perse.";
+    const QString rifiuto = "Errore numero: 5\r\nIl file iniettato.kbn ha un'istruzione non valida (riga 2): il "
+                            "parametro \"Ram1,f↵         goto 0 ;\" di \"Incrementa\" non è valido: ci vuole una cella "
+                            "da Ram1 a Ram20 o da EEP1 a EEP20.";
+    ui.file = {saltate, iniettato};
+    comandi.apri();
+    EXPECT_EQ(codici(1), (std::vector<int>{1, 1}));
+    comandi.apri();
+    EXPECT_EQ(codici(1), (std::vector<int>{1, 1}));
+    EXPECT_EQ(stato.PercorsoFile, saltate);
+    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{informazione(avviso), critico(rifiuto)}));
+
+    const QString nuovo = percorso("nuovo.kbn");
+    const auto perRiga = [](QString t) { return t.replace("\r\n", "\n") + "\n"; };
+    const struct { QStringList argomenti; int uscita; QString errori; bool scritto; } casi[] = {
+        {{saltate, nuovo}, 2, perRiga(avviso), false},
+        {{saltate, "--ignora-righe-sconosciute", nuovo}, 0, perRiga(avviso), true},
+        {{iniettato, nuovo, "--ignora-righe-sconosciute"}, 2, perRiga(rifiuto), false},
+    };
+    for (const auto& c : casi) {
+        QFile::remove(nuovo);
+        EXPECT_EQ(converti(c.argomenti), c.uscita) << c.argomenti.join(' ').toStdString();
+        EXPECT_EQ(errori, c.errori);
+        EXPECT_EQ(leggiByte(nuovo), c.scritto ? Avanti + Avanti + marcheVuote() : "<illeggibile>");
+    }
+}
+
+// A full disk, imitated by a file-size limit in a child process: every way a file is written
+// leaves the file that was there whole, says why, and leaves nothing else behind.
+TEST_F(ComandiDiFile, UnDiscoPienoLasciaIlFileDiPrimaIntero)
+{
+    const QString programma = percorso("giro.kbn"), dati = percorso("Data/Data.dat");
+    const QByteArray vecchio = Avanti + marcheVuote();  // 1 KiB; the new program is over 4 KiB
+    const QByteArray vecchiDati = "\"74:73:73:\"\r\n\"/usr/bin/gpasm\"\r\n";
+    const QString pieno = "Il file supera la dimensione massima consentita. Il file di prima è rimasto com'era.";
+    const struct {
+        const char* nome;
+        std::function<QByteArray()> azione;  // in the child: what it reports
+        QString atteso;
+    } casi[] = {
+        {"Salva",
+         [&] {
+             comandi.salva();
+             return ui.messaggi.empty() ? QByteArray() : ui.messaggi.back().testo.toUtf8();
+         },
+         "Impossibile salvare il file:\r\n" + programma + "\r\n" + pieno},
+        {"converti",
+         [&] {
+             scriviByte(percorso("grande.kbn"), testoProgramma(stato));
+             const int uscita = converti({percorso("grande.kbn"), programma});
+             QFile::remove(percorso("grande.kbn"));
+             return QByteArray::number(uscita) + " " + errori.toUtf8();
+         },
+         "2 Impossibile salvare il file:\n" + programma + "\n" + pieno + "\n"},
+        {"Compilatore",  // the settings file: silent, the old assembler stays
+         [&] {
+             ui.file = {"/opt/un/percorso/molto/lungo/per/superare/il/limite/gpasm"};
+             comandi.sceltaCompilatore();
+             return stato.PercorsoCompilatore.toUtf8();
+         },
+         "VUOTO"},
+    };
+    riempi(1, 300);
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        scriviByte(programma, vecchio);
+        scriviByte(dati, vecchiDati);
+        stato.PercorsoFile = programma;
+        stato.PercorsoCompilatore = "VUOTO";
+        const std::optional<QByteArray> esito = conLimiteFile(std::string(c.nome) == "Compilatore" ? 20 : 4096, c.azione);
+        ASSERT_TRUE(esito);
+        EXPECT_EQ(QString::fromUtf8(*esito), c.atteso);
+        EXPECT_EQ(leggiByte(programma), vecchio);
+        EXPECT_EQ(leggiByte(dati), vecchiDati);
+        EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"giro.kbn"});
+        EXPECT_EQ(QDir(percorso("Data")).entryList(QDir::Files | QDir::Hidden), QStringList{"Data.dat"});
+    }
+    // Without the limit the same save goes through.
+    comandi.salva();
+    EXPECT_EQ(leggiByte(programma), testoProgramma(stato));
+}
+
+// Saving onto a pipe or a device would hang or lose the program: refused with its reason.
+TEST_F(ComandiDiFile, SalvareSuCiòCheNonÈUnFileÈRifiutato)
+{
+    const QString tubo = percorso("tubo.kbn");
+    ASSERT_EQ(mkfifo(tubo.toLocal8Bit().constData(), 0600), 0);
+    riempi(1, 1);
+    for (const QString& p : {tubo, QStringLiteral("/dev/null"), percorso("")}) {
+        ui.messaggi.clear();
+        stato.PercorsoFile = p;
+        comandi.salva();
+        EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{critico("Impossibile salvare il file:\r\n" + p + "\r\nNon è un "
+                                                              "file normale (è una cartella, una pipe o un "
+                                                              "dispositivo): scegliere un altro nome.")});
+        EXPECT_TRUE(stato.Modificato);
+    }
+    EXPECT_FALSE(QFileInfo(tubo).isFile());
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files | QDir::System), QStringList{"tubo.kbn"});
 }
 
 }  // namespace

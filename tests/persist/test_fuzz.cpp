@@ -1,0 +1,229 @@
+// Damaged and hostile input through the program file reader and the code generator: a fixed
+// number of inputs drawn from a fixed seed, so every machine runs the same inputs whatever its
+// speed. gpasm is the referee for what the generator writes.
+#include "banco_file.h"
+#include "codegen/compilatore.h"
+#include "codegen/generatore.h"
+#include "model/parametri.h"
+#include "persist/salvataggio.h"
+
+#include <QDirIterator>
+#include <QStandardPaths>
+
+#include <iostream>
+#include <random>
+
+namespace kobaltino {
+namespace {
+
+constexpr int FileGuasti = 2000;          // damaged files through the reader
+constexpr int ProgrammiCasuali = 1500;    // random programs through the generator
+constexpr int AssemblatiAlMassimo = 40;   // of those the generator accepts, how many gpasm checks
+constexpr unsigned Seme = 20240611u;
+
+QString gpasm() { return QStandardPaths::findExecutable(QStringLiteral("gpasm")); }
+
+class Fuzz : public BancoFile {
+protected:
+    std::mt19937 caso{Seme};
+
+    unsigned tra(unsigned n) { return caso() % n; }
+
+    void aggiungiRiga(int k, int codice, const QString& parametro) { stato.griglia(k).accoda(codice, parametro); }
+
+    // Random edits of `f`: bytes changed, the file's own special bytes put in, runs removed,
+    // copied or cut off.
+    QByteArray muta(QByteArray f)
+    {
+        const char speciali[] = {'"', ',', '\r', '\n', ' ', '\0', '\xff', '1', '9', '-', ';'};
+        for (int m = 1 + static_cast<int>(tra(8)); m > 0 && !f.isEmpty(); --m) {
+            const qsizetype pos = static_cast<qsizetype>(tra(static_cast<unsigned>(f.size())));
+            switch (tra(5)) {
+            case 0: f[pos] = static_cast<char>(caso()); break;
+            case 1: f[pos] = speciali[tra(sizeof(speciali))]; break;
+            case 2: f.remove(pos, 1 + static_cast<qsizetype>(tra(20))); break;
+            case 3: f.insert(pos, f.mid(static_cast<qsizetype>(tra(static_cast<unsigned>(f.size()))), 1 + tra(40))); break;
+            default: f.truncate(pos); break;
+            }
+        }
+        return f;
+    }
+
+    // A parameter of the form instruction `codice` accepts, drawn from the whole range the
+    // dialogs offer.
+    QString parametroValido(int codice)
+    {
+        const auto ram = [&] { return QStringLiteral("Ram%1").arg(1 + tra(20)); };
+        const auto eep = [&] { return QStringLiteral("EEP%1").arg(1 + tra(20)); };
+        const auto letterale = [&]() -> QString {
+            switch (tra(3)) {
+            case 0: {
+                QString bit;
+                for (int i = 0; i < 8; ++i)
+                    bit += QChar(u'0' + tra(2));
+                return "b'" + bit + "'";
+            }
+            case 1: return QStringLiteral("d'%1'").arg(tra(256), static_cast<int>(1 + tra(3)), 10, QChar(u'0'));
+            default: {
+                // Any character the "Carattere" option lets through: printable, no digit, quote or backslash.
+                const QString ammessi = QStringLiteral(" !#$%&()*+,-./:;<=>?@AZaz[]^_`{|}~èàù€ÿ");
+                return "'" + QString(ammessi[tra(static_cast<unsigned>(ammessi.size()))]) + "'";
+            }
+            }
+        };
+        const char* const ingressi[] = {"Luce_destra", "Luce_sinistra", "Prossimita_destra", "Prossimita_sinistra",
+                                        "Ottico_destro", "Ottico_sinistro", "Ultrasuono", "Sensore_rotazione", "Aux"};
+        const char* const attese[] = {"0,5", "1,0", "1,5", "2,0", "2,5"};
+        switch (codice) {
+        case 8: return attese[tra(5)];
+        case 10: case 11: case 27: case 28: return ingressi[tra(9)];
+        case 13: return ram() + " " + letterale();
+        case 15: return ram() + " " + QChar("=><!"[tra(4)]) + " " + ram();
+        case 17: return eep() + " " + letterale();
+        case 18: return eep() + " " + ram();
+        case 19: case 20: case 22: case 23: case 24: case 25: return tra(2) ? ram() : eep();
+        case 26: return ram() + " " + QChar("+-"[tra(2)]) + " " + ram();
+        default: return {};
+        }
+    }
+};
+
+bool senzaCaratteriDiControllo(const QString& riga)
+{
+    return std::none_of(riga.begin(), riga.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+// The rule: a file either loads, or is refused with one of the reader's own error numbers and the
+// editor's program untouched. What loads holds only parameters and labels its instructions
+// accept, the generator writes it one line per line, and once saved it saves back to the same
+// bytes: the first save puts the records in the writer's order, grid after grid, and only the
+// "Braccio" rows may read differently then, because their arm text follows the toggle in the
+// order the rows were loaded.
+TEST_F(Fuzz, NessunFileGuastoRompeIlCaricamento)
+{
+    std::vector<QByteArray> validi;
+    for (QDirIterator it(QStringLiteral(KOBALTINO_PROGRAMMI), {"*.kbn", "*.sdl"}, QDir::Files); it.hasNext();)
+        validi.push_back(leggiByte(it.next()));
+    ASSERT_EQ(validi.size(), 3u);
+    std::vector<QByteArray> file = {QByteArray(70000, '"'), QByteArray(70000, ','), QByteArray(70000, '\n')};
+    while (file.size() < static_cast<size_t>(FileGuasti))
+        file.push_back(muta(validi[tra(static_cast<unsigned>(validi.size()))]));
+
+    int caricati = 0, rifiutati = 0, salvatiDueVolte = 0;
+    for (const QByteArray& f : file) {
+        const std::string inizio = f.left(200).toStdString();
+        SCOPED_TRACE(inizio);
+        stato = Stato{};
+        riempi(1, 1);
+        stato.PercorsoFile = "/vecchio.kbn";
+        stato.Modificato = true;
+        const QByteArray prima = testoProgramma(stato);
+        const EsitoLettura esito = carica(f);
+        ASSERT_TRUE(QList<int>({0, 5, 6, 9, 13, 14, 62}).contains(esito.errore)) << esito.errore;
+        ASSERT_TRUE(ui.messaggi.empty());
+        ASSERT_FALSE(stato.InserimentoAutomatico);
+        if (!esito.riuscito()) {
+            ++rifiutati;
+            ASSERT_EQ(testoProgramma(stato), prima);
+            ASSERT_EQ(stato.PercorsoFile, "/vecchio.kbn");
+            ASSERT_TRUE(stato.Modificato);
+            continue;
+        }
+        ++caricati;
+        for (int k = 1; k <= NumeroGriglie; ++k)
+            for (int r = 0; r < stato.NumIstruzioni(k); ++r) {
+                const Riga& riga = stato.griglia(k).riga(r);
+                ASSERT_EQ(problemaParametro(stato.griglia(k).codice(r), riga.parametro), "");
+                ASSERT_EQ(problemaEtichetta(riga.etichetta), "");
+            }
+        const Generazione g = genera(stato);
+        for (const QString& r : g.rifiutate)
+            ASSERT_TRUE(r.contains("è già alla riga")) << r.toStdString();  // only labels used twice
+        for (const RigaSorgente& r : g.sorgente.righe())
+            ASSERT_TRUE(senzaCaratteriDiControllo(r.testo)) << r.testo.toStdString();
+
+        if (!testoNonSalvabile(stato).isEmpty())
+            continue;  // a mark with a quote: "Salva" refuses it with its message
+        const QByteArray primo = testoProgramma(stato);
+        const auto griglie = stato.griglie;
+        stato.StatoBraccio = "Chiuso";  // as every activation of the main window leaves it
+        ASSERT_TRUE(carica(primo).riuscito());
+        for (int k = 1; k <= NumeroGriglie; ++k)
+            for (int r = 0; r < stato.NumIstruzioni(k); ++r) {
+                Riga attesa = griglie[static_cast<size_t>(k - 1)].riga(r);
+                if (attesa.codice == "21")
+                    attesa.parametro = stato.griglia(k).riga(r).parametro;
+                ASSERT_EQ(stato.griglia(k).riga(r), attesa) << k << " " << r;
+            }
+        const QByteArray secondo = testoProgramma(stato);
+        stato.StatoBraccio = "Chiuso";
+        ASSERT_TRUE(carica(secondo).riuscito());
+        ASSERT_EQ(testoProgramma(stato), secondo);
+        ++salvatiDueVolte;
+    }
+    std::cout << "[ fuzz     ] " << file.size() << " file: " << caricati << " caricati (" << salvatiDueVolte
+              << " salvati e ricaricati), " << rifiutati << " rifiutati\n";
+    EXPECT_GT(caricati, FileGuasti / 10);
+    EXPECT_GT(rifiutati, FileGuasti / 10);
+}
+
+// Random programs of valid rows, one row in two then damaged: the generator translates exactly
+// those whose rows all keep a form their dialogs write, and gpasm accepts what it writes.
+TEST_F(Fuzz, IlGeneratoreScriveSoloCiòCheGpasmAccetta)
+{
+    ASSERT_FALSE(gpasm().isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
+    int accettati = 0, rifiutatiDanneggiati = 0, assemblati = 0;
+    const QString programma = percorso("caso.kbn");
+    for (int prova = 0; prova < ProgrammiCasuali; ++prova) {
+        stato = Stato{};
+        const int righe = 1 + static_cast<int>(tra(12));
+        for (int r = 0; r < righe; ++r) {
+            int codice = 1 + static_cast<int>(tra(28));
+            if (codice == codici::VaiA)
+                codice = codici::Sleep;  // jumps need labels, which the checks before the generator cover
+            aggiungiRiga(tra(4) == 0 ? 2 + static_cast<int>(tra(9)) : 1, codice, parametroValido(codice));
+        }
+        stato.griglia(1).accoda(codici::Avanti, {});
+        const bool danneggiato = tra(2) == 0;
+        QString prima, dopo;
+        if (danneggiato) {
+            Griglia& g = stato.griglia(1);
+            Riga& riga = g.riga(static_cast<int>(tra(static_cast<unsigned>(g.numIstruzioni()))));
+            prima = riga.parametro;
+            riga.parametro = QString::fromLatin1(muta(riga.parametro.toLatin1() + "x"));
+            dopo = riga.parametro;
+        }
+        SCOPED_TRACE(prima.toStdString() + " -> " + dopo.toStdString());
+        const Generazione g = genera(stato);
+        if (!danneggiato)
+            ASSERT_EQ(g.rifiutate, QStringList{});
+        else if (!g.rifiutate.isEmpty())
+            ++rifiutatiDanneggiati;
+        if (!g.rifiutate.isEmpty()) {
+            ASSERT_EQ(g.sorgente.numRighe(), 0);
+            continue;
+        }
+        ++accettati;
+        for (const RigaSorgente& r : g.sorgente.righe())
+            ASSERT_TRUE(senzaCaratteriDiControllo(r.testo)) << r.testo.toStdString();
+        if (assemblati == AssemblatiAlMassimo)
+            continue;
+        // What the generator took, damaged or not, gpasm must take too.
+        stato.PercorsoFile = programma;
+        stato.PercorsoCompilatore = gpasm();
+        stato.Modificato = false;
+        Compilatore compilatore(stato, ui);
+        compilatore.compila();
+        ++assemblati;
+        ASSERT_NE(compilatore.esito(), EsitoCompilazione::ErroriAssemblatore)
+            << (ui.messaggi.empty() ? std::string() : ui.messaggi.back().testo.toStdString());
+        ui.messaggi.clear();
+    }
+    std::cout << "[ fuzz     ] " << ProgrammiCasuali << " programmi: " << accettati << " tradotti, "
+              << rifiutatiDanneggiati << " danneggiati rifiutati, " << assemblati << " passati a gpasm\n";
+    EXPECT_GT(rifiutatiDanneggiati, ProgrammiCasuali / 10);
+    EXPECT_GT(assemblati, 0);
+}
+
+}  // namespace
+}  // namespace kobaltino
