@@ -29,7 +29,7 @@ struct Colonna {
     double larghezza;  // share of the page width
 };
 const Colonna Colonne[] = {
-    {"Riga", 0.08}, {"Icona", 0.22}, {"Istruzione", 0.22}, {"Parametro", 0.36}, {"Etichetta", 0.12},
+    {"Riga", 0.07}, {"Icona", 0.18}, {"Istruzione", 0.24}, {"Parametro", 0.41}, {"Etichetta", 0.10},
 };
 
 // One line of the printout: a grid's title, a table header or an instruction row.
@@ -103,7 +103,7 @@ public:
                 testi.push_back(QString::fromLatin1(c.titolo));
             p_.fillRect(QRect(sinistra(), y, largo(), h), QColor(225, 225, 225));
         } else {
-            carattere(9);
+            carattere(8.5);
             const VoceCatalogo* istruzione = voce(g.codice(v.riga));
             testi = {QString::number(v.riga), QString(), istruzione ? QString::fromUtf8(istruzione->nome) : g.riga(v.riga).codice,
                      paroleRiga(g, v.riga).breve, g.riga(v.riga).etichetta};
