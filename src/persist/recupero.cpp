@@ -109,10 +109,10 @@ void CopiaRecupero::scarta(const CopiaLasciata& copia)
 
 QString CopiaRecupero::domanda(const CopiaLasciata& copia)
 {
-    const QString programma = copia.programma.isEmpty() ? QStringLiteral("un programma mai salvato")
-                                                        : QStringLiteral("il programma ") + copia.programma;
+    const QString programma = copia.programma.isEmpty() ? QStringLiteral("di un programma mai salvato")
+                                                        : QStringLiteral("del programma ") + copia.programma;
     return QStringLiteral("Kobaltino non è stato chiuso correttamente.") + CrLf
-           + QStringLiteral("È stata trovata una copia di recupero del %1 alle %2 con le modifiche non salvate di %3.")
+           + QStringLiteral("È stata trovata una copia di recupero del %1 alle %2 con le modifiche non salvate %3.")
                  .arg(copia.quando.toString(QStringLiteral("dd/MM/yyyy")), copia.quando.toString(QStringLiteral("HH:mm")),
                       programma)
            + CrLf + QStringLiteral("Ripristinarla?");
