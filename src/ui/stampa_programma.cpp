@@ -98,7 +98,7 @@ public:
         std::vector<QString> testi;
         const Griglia& g = s.griglia(v.k);
         if (v.tipo == Voce::Testata) {
-            carattere(9, true);
+            carattere(8, true);
             for (const Colonna& c : Colonne)
                 testi.push_back(QString::fromLatin1(c.titolo));
             p_.fillRect(QRect(sinistra(), y, largo(), h), QColor(225, 225, 225));
