@@ -15,6 +15,7 @@ pulisci() {
 }
 trap pulisci EXIT
 export XDG_DATA_HOME=$lavoro/dati XDG_CONFIG_HOME=$lavoro/config
+export QT_QPA_PLATFORM=xcb  # the virtual screen, even when the other tests run offscreen
 export KOBALTINO_INTERVALLO_RECUPERO_MS=200
 recupero=$XDG_DATA_HOME/Kobaltino/recupero
 cp "$programma" "$lavoro/prog.kbn"
