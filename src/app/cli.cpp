@@ -2,9 +2,12 @@
 #include "app/comandi_cli.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <array>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -13,10 +16,11 @@ struct VoceComando {
     kobaltino::cli::Comando comando;
 };
 
-const std::array<VoceComando, 3> Comandi = {{
+const std::array<VoceComando, 4> Comandi = {{
     {"converti", kobaltino::cli::converti},
     {"genera", kobaltino::cli::genera},
     {"compila", kobaltino::cli::compila},
+    {"stampa", kobaltino::cli::stampa},
 }};
 
 const char* const Aiuto =
@@ -29,6 +33,8 @@ const char* const Aiuto =
     "      scrive il sorgente assembly del programma (sullo standard output se manca -o)\n"
     "  compila PROGRAMMA [--pic 16F84|16F84A|16F628] [--assembler PERCORSO]\n"
     "      genera il sorgente e lo assembla: accanto al programma resta il file .hex\n"
+    "  stampa PROGRAMMA -o FILE.pdf [--pic 16F84|16F84A|16F628]\n"
+    "      scrive la stampa del programma in un file PDF\n"
     "\n"
     "Stato di uscita: 0 riuscito, 1 errori dell'assemblatore, 2 comando rifiutato o file illeggibile.\n";
 
@@ -36,7 +42,12 @@ const char* const Aiuto =
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Printing draws text and pictures: it needs Qt's graphics, but never a display.
+    const bool disegna = argc > 1 && std::strcmp(argv[1], "stampa") == 0;
+    if (disegna && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        disegna ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList argomenti = QCoreApplication::arguments().mid(1);

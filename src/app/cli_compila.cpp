@@ -1,5 +1,6 @@
 // kobaltino-cli genera / compila: the code generator and the assembler without a display.
 #include "app/comandi_cli.h"
+#include "app/sessione_cli.h"
 #include "app/interazione_testo.h"
 #include "codegen/compilatore.h"
 #include "model/editor.h"
@@ -16,16 +17,6 @@
 #include <optional>
 
 namespace kobaltino::cli {
-
-namespace {
-
-// The options of genera and compila: the program file and the option values given.
-struct Opzioni {
-    QString programma;
-    QString processore = QStringLiteral("16F84");
-    QString uscita;        // genera -o
-    QString assemblatore;  // compila --assembler
-};
 
 // Reads `argomenti`; `conValore` lists the options this command takes. Prints why and returns
 // nullopt when they do not fit, or the help when asked (then `aiuto` is set).
@@ -70,16 +61,6 @@ std::optional<Opzioni> leggiOpzioni(const QStringList& argomenti, const QStringL
     return o;
 }
 
-// Loads the program as "Apri" does; the full path, because the assembler runs in its folder.
-// One command's program: its options and the program they name, loaded into the grids.
-struct Sessione {
-    Sessione(const Opzioni& opzioni, QTextStream& err) : o(opzioni), ui(err) {}
-    Opzioni o;
-    Stato stato;
-    InterazioneTesto ui;
-    Editor editor{stato, ui};
-};
-
 // Reads the options and loads PROGRAMMA. When the command ends here, returns nullptr and sets
 // `uscita`: 0 after the help, 2 for wrong options or an unreadable program.
 std::unique_ptr<Sessione> prepara(const QStringList& argomenti, const QStringList& conValore, const char* uso,
@@ -103,6 +84,8 @@ std::unique_ptr<Sessione> prepara(const QStringList& argomenti, const QStringLis
     sessione->stato.Processore = o->processore;
     return sessione;
 }
+
+namespace {
 
 // The assembler named in the settings file, as the editor would use it; empty when none.
 QString compilatoreDalleImpostazioni()

@@ -3,6 +3,8 @@
 #include "codegen/compilatore.h"
 #include "model/editor.h"
 #include "persist/comandi_file.h"
+#include "persist/file_programma.h"
+#include "persist/recupero.h"
 #include "ui/finestra_guida.h"
 #include "ui/frm_about.h"
 #include "ui/frm_avvio.h"
@@ -14,6 +16,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
 
@@ -69,9 +72,27 @@ int main(int argc, char* argv[])
 
     FrmAvvio* finestra = nullptr;
     ComandiEsterni esterni;
+    // Unsaved work is copied every two minutes (KOBALTINO_INTERVALLO_RECUPERO_MS shortens it
+    // for the tests that crash the editor on purpose).
+    const int intervallo = qEnvironmentVariableIntValue("KOBALTINO_INTERVALLO_RECUPERO_MS");
+    const QString cartellaRecupero =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recupero");
+    CopiaRecupero recupero(stato, cartellaRecupero, intervallo > 0 ? intervallo : CopiaRecupero::Intervallo);
+
     esterni.apri = [&] { file.apri(); };
-    esterni.salva = [&] { file.salva(); };
-    esterni.salvaConNome = [&] { file.salvaConNome(); };
+    esterni.apriFile = [&](const QString& percorso) {
+        interazione.fileScelto = percorso;
+        file.apri();
+        interazione.fileScelto.clear();
+    };
+    esterni.salva = [&] {
+        file.salva();
+        recupero.aggiorna();
+    };
+    esterni.salvaConNome = [&] {
+        file.salvaConNome();
+        recupero.aggiorna();
+    };
     esterni.compilatore = [&] { file.sceltaCompilatore(); };
     esterni.compila = [&] { compilatore.compila(); };
     esterni.attivazione = [&] { return file.attivazione(); };
@@ -89,9 +110,32 @@ int main(int argc, char* argv[])
     QString daAprire = opzioni.value(apri);
     if (daAprire.isEmpty() && !opzioni.positionalArguments().isEmpty())
         daAprire = opzioni.positionalArguments().constFirst();
-    if (!daAprire.isEmpty()) {
-        interazione.fileScelto = QFileInfo(daAprire).absoluteFilePath();
-        QTimer::singleShot(0, finestra, [finestra] { finestra->esegui({Azione::Apri}); });
-    }
-    return QApplication::exec();
+    // A copy left by an editor that crashed comes first: restored, it is the program to work on.
+    QTimer::singleShot(0, finestra, [&, daAprire] {
+        bool ripristinato = false;
+        for (const CopiaLasciata& copia : CopiaRecupero::lasciate(cartellaRecupero)) {
+            if (ripristinato)
+                continue;  // one program at a time: the others are offered at the next start
+            const Messaggio domanda{CopiaRecupero::domanda(copia), Icona::Informazione, TitoloApplicazione,
+                                    Pulsanti::SiNo};
+            if (interazione.mostra(domanda) == Risposta::Si) {
+                if (const int errore = CopiaRecupero::ripristina(editor, copia))
+                    interazione.mostra(messaggioErroreLettura(errore));
+                else
+                    ripristinato = true;
+            }
+            CopiaRecupero::scarta(copia);
+        }
+        recupero.avvia();
+        if (ripristinato) {
+            recupero.aggiorna();  // the restored work is this editor's copy from now on
+            finestra->aggiorna();
+        } else if (!daAprire.isEmpty()) {
+            interazione.fileScelto = QFileInfo(daAprire).absoluteFilePath();
+            finestra->esegui({Azione::Apri});
+        }
+    });
+    const int esito = QApplication::exec();
+    recupero.rimuovi();  // closed on purpose: saved, or the changes were turned down
+    return esito;
 }

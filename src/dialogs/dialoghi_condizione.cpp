@@ -71,4 +71,23 @@ void DialogoSensoreFai::conferma()
     accetta(e);
 }
 
+void DialogoSe::precompila(const EsitoDialogo& attuale)
+{
+    // "Ram3 > Ram12"
+    const QString& p = attuale.parametro;
+    scegli(cmbMemoriaRam1_, p.section(u' ', 0, 0).mid(3));
+    const QString operatore = u' ' + p.section(u' ', 1, 1) + u' ';
+    for (int i = 0; i < cmbParagone_->count(); ++i)
+        if (operatoreDelParagone(i) == operatore)
+            cmbParagone_->setCurrentIndex(i);
+    scegli(cmbMemoriaRam2_, p.section(u' ', 2, 2).mid(3));
+    mostraAzioneFissa(cmbIstruzione_, attuale.azione);
+}
+
+void DialogoSensoreFai::precompila(const EsitoDialogo& attuale)
+{
+    scegli(cmbSensoreAttivo_, attuale.parametro);
+    mostraAzioneFissa(cmbIstruzione_, attuale.azione);
+}
+
 }  // namespace kobaltino

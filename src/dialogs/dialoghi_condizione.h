@@ -11,6 +11,8 @@ class DialogoSe : public DialogoIstruzione {
 public:
     explicit DialogoSe(QWidget* genitore = nullptr);
 
+    void precompila(const EsitoDialogo& attuale) override;
+
 protected:
     void conferma() override;
 
@@ -29,6 +31,8 @@ public:
     // `attivo` picks frmSe_Attivo_Fai, otherwise frmSe_Disattivo_Fai; `nomeGriglia` is the
     // control name of the grid the instruction goes into.
     DialogoSensoreFai(bool attivo, const QString& nomeGriglia, QWidget* genitore = nullptr);
+
+    void precompila(const EsitoDialogo& attuale) override;
 
 protected:
     void conferma() override;

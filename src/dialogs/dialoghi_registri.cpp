@@ -51,4 +51,19 @@ void DialogoOperazioni::conferma()
                           + cmbOperazione_->currentText() + QStringLiteral(" Ram") + cmbIndirizzoRam2_->currentText()));
 }
 
+void DialogoSpostaEeprom::precompila(const EsitoDialogo& attuale)
+{
+    // "EEP3 Ram5"
+    scegli(cmbIndirizzoEeprom_, attuale.parametro.section(u' ', 0, 0).mid(3));
+    scegli(cmbIndirizzoRam_, attuale.parametro.section(u' ', 1, 1).mid(3));
+}
+
+void DialogoOperazioni::precompila(const EsitoDialogo& attuale)
+{
+    // "Ram1 + Ram2"
+    scegli(cmbIndirizzoRam_, attuale.parametro.section(u' ', 0, 0).mid(3));
+    scegli(cmbOperazione_, attuale.parametro.section(u' ', 1, 1));
+    scegli(cmbIndirizzoRam2_, attuale.parametro.section(u' ', 2, 2).mid(3));
+}
+
 }  // namespace kobaltino

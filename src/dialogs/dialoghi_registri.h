@@ -11,6 +11,8 @@ class DialogoSpostaEeprom : public DialogoIstruzione {
 public:
     explicit DialogoSpostaEeprom(QWidget* genitore = nullptr);
 
+    void precompila(const EsitoDialogo& attuale) override;
+
 protected:
     void conferma() override;
 
@@ -25,6 +27,8 @@ class DialogoOperazioni : public DialogoIstruzione {
     Q_OBJECT
 public:
     explicit DialogoOperazioni(QWidget* genitore = nullptr);
+
+    void precompila(const EsitoDialogo& attuale) override;
 
 protected:
     void conferma() override;

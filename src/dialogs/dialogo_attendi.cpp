@@ -23,4 +23,6 @@ void DialogoAttendi::conferma()
     accetta(soloParametro(cmbSecondi_->currentText()));
 }
 
+void DialogoAttendi::precompila(const EsitoDialogo& attuale) { scegli(cmbSecondi_, attuale.parametro); }
+
 }  // namespace kobaltino

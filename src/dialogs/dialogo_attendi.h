@@ -10,6 +10,8 @@ class DialogoAttendi : public DialogoIstruzione {
 public:
     explicit DialogoAttendi(QWidget* genitore = nullptr);
 
+    void precompila(const EsitoDialogo& attuale) override;
+
 protected:
     void conferma() override;
 

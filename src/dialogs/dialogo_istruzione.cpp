@@ -1,6 +1,7 @@
 #include "dialogs/dialogo_istruzione.h"
 
 #include "dialogs/avviso.h"
+#include "dialogs/elenchi.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -100,6 +101,20 @@ void DialogoIstruzione::accetta(const EsitoDialogo& esito)
 {
     esito_ = esito;
     accept();
+}
+
+void DialogoIstruzione::scegli(QComboBox* lista, const QString& testo)
+{
+    lista->setCurrentIndex(lista->findText(testo));
+}
+
+void DialogoIstruzione::mostraAzioneFissa(QComboBox* lista, const QString& azione)
+{
+    for (int i = 0; i < lista->count(); ++i)
+        if (codiceDellAzione(i) == azione)
+            lista->setCurrentIndex(i);
+    lista->setEnabled(false);
+    lista->setToolTip(QStringLiteral("Per cambiare l'azione cancellare il blocco e inserirlo di nuovo"));
 }
 
 EsitoDialogo soloParametro(const QString& parametro)

@@ -30,6 +30,10 @@ public:
     // The result of a confirmed dialog; empty while the dialog is open and after a cancel.
     const std::optional<EsitoDialogo>& esito() const { return esito_; }
 
+    // Fills the controls with the values of a row already in the grid, to change them.
+    // The action of a conditional is shown but cannot be changed.
+    virtual void precompila(const EsitoDialogo& attuale) = 0;
+
 protected:
     DialogoIstruzione(const QString& titolo, QWidget* genitore);
 
@@ -46,6 +50,11 @@ protected:
 
     // Adds the OK and closing buttons; call last, after the controls.
     void aggiungiPulsanti(const Pulsantiera& p);
+
+    // Chooses the item `testo` of `lista`; nothing is chosen when the list lacks it.
+    static void scegli(QComboBox* lista, const QString& testo);
+    // Shows `azione` (an action code) in the action list and locks the list.
+    static void mostraAzioneFissa(QComboBox* lista, const QString& azione);
 
     // OK pressed: check the input, then accetta() or leave the dialog open.
     virtual void conferma() = 0;

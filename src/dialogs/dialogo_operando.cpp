@@ -90,4 +90,12 @@ void DialogoOperando::conferma()
     accetta(soloParametro((eeprom ? QStringLiteral("EEP") : QStringLiteral("Ram")) + lista->currentText()));
 }
 
+void DialogoOperando::precompila(const EsitoDialogo& attuale)
+{
+    // "Ram7" or "EEP4": the option, then the address in its list.
+    const bool ram = attuale.parametro.startsWith(QLatin1String("Ram"));
+    (ram ? optRam_ : optEeprom_)->setChecked(true);
+    scegli(ram ? cmbIndirizzoRam_ : cmbIndirizzoEeprom_, attuale.parametro.mid(3));
+}
+
 }  // namespace kobaltino

@@ -19,6 +19,8 @@ public:
     // The member table row of one of the six operations; nullptr for any other dialog.
     static const MembroOperando* membro(Dialogo dialogo);
 
+    void precompila(const EsitoDialogo& attuale) override;
+
 protected:
     void conferma() override;
 

@@ -138,4 +138,20 @@ void DialogoScrivi::conferma()
     accetta(e);
 }
 
+void DialogoScrivi::precompila(const EsitoDialogo& attuale)
+{
+    // "Ram5 d'100'", "Ram5 'x'", "Ram5 b'00001111'": the address, then the option of the
+    // literal's form and the value between the apostrophes.
+    const QString& p = attuale.parametro;
+    scegli(cmbIndirizzo_, p.section(u' ', 0, 0).mid(3));
+    const QString letterale = p.section(u' ', 1);
+    QRadioButton* opzione = letterale.startsWith(u'd') ? optNumerico_
+                            : letterale.startsWith(u'b') ? optBinario_
+                                                         : optCarattere_;
+    opzione->setChecked(true);
+    filtro_->impostaTipo(tipo());
+    const qsizetype inizio = letterale.indexOf(u'\'') + 1;
+    txtValore_->setText(letterale.mid(inizio, letterale.size() - inizio - 1));
+}
+
 }  // namespace kobaltino

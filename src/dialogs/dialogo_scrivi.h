@@ -22,6 +22,8 @@ public:
     // `marche`: the current usage marks of the memory written to, cell 1 first.
     DialogoScrivi(Memoria memoria, const std::array<QString, CelleMemoria>& marche, QWidget* genitore = nullptr);
 
+    void precompila(const EsitoDialogo& attuale) override;
+
 protected:
     void conferma() override;
 

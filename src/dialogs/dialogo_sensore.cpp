@@ -24,4 +24,6 @@ void DialogoSensore::conferma()
     accetta(soloParametro(cmbSensore_->currentText()));
 }
 
+void DialogoSensore::precompila(const EsitoDialogo& attuale) { scegli(cmbSensore_, attuale.parametro); }
+
 }  // namespace kobaltino

@@ -12,6 +12,8 @@ public:
     // `nomeGriglia`: control name of the grid the instruction goes into.
     DialogoSensore(const char* nome, const QString& nomeGriglia, QWidget* genitore = nullptr);
 
+    void precompila(const EsitoDialogo& attuale) override;
+
 protected:
     void conferma() override;
 

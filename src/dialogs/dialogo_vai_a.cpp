@@ -46,4 +46,10 @@ void DialogoVaiA::conferma()
     accetta(e);
 }
 
+void DialogoVaiA::precompila(const EsitoDialogo& attuale)
+{
+    if (attuale.riga >= 0)
+        scegli(cmbRiga_, QString::number(attuale.riga));
+}
+
 }  // namespace kobaltino

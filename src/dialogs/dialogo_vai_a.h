@@ -11,6 +11,8 @@ class DialogoVaiA : public DialogoIstruzione {
 public:
     DialogoVaiA(int k, int numIstruzioni, QWidget* genitore = nullptr);
 
+    void precompila(const EsitoDialogo& attuale) override;
+
 protected:
     void conferma() override;
 

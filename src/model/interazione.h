@@ -65,6 +65,16 @@ public:
     // Shows an instruction dialog modally for grid k; nullopt when it was closed without OK.
     virtual std::optional<EsitoDialogo> apriDialogo(Dialogo dialogo, int k, const Stato& stato) = 0;
 
+    // The same dialog for a row already in grid k, filled in with `attuale` (its parameter,
+    // the target row of a "Vai a", the action of a conditional, which stays fixed).
+    // Without a way to fill it in, the dialog opens empty.
+    virtual std::optional<EsitoDialogo> modificaDialogo(Dialogo dialogo, int k, const Stato& stato,
+                                                        const EsitoDialogo& attuale)
+    {
+        (void)attuale;
+        return apriDialogo(dialogo, k, stato);
+    }
+
     // Asks for a file; an empty text means the user cancelled.
     virtual QString scegliFile(const RichiestaFile& richiesta) = 0;
 

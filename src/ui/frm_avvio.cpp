@@ -60,10 +60,12 @@ FrmAvvio::FrmAvvio(Editor& editor, ComandiEsterni esterni, QWidget* parent)
     setObjectName(QStringLiteral("frmAvvio"));
     setWindowIcon(iconaApplicazione());
     creaMenu();
+    creaComandiAggiunti();
     s_.GrigliaAttiva = 1;
     creaBarra();
     creaMenuContestuale();
     setCentralWidget(creaCentro());
+    mostraParole(findChild<QAction*>(QStringLiteral("KeyMostraParametri"))->isChecked());
     grigliaAttiva_ = new QLabel(this);
     statusBar()->addWidget(grigliaAttiva_);
     aggiorna();
@@ -170,6 +172,7 @@ VistaGriglia* FrmAvvio::creaVista(int k)
     // always fills.
     connect(v, &VistaGriglia::rigaScelta, this, [this, k](int riga) { s_.griglia(k).seleziona(riga, ColCodice); });
     connect(v, &VistaGriglia::menuRichiesto, this, [this](const QPoint& dove) { contestuale_->popup(dove); });
+    connect(v, &VistaGriglia::rigaDaModificare, this, [this, k](int riga) { cmdModificaRiga(k, riga); });
     modelli_[static_cast<size_t>(k - 1)] = m;
     viste_[static_cast<size_t>(k - 1)] = v;
     return v;
@@ -326,6 +329,7 @@ void FrmAvvio::eseguiComando(const std::function<void()>& corpo)
     ++comandiInCorso_;
     corpo();
     --comandiInCorso_;
+    ricordaProgramma();
     aggiorna();
     if (attivazioneInAttesa_ && comandiInCorso_ == 0)
         attivazione();

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -24,6 +25,8 @@ class VistaGriglia;
 // An empty function shows that the command is not available.
 struct ComandiEsterni {
     std::function<void()> apri, salva, salvaConNome, compilatore, compila, guida, informazioni;
+    // Opens the program file named (a recent program) as "Apri" does once the file is chosen.
+    std::function<void(const QString&)> apriFile;
     // The set-up run on every activation of the window; false means the program must end.
     std::function<bool()> attivazione;
 };
@@ -77,6 +80,17 @@ private:
     void creaMenu();
     void creaBarra();
     void creaMenuContestuale();
+    // Printing, the recent programs, the extra shortcuts and the parameter words
+    // (frm_avvio_file.cpp).
+    void creaComandiAggiunti();
+    void cmdAnteprima();
+    void cmdStampa();
+    void cmdEsportaPdf();
+    void apriRecente(const QString& percorso);
+    void ricordaProgramma();
+    void mostraRecenti();
+    void mostraParole(bool mostra);
+    void cmdModificaRiga(int k, int riga);
     QWidget* creaCentro();
     QWidget* creaScheda(int k);
     QWidget* creaTavolozza(int k, const QString& nome, const QString& titolo, const QStringList& voci);
@@ -117,6 +131,10 @@ private:
     QToolBar* toolbar1_ = nullptr;
     QMenu* contestuale_ = nullptr;
     QLabel* grigliaAttiva_ = nullptr;
+    QMenu* menuFile_ = nullptr;
+    QAction* primaDiChiudi_ = nullptr;  // the recent programs go before this separator
+    QList<QAction*> recenti_;
+    QString ultimoRicordato_;
 
     int comandiInCorso_ = 0;
     bool attivazioneInAttesa_ = false;

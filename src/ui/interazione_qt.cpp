@@ -24,6 +24,17 @@ std::optional<EsitoDialogo> InterazioneQt::apriDialogo(Dialogo dialogo, int k, c
     return finestra->esito();
 }
 
+std::optional<EsitoDialogo> InterazioneQt::modificaDialogo(Dialogo dialogo, int k, const Stato& stato,
+                                                           const EsitoDialogo& attuale)
+{
+    const std::unique_ptr<DialogoIstruzione> finestra = creaDialogo(dialogo, k, stato, finestra_);
+    if (!finestra)
+        return std::nullopt;
+    finestra->precompila(attuale);
+    finestra->exec();
+    return finestra->esito();
+}
+
 QString InterazioneQt::scegliFile(const RichiestaFile& r)
 {
     QFileDialog dialogo(finestra_);

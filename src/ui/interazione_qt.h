@@ -14,6 +14,8 @@ public:
 
     Risposta mostra(const Messaggio& messaggio) override;
     std::optional<EsitoDialogo> apriDialogo(Dialogo dialogo, int k, const Stato& stato) override;
+    std::optional<EsitoDialogo> modificaDialogo(Dialogo dialogo, int k, const Stato& stato,
+                                                const EsitoDialogo& attuale) override;
     QString scegliFile(const RichiestaFile& richiesta) override;
 
 private:

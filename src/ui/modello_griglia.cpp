@@ -1,6 +1,7 @@
 #include "ui/modello_griglia.h"
 
 #include "model/catalogo.h"
+#include "model/parole_parametro.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -28,6 +29,8 @@ QVariant ModelloGriglia::data(const QModelIndex& index, int role) const
         return griglia_.testoCella(r, colonna);
     case RuoloCodice:
         return griglia_.codice(r);
+    case RuoloParole:
+        return colonna == ColParametro ? paroleRiga(griglia_, r).breve : QString();
     case Qt::BackgroundRole:
         // Row 0 has the row-number look from the start, the others once they hold an instruction.
         if (colonna == ColNumero && r < std::max(1, griglia_.numIstruzioni()))
@@ -39,8 +42,8 @@ QVariant ModelloGriglia::data(const QModelIndex& index, int role) const
         if (colonna == ColParametro && r < griglia_.numIstruzioni()) {
             const VoceCatalogo* v = voce(griglia_.codice(r));
             const QString nome = v ? QString::fromUtf8(v->nome) : QString();
-            const QString parametro = griglia_.riga(r).parametro;
-            return parametro.isEmpty() ? nome : nome + QLatin1Char(' ') + parametro;
+            const QString parole = paroleRiga(griglia_, r).completa;
+            return parole.isEmpty() ? nome : nome + QStringLiteral(": ") + parole;
         }
         return {};
     default:

@@ -13,6 +13,8 @@ class ModelloGriglia : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int RuoloCodice = Qt::UserRole;
+    // Column 1: the parameter in a few words, shown beside the icon.
+    static constexpr int RuoloParole = Qt::UserRole + 1;
 
     explicit ModelloGriglia(const Griglia& griglia, QObject* parent = nullptr);
 

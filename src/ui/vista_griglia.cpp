@@ -22,7 +22,8 @@ int twipsInPixel(const QWidget* widget, int twips, Qt::Orientation verso)
 
 namespace {
 
-// Column 1: the instruction's icon; its parameter text stays in the model, unseen.
+// Column 1: the instruction's icon and, when the column is wider than the icon, the
+// parameter in words beside it; the parameter text itself stays in the model, unseen.
 class DelegatoIcona : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -38,8 +39,17 @@ public:
         const int codice = index.data(ModelloGriglia::RuoloCodice).toInt();
         if (codice == 0)
             return;
-        const QRect r = o.rect.adjusted(1, 1, -1, -1);
-        p->drawPixmap(r.topLeft(), iconaIstruzione(codice, r.width(), r.height(), p->device()->devicePixelRatioF()));
+        QRect r = o.rect.adjusted(1, 1, -1, -1);
+        const int icona = w ? std::min(r.width(), twipsInPixel(w, LarghezzaColonne[ColParametro]) - 2) : r.width();
+        p->drawPixmap(r.topLeft(), iconaIstruzione(codice, icona, r.height(), p->device()->devicePixelRatioF()));
+        const QString parole = index.data(ModelloGriglia::RuoloParole).toString();
+        if (icona >= r.width() || parole.isEmpty())
+            return;
+        r.setLeft(r.left() + icona + 6);
+        p->save();
+        p->setPen(o.palette.color(o.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, o.fontMetrics.elidedText(parole, Qt::ElideRight, r.width()));
+        p->restore();
     }
 };
 
@@ -66,7 +76,8 @@ void VistaGriglia::impostaMisure()
 {
     for (int c = 0; c < 4; ++c) {
         horizontalHeader()->setSectionResizeMode(c, QHeaderView::Fixed);
-        setColumnWidth(c, twipsInPixel(this, LarghezzaColonne[c]));
+        const int twips = LarghezzaColonne[c] + (c == ColParametro && parole_ ? LarghezzaParole : 0);
+        setColumnWidth(c, twipsInPixel(this, twips));
     }
     QHeaderView* righe = verticalHeader();
     const int altezza = twipsInPixel(this, AltezzaRiga, Qt::Vertical);
@@ -74,6 +85,13 @@ void VistaGriglia::impostaMisure()
     righe->setSectionResizeMode(QHeaderView::Fixed);
     righe->setDefaultSectionSize(altezza);
     verticalScrollBar()->setSingleStep(altezza / 2);
+}
+
+void VistaGriglia::mostraParole(bool mostra)
+{
+    parole_ = mostra;
+    impostaMisure();
+    setFixedWidth(larghezzaColonne());
 }
 
 int VistaGriglia::larghezzaColonne() const
@@ -110,6 +128,15 @@ void VistaGriglia::mousePressEvent(QMouseEvent* event)
     QTableView::mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
         emit cliccata();
+}
+
+void VistaGriglia::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    const QModelIndex cella = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && cella.isValid()
+        && cella.data(ModelloGriglia::RuoloCodice).toInt() != 0)
+        emit rigaDaModificare(cella.row());
 }
 
 void VistaGriglia::currentChanged(const QModelIndex& current, const QModelIndex& previous)

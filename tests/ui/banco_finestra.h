@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -25,6 +26,9 @@ namespace kobaltino {
 // destroying it from a static destructor would run Qt's clean-up after parts of it are gone.
 inline QApplication& applicazione()
 {
+    // Settings (recent programs, shown parameters) go to a folder of this run, not the user's.
+    static QTemporaryDir configurazione;
+    qputenv("XDG_CONFIG_HOME", configurazione.path().toUtf8());
     static int argc = 1;
     static char nome[] = "test_ui";
     static char* argv[] = {nome, nullptr};

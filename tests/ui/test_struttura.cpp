@@ -49,13 +49,16 @@ TEST_F(Struttura, AlberoDelMenu)
     const QMenuBar* barra = finestra->menuBar();
     EXPECT_EQ(descrivi(sottomenu(barra, "&File")),
               (QStringList{"KeyNuovo|Nuovo|Ctrl+N|icona", "KeyApri|Apri...|Ctrl+A|icona", "KeySalva|Salva|Shift+F12|icona",
-                           "KeySalvaConNome|Sa&lva con nome...|Ctrl+Shift+F12|", "-", "KeyChiudi|&Chiudi||"}));
+                           "KeySalvaConNome|Sa&lva con nome...|Ctrl+Shift+F12|", "-",
+                           "KeyAnteprimaDiStampa|Anteprima di stampa...||", "KeyStampa|Stampa...|Ctrl+P|",
+                           "KeyEsportaPdf|Esporta PDF...||", "-", "-", "KeyChiudi|&Chiudi||"}));
     EXPECT_EQ(descrivi(sottomenu(barra, "&Modifica")),
               (QStringList{"KeyCopia|Copia|Ctrl+C|icona", "KeyIncolla|Incolla|Ctrl+V|icona",
                            "KeyCancella|Cancella...|Del|icona", "KeyCancellaGriglia|Cancella griglia...|Ctrl+G|",
                            "KeyCancellaTutto|Cancella tutto...|Ctrl+T|icona"}));
     EXPECT_EQ(descrivi(sottomenu(barra, "&Strumenti")),
-              (QStringList{"KeyCompilatore|Compilatore||", "KeyCompila|Compila|F9|icona"}));
+              (QStringList{"KeyCompilatore|Compilatore||", "KeyCompila|Compila|F9|icona",
+                           "KeyMostraParametri|Mostra parametri||"}));
     EXPECT_EQ(descrivi(sottomenu(barra, "?")),
               (QStringList{"KeyGuidaInLinea|Guida in linea|F1|icona", "KeyInformazioniSu|Informazioni su...||"}));
 
@@ -269,7 +272,7 @@ TEST_F(Struttura, RigaDiIstruzioneInGriglia)
     EXPECT_EQ(m->index(1, 1).data(ModelloGriglia::RuoloCodice).toInt(), 8);
     EXPECT_EQ(m->index(1, 0).data(Qt::BackgroundRole).value<QBrush>(), QApplication::palette().button());
     EXPECT_FALSE(m->index(2, 0).data(Qt::BackgroundRole).isValid());
-    EXPECT_EQ(m->index(1, 1).data(Qt::ToolTipRole).toString(), "Attendi 1,5");
+    EXPECT_EQ(m->index(1, 1).data(Qt::ToolTipRole).toString(), "Attendi: Attende 1,5 secondi");
     // The new row is the current one.
     EXPECT_EQ(finestra->vista(2)->currentIndex().row(), 1);
 }
@@ -279,7 +282,8 @@ TEST_F(Struttura, MisureDelleGriglieInTwips)
     VistaGriglia* v = finestra->vista(1);
     const double dpiX = v->logicalDpiX(), dpiY = v->logicalDpiY();
     EXPECT_EQ(v->columnWidth(0), qRound(500 * dpiX / 1440));
-    EXPECT_EQ(v->columnWidth(1), qRound(1800 * dpiX / 1440));
+    // The icon column also holds the parameter words while they are shown.
+    EXPECT_EQ(v->columnWidth(1), qRound((1800 + LarghezzaParole) * dpiX / 1440));
     EXPECT_EQ(v->rowHeight(0), qRound(500 * dpiY / 1440));
     EXPECT_EQ(v->rowHeight(949), qRound(500 * dpiY / 1440));
     EXPECT_TRUE(v->isColumnHidden(4));

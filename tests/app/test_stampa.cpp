@@ -1,0 +1,110 @@
+// The printout as a PDF from kobaltino-cli stampa, read back with pdftotext: every row of every
+// non-empty grid, the header and the page numbers.
+#include "model/catalogo.h"
+#include "model/parole_parametro.h"
+#include "persist/file_programma.h"
+#include "support/interazione_finta.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kobaltino {
+namespace {
+
+struct Esecuzione {
+    int uscita = -1;
+    QString errori;
+};
+
+Esecuzione cli(const QStringList& argomenti)
+{
+    QProcess p;
+    p.start(QStringLiteral(KOBALTINO_CLI), argomenti);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The PDF's text, laid out as on the page.
+QString testoPdf(const QString& pdf)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) {
+        ADD_FAILURE() << "pdftotext is missing (Debian package poppler-utils)";
+        return {};
+    }
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST(Stampa, IlPdfContieneOgniRigaDiOgniGrigliaNonVuota)
+{
+    QTemporaryDir cartella;
+    const QString programma = QStringLiteral(KOBALTINO_PROGRAMMI "/tutti_i_codici.kbn");
+    const QString pdf = cartella.filePath(QStringLiteral("classe.pdf"));
+    const Esecuzione e = cli({QStringLiteral("stampa"), programma, QStringLiteral("-o"), pdf, QStringLiteral("--pic"),
+                              QStringLiteral("16F628")});
+    ASSERT_EQ(e.uscita, 0) << e.errori.toStdString();
+    const QString testo = testoPdf(pdf);
+
+    Stato stato;
+    InterazioneFinta ui;
+    Editor editor(stato, ui);
+    ASSERT_EQ(leggiProgramma(editor, programma), 0);
+    qsizetype dove = 0;
+    int righe = 0;
+    for (int k = 1; k <= NumeroGriglie; ++k) {
+        const Griglia& g = stato.griglia(k);
+        if (g.numIstruzioni() == 0)
+            continue;
+        dove = testo.indexOf(QStringLiteral("Griglia: ") + nomeGriglia(k), dove);
+        ASSERT_GE(dove, 0) << k;
+        // Each row in order: its number, its instruction, its parameter in words, its label.
+        for (int r = 0; r < g.numIstruzioni(); ++r, ++righe) {
+            QString modello = QStringLiteral("\\n\\s*%1\\s+%2").arg(r).arg(QRegularExpression::escape(QString::fromUtf8(voce(g.codice(r))->nome)));
+            const QString parole = paroleRiga(g, r).breve;
+            if (!parole.isEmpty())
+                modello += QStringLiteral("\\s+") + QRegularExpression::escape(parole);
+            if (!g.riga(r).etichetta.isEmpty())
+                modello += QStringLiteral("\\s+") + g.riga(r).etichetta;
+            modello += QStringLiteral("\\s*\\n");
+            const QRegularExpressionMatch m = QRegularExpression(modello).match(testo, dove);
+            ASSERT_TRUE(m.hasMatch()) << "griglia " << k << " riga " << r << ": " << modello.toStdString();
+            dove = m.capturedEnd() - 1;
+        }
+    }
+    EXPECT_EQ(righe, 54);  // the fixture's 54 "gg" records
+    EXPECT_EQ(testo.count(QStringLiteral("Programma: tutti_i_codici")), 3);
+    EXPECT_EQ(testo.count(QStringLiteral("Processore: 16F628")), 3);
+    EXPECT_EQ(testo.count(QRegularExpression(QStringLiteral("Data: \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d"))), 3);
+    for (const char* pagina : {"Pagina 1 di 3", "Pagina 2 di 3", "Pagina 3 di 3"})
+        EXPECT_TRUE(testo.contains(QString::fromLatin1(pagina))) << pagina;
+}
+
+TEST(Stampa, RifiutiDelComando)
+{
+    QTemporaryDir cartella;
+    const QString programma = QStringLiteral(KOBALTINO_PROGRAMMI "/esempio.kbn");
+    struct Caso {
+        QStringList argomenti;
+        const char* errore;
+    };
+    const Caso casi[] = {
+        {{"stampa", programma}, "Manca il file da scrivere (-o FILE.pdf)\n"},
+        {{"stampa", cartella.filePath("manca.kbn"), "-o", cartella.filePath("x.pdf")}, "Errore numero: 53"},
+        {{"stampa", programma, "-o", cartella.filePath("no/cartella/x.pdf")}, "Impossibile scrivere il file:"},
+    };
+    for (const Caso& c : casi) {
+        const Esecuzione e = cli(c.argomenti);
+        EXPECT_EQ(e.uscita, 2) << c.errore;
+        EXPECT_TRUE(e.errori.contains(QString::fromUtf8(c.errore))) << e.errori.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace kobaltino
