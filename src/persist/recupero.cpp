@@ -91,7 +91,7 @@ std::vector<CopiaLasciata> CopiaRecupero::lasciate(const QString& cartella)
 
 int CopiaRecupero::ripristina(Editor& editor, const CopiaLasciata& copia)
 {
-    const int errore = leggiProgramma(editor, copia.copia);
+    const int errore = leggiProgramma(editor, copia.copia).errore;
     if (errore != errore_lettura::Nessuno)
         return errore;
     Stato& s = editor.stato();

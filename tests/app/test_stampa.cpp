@@ -55,7 +55,7 @@ TEST(Stampa, IlPdfContieneOgniRigaDiOgniGrigliaNonVuota)
     Stato stato;
     InterazioneFinta ui;
     Editor editor(stato, ui);
-    ASSERT_EQ(leggiProgramma(editor, programma), 0);
+    ASSERT_TRUE(leggiProgramma(editor, programma).riuscito());
     qsizetype dove = 0;
     int righe = 0;
     for (int k = 1; k <= NumeroGriglie; ++k) {

@@ -68,7 +68,7 @@ TEST_F(ModificaParametro, OgniModificaTornaUgualeDopoSalvataggioECaricamento)
     Stato letto;
     InterazioneFinta uiLetto;
     Editor editorLetto(letto, uiLetto);
-    ASSERT_EQ(leggiProgramma(editorLetto, percorso("modificato.kbn")), 0);
+    ASSERT_TRUE(leggiProgramma(editorLetto, percorso("modificato.kbn")).riuscito());
     EXPECT_EQ(testoProgramma(letto), testoProgramma(stato));
     for (int r = 0; r < se; ++r)
         EXPECT_EQ(letto.griglia(3).riga(r).parametro, QString::fromUtf8(Modifiche[r].dopo)) << r;
