@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -24,12 +25,6 @@ struct Istantanea {
     int w = -1, pc = -1;
     std::map<int, int> registri;  // address -> byte; addresses gpsim shows as "--" are missing
     std::vector<int> eeprom;
-};
-
-struct Esito {
-    std::optional<ImmagineHex> immagine;
-    std::vector<Istantanea> fermate;
-    QString uscita;  // what the tools printed, for failure messages
 };
 
 inline bool esegui(const QString& cartella, const char* strumento, const QStringList& argomenti, QString& uscita)
@@ -62,50 +57,59 @@ inline void leggiRiga(const QString& riga, std::map<int, int>& dove)
             dove[base + i] = celle[i].toInt(nullptr, 16);
 }
 
-// Assembles `sorgente` (INHX8M, as the compile does) and runs it in gpsim, stopping at each cycle of
-// `cicli` (increasing, at least 2 apart). At "break c N" gpsim has run every instruction that starts
-// at cycle N or before.
-inline Esito esegui(const QByteArray& sorgente, const std::vector<uint64_t>& cicli)
+// A program assembled with gpasm (INHX8M, as the compile does), ready for gpsim.
+struct Assemblato {
+    std::unique_ptr<QTemporaryDir> cartella = std::make_unique<QTemporaryDir>();
+    std::optional<ImmagineHex> immagine;
+};
+
+inline Assemblato assembla(const QByteArray& sorgente)
 {
-    Esito esito;
-    QTemporaryDir cartella;
-    QFile asm_(cartella.filePath(QStringLiteral("prova.asm")));
-    if (!cartella.isValid() || !asm_.open(QIODevice::WriteOnly)) {
+    Assemblato a;
+    QFile asm_(a.cartella->filePath(QStringLiteral("prova.asm")));
+    if (!a.cartella->isValid() || !asm_.open(QIODevice::WriteOnly)) {
         ADD_FAILURE() << "impossibile preparare la cartella della prova";
-        return esito;
+        return a;
     }
     asm_.write(sorgente);
     asm_.close();
-    if (!esegui(cartella.path(), "gpasm", {"-w", "2", "-a", "inhx8m", "-o", "prova.hex", "prova.asm"}, esito.uscita))
-        return esito;
-    QFile hex(cartella.filePath(QStringLiteral("prova.hex")));
+    QString uscita;
+    if (!esegui(a.cartella->path(), "gpasm", {"-w", "2", "-a", "inhx8m", "-o", "prova.hex", "prova.asm"}, uscita))
+        return a;
+    QFile hex(a.cartella->filePath(QStringLiteral("prova.hex")));
     if (!hex.open(QIODevice::ReadOnly)) {
         ADD_FAILURE() << "gpasm non ha scritto il file hex";
-        return esito;
+        return a;
     }
     QString errore;
-    esito.immagine = leggiHex(hex.readAll(), &errore);
-    if (!esito.immagine) {
+    a.immagine = leggiHex(hex.readAll(), &errore);
+    if (!a.immagine)
         ADD_FAILURE() << errore.toStdString();
-        return esito;
-    }
+    return a;
+}
 
+// Runs the assembled program in gpsim, stopping at each cycle of `cicli` (increasing, at least 2
+// apart). At "break c N" gpsim has run every instruction that starts at cycle N or before.
+inline std::vector<Istantanea> esegui(const Assemblato& programma, const std::vector<uint64_t>& cicli)
+{
+    std::vector<Istantanea> fermate;
     QByteArray script;
     for (uint64_t c : cicli)
         script += "break c " + QByteArray::number(qulonglong(c)) + "\nrun\necho @FERMATA\nx\ndump e\n";
     script += "quit\n";
-    QFile fileScript(cartella.filePath(QStringLiteral("prova.stc")));
+    QFile fileScript(programma.cartella->filePath(QStringLiteral("prova.stc")));
     if (!fileScript.open(QIODevice::WriteOnly)) {
         ADD_FAILURE() << "impossibile scrivere lo script di gpsim";
-        return esito;
+        return fermate;
     }
     fileScript.write(script);
     fileScript.close();
-    if (!esegui(cartella.path(), "gpsim", {"-i", "-c", "prova.stc", "prova.cod"}, esito.uscita))
-        return esito;
+    QString uscita;
+    if (!esegui(programma.cartella->path(), "gpsim", {"-i", "-c", "prova.stc", "prova.cod"}, uscita))
+        return fermate;
 
     // Each stop: the register table, "W = 05", "pc = 0x3", then the EEPROM table.
-    const QStringList blocchi = esito.uscita.split(QStringLiteral("@FERMATA"));
+    const QStringList blocchi = uscita.split(QStringLiteral("@FERMATA"));
     for (qsizetype b = 1; b < blocchi.size(); ++b) {
         Istantanea ist;
         std::map<int, int> eeprom;
@@ -121,10 +125,10 @@ inline Esito esegui(const QByteArray& sorgente, const std::vector<uint64_t>& cic
         }
         for (const auto& [indirizzo, valore] : eeprom)
             ist.eeprom.push_back(valore);
-        esito.fermate.push_back(ist);
+        fermate.push_back(ist);
     }
-    EXPECT_EQ(esito.fermate.size(), cicli.size()) << esito.uscita.right(3000).toStdString();
-    return esito;
+    EXPECT_EQ(fermate.size(), cicli.size()) << uscita.right(3000).toStdString();
+    return fermate;
 }
 
 // The chip's state as gpsim would print it, for a comparison in one assertion.

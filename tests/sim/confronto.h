@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <climits>
+#include <cstdio>
+
 #include <string>
 #include <vector>
 
@@ -15,26 +18,32 @@ inline bool ePcl(int indirizzo) { return (indirizzo & 0x7F) == 0x02; }
 
 inline std::string differenze(const Istantanea& chip, const Istantanea& gpsim)
 {
-    QString d;
-    auto confronta = [&d](const QString& cosa, int nostro, int suo) {
-        if (nostro != suo)
-            d += QStringLiteral("%1: chip %2, gpsim %3\n").arg(cosa, QString::number(nostro, 16), QString::number(suo, 16));
+    std::string d;
+    auto confronta = [&d](const char* cosa, int indirizzo, int nostro, int suo) {
+        if (nostro == suo)
+            return;
+        char riga[96];
+        std::snprintf(riga, sizeof riga, "%s 0x%03x: chip %x, gpsim %x\n", cosa, indirizzo, nostro, suo);
+        d += riga;
     };
-    confronta(QStringLiteral("W"), chip.w, gpsim.w);
-    confronta(QStringLiteral("PC"), chip.pc, gpsim.pc);
-    std::map<int, int> tutti = chip.registri;
-    tutti.insert(gpsim.registri.begin(), gpsim.registri.end());
-    for (const auto& [a, v] : tutti) {
-        if (ePcl(a))
-            continue;
-        const auto nostro = chip.registri.find(a), suo = gpsim.registri.find(a);
-        confronta(QStringLiteral("registro 0x%1").arg(a, 3, 16, QLatin1Char('0')),
-                  nostro == chip.registri.end() ? -1 : nostro->second, suo == gpsim.registri.end() ? -1 : suo->second);
+    confronta("W", 0, chip.w, gpsim.w);
+    confronta("PC", 0, chip.pc, gpsim.pc);
+    // Both tables in address order: walk them together, a missing cell counting as -1.
+    auto a = chip.registri.begin(), b = gpsim.registri.begin();
+    while (a != chip.registri.end() || b != gpsim.registri.end()) {
+        const int ia = a == chip.registri.end() ? INT_MAX : a->first, ib = b == gpsim.registri.end() ? INT_MAX : b->first;
+        const int indirizzo = std::min(ia, ib);
+        if (!ePcl(indirizzo))
+            confronta("registro", indirizzo, ia == indirizzo ? a->second : -1, ib == indirizzo ? b->second : -1);
+        if (ia == indirizzo)
+            ++a;
+        if (ib == indirizzo)
+            ++b;
     }
-    confronta(QStringLiteral("byte di EEPROM"), int(chip.eeprom.size()), int(gpsim.eeprom.size()));
-    for (size_t a = 0; a < std::min(chip.eeprom.size(), gpsim.eeprom.size()); ++a)
-        confronta(QStringLiteral("EEPROM 0x%1").arg(a, 2, 16, QLatin1Char('0')), chip.eeprom[a], gpsim.eeprom[a]);
-    return d.toStdString();
+    confronta("byte di EEPROM", 0, int(chip.eeprom.size()), int(gpsim.eeprom.size()));
+    for (size_t i = 0; i < std::min(chip.eeprom.size(), gpsim.eeprom.size()); ++i)
+        confronta("EEPROM", int(i), chip.eeprom[i], gpsim.eeprom[i]);
+    return d;
 }
 
 // An unwritten EEPROM cell starts at 0 in gpsim (a real chip leaves it erased, 0xFF).
@@ -70,26 +79,29 @@ struct Fermate {
     }
 };
 
-// Runs `sorgente` in gpsim and checks that the chip, loaded from the same hex, was in the same state
-// at every stop `scegli` picks (it gets a chip loaded with the program and fills the stops).
+// Runs `sorgente` in the chip and in gpsim and checks that both were in the same state at every stop
+// `scegli` picks (it gets the chip loaded with the program and fills the stops). Returns the
+// program's image.
 template <typename Scelta>
-void confrontaConGpsim(ModelloPic modello, const QByteArray& sorgente, Scelta scegli)
+std::optional<ImmagineHex> confrontaConGpsim(ModelloPic modello, const QByteArray& sorgente, Scelta scegli)
 {
-    // The stops come from the chip, so the chip runs first, on gpasm's hex; gpsim then runs the .cod
-    // from the same assembly.
-    const Esito prova = esegui(sorgente, {});
-    ASSERT_TRUE(prova.immagine.has_value());
+    const Assemblato programma = assembla(sorgente);
+    if (!programma.immagine)
+        return std::nullopt;
     Chip chip(modello);
-    chip.carica(comeInGpsim(*prova.immagine));
+    chip.carica(comeInGpsim(*programma.immagine));
     Fermate fermate;
     scegli(chip, fermate);
-    const Esito esito = esegui(sorgente, fermate.cicli);
-    ASSERT_EQ(esito.fermate.size(), fermate.stati.size());
-    for (size_t i = 0; i < fermate.stati.size(); ++i) {
-        const std::string d = differenze(fermate.stati[i], esito.fermate[i]);
-        ASSERT_EQ(d, "") << "al ciclo " << fermate.cicli[i] << " (fermata " << i << ", pc del chip 0x" << std::hex
-                         << fermate.stati[i].pc << ")";
+    const std::vector<Istantanea> suoi = esegui(programma, fermate.cicli);
+    for (size_t i = 0; i < std::min(suoi.size(), fermate.stati.size()); ++i) {
+        const std::string d = differenze(fermate.stati[i], suoi[i]);
+        if (!d.empty()) {
+            ADD_FAILURE() << "al ciclo " << fermate.cicli[i] << " (fermata " << i << ", pc del chip 0x" << std::hex
+                          << fermate.stati[i].pc << "):\n" << d;
+            break;
+        }
     }
+    return programma.immagine;
 }
 
 }  // namespace kobaltino::arbitro
