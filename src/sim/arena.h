@@ -49,8 +49,9 @@ struct Arena {
 
     bool operator==(const Arena&) const = default;
 
-    // The inner walls, the four border walls and the sides of every box: what stops the robot
-    // and what the distance sensors see.
+    // The inner walls and the four border walls.
+    std::vector<Segmento> pareti() const;
+    // The walls and the sides of every box: what stops the robot and what the distance sensors see.
     std::vector<Segmento> ostacoli() const;
     // True when `p` lies on a black line.
     bool suLinea(Punto p) const;

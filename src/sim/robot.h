@@ -14,7 +14,7 @@ inline constexpr double VelocitaRuotaCmS = 15.0;  // a wheel at full speed
 inline constexpr double CarreggiataCm = 9.8;
 inline constexpr double RaggioRobotCm = 8.0;      // the body, seen from above, is a circle
 // The rotation sensor sees a slot of its disc every centimetre the wheels travel; it reads
-// active for the first half of each centimetre.
+// active for the second half of each centimetre, so a robot that has not moved reads inactive.
 inline constexpr double PassoRotazioneCm = 1.0;
 
 // How one wheel turns: -1 backwards, 0 still, +1 forwards.

@@ -24,13 +24,20 @@ struct GeometriaSensore {
 inline constexpr int NumeroIngressi = 9;
 using Livelli = std::array<bool, NumeroIngressi>;
 
+// The arena's segments, worked out once for a run.
+struct Ostacoli {
+    explicit Ostacoli(const Arena& arena) : tutti(arena.ostacoli()), pareti(arena.pareti()) {}
+    std::vector<Segmento> tutti;   // walls and boxes: they stop the robot and the distance sensors see them
+    std::vector<Segmento> pareti;  // walls only: they hide a lamp
+};
+
 // Geometry of the seven sensors that look at the world (not rotation nor Aux), same order.
 const std::array<GeometriaSensore, 7>& geometriaSensori();
 
 // The level each sensor gives: light sensors see a lamp inside their cone with nothing in
 // between; proximity and ultrasound see a wall or box within reach; optical sensors see a black
 // line under them; rotation pulses with the wheels' travel; Aux is a bumper, active while the
-// robot is pressed against a wall or box.
-Livelli leggiSensori(const Arena& arena, const StatoRobot& robot, const std::vector<Segmento>& ostacoli);
+// robot is pressed against a wall or box. Boxes are lower than the lamps: only walls hide a lamp.
+Livelli leggiSensori(const Arena& arena, const StatoRobot& robot, const Ostacoli& ostacoli);
 
 }  // namespace kobaltino

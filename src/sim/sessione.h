@@ -115,7 +115,7 @@ private:
 
     ProgrammaSimulato programma_;
     std::optional<Arena> arena_;
-    std::vector<Segmento> ostacoli_;
+    std::optional<Ostacoli> ostacoli_;  // set with the arena
     Chip chip_;
     StatoRobot robot_;
     std::array<std::optional<bool>, NumeroIngressi> forzati_{};
