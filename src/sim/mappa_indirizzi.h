@@ -10,7 +10,7 @@
 
 namespace kobaltino {
 
-inline constexpr int DimensioneMemoriaProgramma = 0x400;
+inline constexpr int DimensioneMemoriaProgramma = 0x800;  // the largest, the 16F628's
 
 class MappaIndirizzi {
 public:
@@ -24,6 +24,11 @@ public:
     Origine origine(int indirizzo) const;
     // True when the word belongs to a row of the student's program.
     bool diRiga(int indirizzo) const { return origine(indirizzo).riga >= 0; }
+    // True for the first word of a row: where running that row begins.
+    bool inizioDiRiga(int indirizzo) const
+    {
+        return diRiga(indirizzo) && (indirizzo == 0 || origine(indirizzo - 1) != origine(indirizzo));
+    }
     // The first address of a row, -1 when the row wrote no code.
     int indirizzoDi(Origine riga) const;
 

@@ -16,7 +16,7 @@ const std::array<GeometriaSensore, 7> Geometria = {{
     {7, 4, 15, 20, 12},
     {6, -2, 0, 0, 0},        // optical: the floor under the front, either side of a 2 cm line
     {6, 2, 0, 0, 0},
-    {7, 0, 0, 15, 25},       // ultrasound: further, straight ahead
+    {7, 0, 0, 15, 30},       // ultrasound: further, straight ahead
 }};
 
 constexpr double Gradi = std::numbers::pi / 180.0;

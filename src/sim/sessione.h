@@ -49,6 +49,18 @@ struct Fotografia {
     bool addormentato = false;
 };
 
+// The port pin of input `ingresso` (0..8, order of the handler grids).
+struct PinIngresso {
+    Porta porta;
+    int bit;
+};
+PinIngresso pinIngresso(int ingresso);
+// The input named as in the program ("Luce_destra" ... "Aux"), nullopt for any other name.
+std::optional<int> indiceIngresso(const QString& nome);
+
+// Stored port changes stop here, so a program that toggles a port without pause cannot fill the memory.
+inline constexpr size_t MassimoEventi = 2'000'000;
+
 class Sessione {
 public:
     // `arena` nullopt: no world at all, every input reads what an unconnected pin reads.
@@ -86,19 +98,23 @@ public:
     const StatoRobot& robot() const { return robot_; }
     const std::optional<Arena>& arena() const { return arena_; }
     const ProgrammaSimulato& programma() const { return programma_; }
-    // Port changes up to now, in order.
+    // Port changes up to now, in order: the output levels (latch of each output pin, 0 on inputs).
     std::vector<EventoPorte> eventi() const;
+    // True when the run made more port changes than MassimoEventi and the later ones were not kept.
+    bool eventiTroncati() const { return eventi_.size() >= MassimoEventi; }
     // The trail up to now.
     std::vector<PuntoTraccia> traccia() const;
     Fotografia fotografia() const;
 
 private:
+    // Everything that decides how the run goes on from a moment.
     struct Istantanea {
         StatoChip chip;
         StatoRobot robot;
         std::array<std::optional<bool>, NumeroIngressi> forzati;
+        Livelli mondo;
         uint64_t prossimoPasso;
-        int ultimaRiga;
+        uint8_t uscitaA, uscitaB;
     };
     struct Forzatura {
         uint64_t ciclo;
@@ -106,27 +122,35 @@ private:
         std::optional<bool> livello;
     };
 
-    void eseguiFinoA(uint64_t finoACicli, bool fermaAlCambioRiga, bool& cambiata);
+    // Runs instruction by instruction until `fine` (or, with `allaRiga`, until a row starts).
+    bool corri(uint64_t fine, bool allaRiga);
     void passoMondo();
     void applicaIngressi();
+    void applicaForzatureFinoA(uint64_t ciclo);
+    void annotaPorte();
     void scattaIstantanea();
     void tagliaStoria();
-    void annotaPorte();
+    void riprendi(const Istantanea& istantanea);
+    bool nuovo() const { return chip_.cicli() > registrati_; }
 
     ProgrammaSimulato programma_;
     std::optional<Arena> arena_;
     std::optional<Ostacoli> ostacoli_;  // set with the arena
     Chip chip_;
+
+    // The moment now, as a snapshot holds it.
     StatoRobot robot_;
     std::array<std::optional<bool>, NumeroIngressi> forzati_{};
-    uint64_t prossimoPasso_ = CicliPerPassoMondo;  // cycle of the next world step
-    int ultimaRiga_ = -1;                          // last address executed that belongs to a row
-    uint8_t uscitaA_ = 0, uscitaB_ = 0;            // output levels at the last port change
+    Livelli mondo_{};                   // what the arena made the sensors see at the last step
+    uint64_t prossimoPasso_ = 0;        // cycle of the next world step
+    uint8_t uscitaA_ = 0, uscitaB_ = 0; // output levels at the last port change
 
+    // The history.
     uint64_t registrati_ = 0;  // furthest moment reached
     uint64_t intervalloIstantanee_ = CicliTraIstantanee;
     std::vector<Istantanea> istantanee_;
     std::vector<Forzatura> forzature_;
+    size_t prossimaForzatura_ = 0;  // first of forzature_ not yet applied on this pass
     std::vector<EventoPorte> eventi_;
     std::vector<PuntoTraccia> traccia_;
 };
