@@ -217,7 +217,8 @@ void Sessione::vaiA(uint64_t ciclo)
     auto dopo = std::upper_bound(istantanee_.begin(), istantanee_.end(), ciclo,
                                  [](uint64_t c, const Istantanea& i) { return c < i.chip.cicli; });
     // Going forward past no snapshot, the run simply goes on from here.
-    const bool avanti = chip_.cicli() <= ciclo && (dopo == istantanee_.begin() || std::prev(dopo)->chip.cicli <= chip_.cicli());
+    const bool avanti = chip_.cicli() <= ciclo
+                        && (dopo == istantanee_.begin() || std::prev(dopo)->chip.cicli <= chip_.cicli());
     if (!avanti && dopo != istantanee_.begin())
         riprendi(*std::prev(dopo));
     corri(ciclo, false);
