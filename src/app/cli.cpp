@@ -16,11 +16,12 @@ struct VoceComando {
     kobaltino::cli::Comando comando;
 };
 
-const std::array<VoceComando, 4> Comandi = {{
+const std::array<VoceComando, 5> Comandi = {{
     {"converti", kobaltino::cli::converti},
     {"genera", kobaltino::cli::genera},
     {"compila", kobaltino::cli::compila},
     {"stampa", kobaltino::cli::stampa},
+    {"simula", kobaltino::cli::simula},
 }};
 
 const char* const Aiuto =
@@ -35,8 +36,12 @@ const char* const Aiuto =
     "      genera il sorgente e lo assembla: accanto al programma resta il file .hex\n"
     "  stampa PROGRAMMA -o FILE.pdf [--pic 16F84|16F84A|16F628]\n"
     "      scrive la stampa del programma in un file PDF\n"
+    "  simula PROGRAMMA [--pic P] [--arena NOME|FILE] (--tempo SECONDI | --cicli N) [--ingresso NOME=0|1]\n"
+    "         [--json]\n"
+    "      esegue il programma sul PIC simulato, dentro il robot, nella sua arena\n"
     "\n"
-    "Stato di uscita: 0 riuscito, 1 errori dell'assemblatore, 2 comando rifiutato o file illeggibile.\n";
+    "Stato di uscita: 0 riuscito, 1 errori dell'assemblatore (o programma che non si compila), 2 comando\n"
+    "rifiutato o file illeggibile.\n";
 
 }  // namespace
 

@@ -14,5 +14,6 @@ int genera(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int compila(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 // Needs a QGuiApplication: it draws.
 int stampa(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int simula(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
 }  // namespace kobaltino::cli

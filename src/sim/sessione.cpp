@@ -1,0 +1,289 @@
+#include "sim/sessione.h"
+
+#include "codegen/ingressi.h"
+
+#include <algorithm>
+
+namespace kobaltino {
+
+namespace {
+
+// The pins of the nine inputs, as the file head #defines them, in the order of their grids.
+const std::array<PinIngresso, NumeroIngressi> PinIngressi = {{
+    {Porta::B, 4},  // Luce_destra
+    {Porta::B, 5},  // Luce_sinistra
+    {Porta::B, 3},  // Prossimita_destra
+    {Porta::B, 2},  // Prossimita_sinistra
+    {Porta::B, 0},  // Ottico_destro
+    {Porta::B, 1},  // Ottico_sinistro
+    {Porta::B, 6},  // Ultrasuono
+    {Porta::A, 4},  // Sensore_rotazione
+    {Porta::B, 7},  // Aux
+}};
+
+constexpr int BitBraccio = 7;
+constexpr uint64_t PassiTraPuntiTraccia = 20;
+constexpr size_t MassimoIstantanee = 4096;  // then every other one goes and the interval doubles
+constexpr double SecondiPerPasso = static_cast<double>(CicliPerPassoMondo) / CicliPerSecondo;
+
+uint8_t uscite(const Chip& c, Porta p) { return c.latch(p) & static_cast<uint8_t>(~c.tris(p)); }
+
+}  // namespace
+
+PinIngresso pinIngresso(int ingresso) { return PinIngressi[static_cast<size_t>(ingresso)]; }
+
+std::optional<int> indiceIngresso(const QString& nome)
+{
+    for (size_t i = 0; i < ingressi().size(); ++i)
+        if (nome == QLatin1String(ingressi()[i].pin))
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
+Sessione::Sessione(const ProgrammaSimulato& programma, std::optional<Arena> arena)
+    : programma_(programma), arena_(std::move(arena)), chip_(programma.modello)
+{
+    if (arena_)
+        ostacoli_.emplace(*arena_);
+    ricomincia();
+}
+
+void Sessione::ricomincia()
+{
+    chip_.carica(programma_.immagine);
+    robot_ = arena_ ? robotInPartenza(arena_->partenza.posizione, arena_->partenza.direzioneGradi) : StatoRobot{};
+    forzati_ = {};
+    mondo_ = {};
+    uscitaA_ = uscite(chip_, Porta::A);
+    uscitaB_ = uscite(chip_, Porta::B);
+    registrati_ = 0;
+    intervalloIstantanee_ = CicliTraIstantanee;
+    istantanee_.clear();
+    forzature_.clear();
+    prossimaForzatura_ = 0;
+    eventi_.clear();
+    traccia_.clear();
+    // The world at power-on: the sensors already see the start pose.
+    prossimoPasso_ = 0;
+    passoMondo();
+    traccia_.push_back({0, robot_.posizione});
+    scattaIstantanea();
+}
+
+uint64_t Sessione::cicli() const { return chip_.cicli(); }
+
+void Sessione::esegui(uint64_t finoACicli) { corri(finoACicli, false); }
+
+bool Sessione::passoRiga(uint64_t limite) { return corri(chip_.cicli() + limite, true); }
+
+bool Sessione::corri(uint64_t fine, bool allaRiga)
+{
+    const MappaIndirizzi& mappa = programma_.mappa;
+    bool primo = true;
+    while (chip_.cicli() < fine) {
+        applicaForzatureFinoA(chip_.cicli());
+        const uint64_t prossimaF =
+            prossimaForzatura_ < forzature_.size() ? forzature_[prossimaForzatura_].ciclo : UINT64_MAX;
+        const uint64_t limite = std::min({fine, prossimoPasso_, prossimaF});
+        while (chip_.cicli() < limite) {
+            if (allaRiga && !primo && mappa.inizioDiRiga(chip_.pc()))
+                return true;
+            primo = false;
+            // Asleep nothing runs: the chip skips ahead by itself.
+            if (chip_.addormentato())
+                chip_.esegui(limite);
+            else
+                chip_.passo();
+            annotaPorte();
+            if (nuovo())
+                registrati_ = chip_.cicli();
+        }
+        if (chip_.cicli() >= prossimoPasso_)
+            passoMondo();
+    }
+    return false;
+}
+
+void Sessione::annotaPorte()
+{
+    const uint8_t a = uscite(chip_, Porta::A), b = uscite(chip_, Porta::B);
+    if (a == uscitaA_ && b == uscitaB_)
+        return;
+    uscitaA_ = a;
+    uscitaB_ = b;
+    if (nuovo() && eventi_.size() < MassimoEventi)
+        eventi_.push_back({chip_.cicli(), a, b});
+}
+
+void Sessione::passoMondo()
+{
+    const bool registra = chip_.cicli() >= registrati_;
+    if (prossimoPasso_ > 0) {
+        const uint8_t porta = chip_.pin(Porta::A);
+        muovi(robot_, motoRuote(porta), SecondiPerPasso, ostacoli_ ? ostacoli_->tutti : std::vector<Segmento>{});
+        const bool bracciaUscita = (chip_.tris(Porta::B) & (1u << BitBraccio)) == 0;
+        pilotaBraccio(robot_, bracciaUscita && (chip_.latch(Porta::B) & (1u << BitBraccio)));
+    }
+    if (arena_)
+        mondo_ = leggiSensori(*arena_, robot_, *ostacoli_);
+    applicaIngressi();
+    const uint64_t passo = prossimoPasso_ / CicliPerPassoMondo;
+    prossimoPasso_ += CicliPerPassoMondo;
+    if (!registra)
+        return;
+    if (passo % PassiTraPuntiTraccia == 0 && !traccia_.empty() && !(traccia_.back().posizione == robot_.posizione))
+        traccia_.push_back({chip_.cicli(), robot_.posizione});
+    if (!istantanee_.empty() && chip_.cicli() >= istantanee_.back().chip.cicli + intervalloIstantanee_)
+        scattaIstantanea();
+}
+
+void Sessione::applicaIngressi()
+{
+    for (int i = 0; i < NumeroIngressi; ++i) {
+        const auto k = static_cast<size_t>(i);
+        std::optional<bool> livello = forzati_[k];
+        if (!livello && arena_)
+            livello = mondo_[k];
+        chip_.pilota(PinIngressi[k].porta, PinIngressi[k].bit, livello);
+    }
+}
+
+void Sessione::applicaForzatureFinoA(uint64_t ciclo)
+{
+    bool cambiate = false;
+    while (prossimaForzatura_ < forzature_.size() && forzature_[prossimaForzatura_].ciclo <= ciclo) {
+        const Forzatura& f = forzature_[prossimaForzatura_++];
+        forzati_[static_cast<size_t>(f.ingresso)] = f.livello;
+        cambiate = true;
+    }
+    if (cambiate)
+        applicaIngressi();
+}
+
+void Sessione::forza(int ingresso, std::optional<bool> livello)
+{
+    if (ingresso < 0 || ingresso >= NumeroIngressi)
+        return;
+    // From here on the run differs from the one recorded.
+    tagliaStoria();
+    forzature_.push_back({chip_.cicli(), ingresso, livello});
+    applicaForzatureFinoA(chip_.cicli());
+}
+
+void Sessione::tagliaStoria()
+{
+    const uint64_t ora = chip_.cicli();
+    if (ora >= registrati_)
+        return;
+    registrati_ = ora;
+    std::erase_if(istantanee_, [ora](const Istantanea& i) { return i.chip.cicli > ora; });
+    std::erase_if(eventi_, [ora](const EventoPorte& e) { return e.ciclo > ora; });
+    std::erase_if(traccia_, [ora](const PuntoTraccia& p) { return p.ciclo > ora; });
+    forzature_.resize(prossimaForzatura_);
+}
+
+void Sessione::scattaIstantanea()
+{
+    istantanee_.push_back({chip_.stato(), robot_, forzati_, mondo_, prossimoPasso_, uscitaA_, uscitaB_});
+    if (istantanee_.size() < MassimoIstantanee)
+        return;
+    // A long run keeps half of them, evenly spread, and from now on takes them half as often.
+    std::vector<Istantanea> tenute;
+    for (size_t i = 0; i < istantanee_.size(); i += 2)
+        tenute.push_back(istantanee_[i]);
+    istantanee_ = std::move(tenute);
+    intervalloIstantanee_ *= 2;
+}
+
+void Sessione::riprendi(const Istantanea& i)
+{
+    chip_.ripristina(i.chip);
+    robot_ = i.robot;
+    forzati_ = i.forzati;
+    mondo_ = i.mondo;
+    prossimoPasso_ = i.prossimoPasso;
+    uscitaA_ = i.uscitaA;
+    uscitaB_ = i.uscitaB;
+    // The snapshot of a moment is taken before anything forced at that moment.
+    prossimaForzatura_ = static_cast<size_t>(
+        std::lower_bound(forzature_.begin(), forzature_.end(), i.chip.cicli,
+                         [](const Forzatura& f, uint64_t c) { return f.ciclo < c; })
+        - forzature_.begin());
+}
+
+void Sessione::vaiA(uint64_t ciclo)
+{
+    ciclo = std::min(ciclo, registrati_);
+    auto dopo = std::upper_bound(istantanee_.begin(), istantanee_.end(), ciclo,
+                                 [](uint64_t c, const Istantanea& i) { return c < i.chip.cicli; });
+    // Going forward past no snapshot, the run simply goes on from here.
+    const bool avanti = chip_.cicli() <= ciclo
+                        && (dopo == istantanee_.begin() || std::prev(dopo)->chip.cicli <= chip_.cicli());
+    if (!avanti && dopo != istantanee_.begin())
+        riprendi(*std::prev(dopo));
+    corri(ciclo, false);
+}
+
+Origine Sessione::riga() const
+{
+    const MappaIndirizzi& mappa = programma_.mappa;
+    // Asleep, the program counter has already moved past the Sleep.
+    if (chip_.addormentato() && mappa.diRiga(chip_.pc() - 1))
+        return mappa.origine(chip_.pc() - 1);
+    if (mappa.diRiga(chip_.pc()))
+        return mappa.origine(chip_.pc());
+    // Library code and a handler's closing return count for the row that called them: the
+    // return addresses on the stack, from the latest call down, point just after that call.
+    const StatoChip& s = chip_.stato();
+    for (int i = 1; i <= s.profondita; ++i) {
+        const int chiamata = s.stack[static_cast<size_t>((s.cimaStack - i) & 7)] - 1;
+        if (mappa.diRiga(chiamata))
+            return mappa.origine(chiamata);
+    }
+    return {};
+}
+
+Livelli Sessione::ingressi() const
+{
+    Livelli l{};
+    for (size_t i = 0; i < PinIngressi.size(); ++i)
+        l[i] = (chip_.pin(PinIngressi[i].porta) >> PinIngressi[i].bit) & 1;
+    return l;
+}
+
+std::vector<EventoPorte> Sessione::eventi() const
+{
+    const uint64_t ora = chip_.cicli();
+    std::vector<EventoPorte> fatti;
+    for (const EventoPorte& e : eventi_)
+        if (e.ciclo <= ora)
+            fatti.push_back(e);
+    return fatti;
+}
+
+std::vector<PuntoTraccia> Sessione::traccia() const
+{
+    const uint64_t ora = chip_.cicli();
+    std::vector<PuntoTraccia> fatta;
+    for (const PuntoTraccia& p : traccia_)
+        if (p.ciclo <= ora)
+            fatta.push_back(p);
+    return fatta;
+}
+
+Fotografia Sessione::fotografia() const
+{
+    Fotografia f;
+    f.chip = chip_.stato();
+    f.cicli = chip_.cicli();
+    f.robot = robot_;
+    f.riga = riga();
+    f.ingressi = ingressi();
+    f.forzati = forzati_;
+    f.porta = chip_.pin(Porta::A);
+    f.portb = chip_.pin(Porta::B);
+    f.addormentato = chip_.addormentato();
+    return f;
+}
+
+}  // namespace kobaltino
