@@ -59,7 +59,7 @@ void BM_LetturaProgramma(benchmark::State& st)
     Silenziosa ui;
     Editor editor(s, ui);
     for (auto _ : st) {
-        if (leggiProgramma(editor, percorso) != 0 || s.NumIstruzioni(10) != RigheGriglia) {
+        if (!leggiProgramma(editor, percorso).riuscito() || s.NumIstruzioni(10) != RigheGriglia) {
             st.SkipWithError("the program did not load");
             return;
         }

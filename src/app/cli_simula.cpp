@@ -235,10 +235,15 @@ int simula(const QStringList& argomenti, QTextStream& out, QTextStream& err)
     Stato stato;
     InterazioneTesto ui(err);
     Editor editor(stato, ui);
-    if (const int e = leggiProgramma(editor, QFileInfo(o->programma).absoluteFilePath())) {
-        ui.mostra(messaggioErroreLettura(e));
+    const QString programma = QFileInfo(o->programma).absoluteFilePath();
+    const EsitoLettura esito = leggiProgramma(editor, programma);
+    if (!esito.riuscito()) {
+        ui.mostra(messaggioErroreLettura(esito));
         return 2;
     }
+    // What runs is what the editor would show: say what it left out.
+    if (const std::optional<Messaggio> avviso = avvisoRigheSaltate(esito, programma))
+        ui.mostra(*avviso);
     stato.Processore = o->processore;
     const std::optional<Generazione> g = Compilatore(stato, ui).genera();
     if (!g)

@@ -119,8 +119,8 @@ int main(int argc, char* argv[])
             const Messaggio domanda{CopiaRecupero::domanda(copia), Icona::Informazione, TitoloApplicazione,
                                     Pulsanti::SiNo};
             if (interazione.mostra(domanda) == Risposta::Si) {
-                if (const int errore = CopiaRecupero::ripristina(editor, copia))
-                    interazione.mostra(messaggioErroreLettura(errore));
+                if (const EsitoLettura esito = CopiaRecupero::ripristina(editor, copia); !esito.riuscito())
+                    interazione.mostra(messaggioErroreLettura(esito));
                 else
                     ripristinato = true;
             }

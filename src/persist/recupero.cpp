@@ -89,16 +89,16 @@ std::vector<CopiaLasciata> CopiaRecupero::lasciate(const QString& cartella)
     return elenco;
 }
 
-int CopiaRecupero::ripristina(Editor& editor, const CopiaLasciata& copia)
+EsitoLettura CopiaRecupero::ripristina(Editor& editor, const CopiaLasciata& copia)
 {
-    const int errore = leggiProgramma(editor, copia.copia).errore;
-    if (errore != errore_lettura::Nessuno)
-        return errore;
+    const EsitoLettura esito = leggiProgramma(editor, copia.copia);
+    if (!esito.riuscito())
+        return esito;
     Stato& s = editor.stato();
     s.PercorsoFile = copia.programma;
     s.Titolo = copia.programma.isEmpty() ? TitoloApplicazione : TitoloApplicazione + u' ' + copia.programma;
     s.Modificato = true;
-    return errore;
+    return esito;
 }
 
 void CopiaRecupero::scarta(const CopiaLasciata& copia)

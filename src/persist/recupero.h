@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/stato.h"
+#include "persist/file_programma.h"
 
 #include <QDateTime>
 #include <QLockFile>
@@ -44,8 +45,8 @@ public:
     // Copies of editors that ended without closing, newest first.
     static std::vector<CopiaLasciata> lasciate(const QString& cartella);
     // Loads a left copy into the editor as the unsaved program it was (the program file
-    // named again, Modificato set). Returns 0 or the reader's error number.
-    static int ripristina(Editor& editor, const CopiaLasciata& copia);
+    // named again, Modificato set). Returns what the reader made of it.
+    static EsitoLettura ripristina(Editor& editor, const CopiaLasciata& copia);
     // Removes a left copy and its companion files.
     static void scarta(const CopiaLasciata& copia);
     // The question that offers a left copy.
