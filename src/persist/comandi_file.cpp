@@ -88,7 +88,6 @@ void ComandiFile::salvaConNome()
     if (scelto.isEmpty())
         return;
     s_.PercorsoFile = scelto;
-    s_.Titolo += u' ' + s_.PercorsoFile;
     if (!percorsoAccettato(s_.PercorsoFile, ui_)) {
         s_.PercorsoFile.clear();
         return;
@@ -119,9 +118,8 @@ void ComandiFile::apri()
     if (scelto.isEmpty())
         return;
     const int errore = leggiProgramma(editor_, scelto);
-    if (errore == errore_lettura::Nessuno)
-        s_.Titolo += u' ' + scelto;
-    else
+    editor_.seguiBraccio();
+    if (errore != errore_lettura::Nessuno)
         ui_.mostra(messaggioErroreLettura(errore));
 }
 
@@ -158,9 +156,9 @@ void ComandiFile::sceltaCompilatore()
 
 bool ComandiFile::attivazione()
 {
+    // The processor stays as the student picked it and the arm state follows the program:
+    // neither is reset here, since every dialog that closes activates the window again.
     cartellaGuida_ = kobaltino::cartellaGuida(cartellaApplicazione_);
-    s_.Processore = Processori[0];
-    s_.StatoBraccio = QStringLiteral("Chiuso");
     VersioneProgramma = versioneProgramma();
     if (s_.AvvisoCompilatore)
         return true;

@@ -205,15 +205,8 @@ TEST_F(Struttura, SchedeEProcessore)
         pic << finestra->processore()->itemText(i);
     EXPECT_EQ(pic, (QStringList{"16F84", "16F84A", "16F628"}));
     EXPECT_EQ(finestra->processore()->currentText(), "16F84");
-    EXPECT_EQ(finestra->windowTitle(), "Kobaltino");
+    EXPECT_EQ(finestra->windowTitle(), "Kobaltino[*]");
     EXPECT_EQ(stato.GrigliaAttiva, 1);
-}
-
-TEST_F(Struttura, TitoloSegueLoStato)
-{
-    stato.Titolo = "Kobaltino /tmp/giro.kbn";
-    finestra->aggiorna();
-    EXPECT_EQ(finestra->windowTitle(), "Kobaltino /tmp/giro.kbn");
 }
 
 TEST_F(Struttura, PannelloDiMemoria)
