@@ -11,7 +11,7 @@ uscita=$cartella/build
 mkdir -p "$uscita/src/app"
 printf 'CMAKE_BUILD_TYPE:STRING=Debug\n' >"$uscita/CMakeCache.txt"
 printf 'ELF' >"$uscita/src/app/kobaltino"
-printf 'vecchia' >"$uscita/attendi.png"
+printf 'vecchia' >"$uscita/01_attendi.png"
 
 BUILD_DIR=$build "$sorgente/tools/screenshots_dialoghi.sh" "$uscita" >"$cartella/elenco"
 
@@ -26,8 +26,8 @@ controlla() {  # controlla <description> <command...>
 }
 controlla "CMakeCache.txt is kept" grep -qx 'CMAKE_BUILD_TYPE:STRING=Debug' "$uscita/CMakeCache.txt"
 controlla "a file in a subfolder is kept" test "$(cat "$uscita/src/app/kobaltino")" = ELF
-controlla "the old picture is replaced by a PNG" test "$(head -c 4 "$uscita/attendi.png" | tail -c 3)" = PNG
-controlla "the script names the pictures it wrote" grep -qx "$uscita/se.png" "$cartella/elenco"
+controlla "the old picture is replaced by a PNG" test "$(head -c 4 "$uscita/01_attendi.png" | tail -c 3)" = PNG
+controlla "the script names the pictures it wrote" grep -qx "$uscita/20_se.png" "$cartella/elenco"
 scritte=$(find "$uscita" -maxdepth 1 -name '*.png' | wc -l)
 controlla "every listed picture is there ($scritte)" test "$scritte" -eq "$(wc -l <"$cartella/elenco")"
 controlla "nothing but pictures added" test "$(find "$uscita" -type f ! -name '*.png' | wc -l)" -eq 2
