@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -189,7 +190,10 @@ QWidget* FrmAvvio::creaTavolozza(int k, const QString& nome, const QString& tito
     lista->setObjectName(nome);
     lista->addItems(voci);
     lista->setToolTip(SuggerimentoTavolozza);
-    lista->setMinimumWidth(twipsInPixel(this, LarghezzaTavolozza) * 3 / 4);
+    // Wide enough for its longest item, so a small window never cuts an instruction's name.
+    const int larghezzaVoci = lista->sizeHintForColumn(0) + 2 * lista->frameWidth()
+                              + lista->verticalScrollBar()->sizeHint().width() + fontMetrics().averageCharWidth();
+    lista->setMinimumWidth(std::max(twipsInPixel(this, LarghezzaTavolozza) * 3 / 4, larghezzaVoci));
     lista->setMinimumHeight(fontMetrics().height() * 5);
     etichetta->setBuddy(lista);
     connect(lista, &QListWidget::itemDoubleClicked, this,
