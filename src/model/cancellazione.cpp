@@ -8,6 +8,17 @@ bool apreBlocco(int codice)
 {
     return codice == codici::Se || codice == codici::SeAttivoFai || codice == codici::SeDisattivoFai;
 }
+
+// The last "Braccio" row of the program, grid by grid; nullptr when there is none.
+const Riga* ultimoBraccio(const Stato& s)
+{
+    const Riga* ultimo = nullptr;
+    for (const Griglia& g : s.griglie)
+        for (int r = 0; r < g.numIstruzioni(); ++r)
+            if (g.codice(r) == codici::Braccio)
+                ultimo = &g.riga(r);
+    return ultimo;
+}
 }  // namespace
 
 void Editor::cancella(int k)
@@ -33,6 +44,7 @@ void Editor::cancella(int k)
         while (fine < g.numIstruzioni() - 1 && g.codice(fine) != codici::FineSe)
             ++fine;
         g.rimuovi(s, fine - s + 1);
+        s_.Modificato = true;
         riesaminaBraccio();
         return;
     }
@@ -49,6 +61,7 @@ void Editor::cancella(int k)
             liberaCella(g.riga(s).parametro, Memoria::Eeprom);
     }
     g.rimuovi(s);
+    s_.Modificato = true;
     riesaminaBraccio();
 }
 
@@ -63,11 +76,15 @@ void Editor::liberaCella(const QString& parametro, Memoria memoria)
 
 void Editor::riesaminaBraccio()
 {
-    for (const Griglia& g : s_.griglie)
-        for (int r = 0; r < g.numIstruzioni(); ++r)
-            if (g.codice(r) == codici::Braccio)
-                return;
-    s_.AuxAbilitata = true;
+    if (ultimoBraccio(s_) == nullptr)
+        s_.AuxAbilitata = true;
+}
+
+void Editor::seguiBraccio()
+{
+    const Riga* ultimo = ultimoBraccio(s_);
+    s_.AuxAbilitata = ultimo == nullptr;
+    s_.StatoBraccio = ultimo ? ultimo->parametro : QStringLiteral("Chiuso");
 }
 
 }  // namespace kobaltino

@@ -58,6 +58,12 @@ public:
     // Enables the "Aux" tab again when no grid holds a "Braccio" row.
     void riesaminaBraccio();
 
+    // The "Aux" tab and the arm state as the program's rows say: the tab is disabled exactly
+    // when some grid holds a "Braccio" row (PORTB bit 7 then drives the arm), and the arm
+    // stands as the last of those rows, grid by grid, left it ("Chiuso" when there is none).
+    // "Nuovo", "Apri", "Cancella tutto" and "Cancella griglia" end with it.
+    void seguiBraccio();
+
     void copia(int k);
     void incolla(int k);
     void taglia(int k);

@@ -29,18 +29,23 @@ void Editor::cancellaTutto()
         g.svuota();
     svuotaMarche(s_);
     s_.Modificato = false;
+    seguiBraccio();
 }
 
 bool Editor::cancellaGriglie(const std::array<bool, 8>& selezionate)
 {
-    for (int k = 1; k <= 8; ++k) {
+    bool completa = true;
+    for (int k = 1; k <= 8 && completa; ++k) {
         if (!selezionate[static_cast<size_t>(k - 1)])
             continue;
-        if (s_.NumIstruzioni(k) == 0)
-            return false;
-        s_.griglia(k).svuota();
+        completa = s_.NumIstruzioni(k) > 0;
+        if (completa) {
+            s_.griglia(k).svuota();
+            s_.Modificato = true;  // the file on disk still holds the rows
+        }
     }
-    return true;
+    seguiBraccio();
+    return completa;
 }
 
 Risposta Editor::chiediSalvataggio(const QString& titolo)
@@ -77,8 +82,8 @@ void Editor::nuovo()
         g.svuota();
     s_.Modificato = false;
     s_.PercorsoFile.clear();
-    s_.Titolo = TitoloApplicazione;
     svuotaMarche(s_);
+    seguiBraccio();
 }
 
 bool Editor::chiudi()

@@ -62,7 +62,6 @@ struct Stato {
     QString PercorsoCompilatore = CompilatoreAssente;
     bool AvvisoCompilatore = false;
     QString Processore = QStringLiteral("16F84");  // text of cmbPIC
-    QString Titolo = TitoloApplicazione;           // caption of the main window
 };
 
 // The processors offered by cmbPIC, in list order.

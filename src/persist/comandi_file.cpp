@@ -88,7 +88,6 @@ void ComandiFile::salvaConNome()
     if (scelto.isEmpty())
         return;
     s_.PercorsoFile = scelto;
-    s_.Titolo += u' ' + s_.PercorsoFile;
     if (!percorsoAccettato(s_.PercorsoFile, ui_)) {
         s_.PercorsoFile.clear();
         return;
@@ -123,7 +122,7 @@ void ComandiFile::apri()
         ui_.mostra(messaggioErroreLettura(esito));
         return;
     }
-    s_.Titolo += u' ' + scelto;
+    editor_.seguiBraccio();
     if (const std::optional<Messaggio> avviso = avvisoRigheSaltate(esito, scelto))
         ui_.mostra(*avviso);
 }
@@ -161,9 +160,9 @@ void ComandiFile::sceltaCompilatore()
 
 bool ComandiFile::attivazione()
 {
+    // The processor stays as the student picked it and the arm state follows the program:
+    // neither is reset here, since every dialog that closes activates the window again.
     cartellaGuida_ = kobaltino::cartellaGuida(cartellaApplicazione_);
-    s_.Processore = Processori[0];
-    s_.StatoBraccio = QStringLiteral("Chiuso");
     VersioneProgramma = versioneProgramma();
     if (s_.AvvisoCompilatore)
         return true;

@@ -96,7 +96,6 @@ EsitoLettura CopiaRecupero::ripristina(Editor& editor, const CopiaLasciata& copi
         return esito;
     Stato& s = editor.stato();
     s.PercorsoFile = copia.programma;
-    s.Titolo = copia.programma.isEmpty() ? TitoloApplicazione : TitoloApplicazione + u' ' + copia.programma;
     s.Modificato = true;
     return esito;
 }

@@ -2,6 +2,7 @@
 
 #include "persist/impostazioni.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -127,6 +128,13 @@ FinestraGuida::FinestraGuida(const QString& cartella, QWidget* genitore)
     divisore->setSizes({220, 620});
     setCentralWidget(divisore);
     resize(900, 620);
+
+    // Esc and Ctrl+W put the help away, as in other viewers.
+    auto* chiudi = new QAction(QStringLiteral("Chiudi"), this);
+    chiudi->setObjectName(QStringLiteral("chiudiGuida"));
+    chiudi->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(chiudi, &QAction::triggered, this, &QWidget::close);
+    addAction(chiudi);
 
     if (cartella_.isEmpty())
         pagina_->setHtml(QStringLiteral("<h2>Guida non trovata</h2><p>La cartella <b>Help</b> della guida non "

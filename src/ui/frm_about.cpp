@@ -4,7 +4,6 @@
 #include "ui/finestra_guida.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QPushButton>
@@ -22,15 +21,28 @@ QString testoVersione()
 
 QList<FrmAbout::Collegamento> FrmAbout::collegamenti()
 {
-    const QString cartella = cartellaGuida();
-    const auto pagina = [&](const char* nome) {
-        return cartella.isEmpty() ? QUrl() : QUrl::fromLocalFile(QDir(cartella).filePath(QString::fromLatin1(nome)));
-    };
     return {
-        {QStringLiteral("Guida in linea di Kobaltino"), pagina("indice.html")},
-        {QStringLiteral("I messaggi e che cosa fare"), pagina("errori.html")},
+        {QStringLiteral("Guida in linea di Kobaltino"), QUrl(QStringLiteral("indice.html"))},
+        {QStringLiteral("I messaggi e che cosa fare"), QUrl(QStringLiteral("errori.html"))},
         {QStringLiteral("gputils, l'assemblatore gpasm"), QUrl(QStringLiteral("https://gputils.sourceforge.io/"))},
     };
+}
+
+void FrmAbout::apriCollegamento(const QUrl& indirizzo)
+{
+    // Web and mail go to the desktop; a help page opens in the program's own help window,
+    // which needs no launcher and shows the page even on a machine without one.
+    const QString schema = indirizzo.scheme();
+    if (schema == QLatin1String("http") || schema == QLatin1String("https") || schema == QLatin1String("mailto")) {
+        if (apriIndirizzo)
+            apriIndirizzo(indirizzo);
+        else
+            QDesktopServices::openUrl(indirizzo);
+        return;
+    }
+    // The box is modal: it makes way, else the help window could not be used.
+    accept();
+    mostraGuida(parentWidget(), indirizzo.toString());
 }
 
 FrmAbout::FrmAbout(QWidget* genitore) : QDialog(genitore)
@@ -84,14 +96,7 @@ FrmAbout::FrmAbout(QWidget* genitore) : QDialog(genitore)
         auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(c.indirizzo.toString(), c.testo.toHtmlEscaped()));
         link->setObjectName(QStringLiteral("lblCollegamento%1").arg(++indice));
         link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-        link->setEnabled(c.indirizzo.isValid());
-        connect(link, &QLabel::linkActivated, this, [](const QString& indirizzo) {
-            const QUrl url(indirizzo);
-            if (apriIndirizzo)
-                apriIndirizzo(url);
-            else
-                QDesktopServices::openUrl(url);
-        });
+        connect(link, &QLabel::linkActivated, this, [this](const QString& indirizzo) { apriCollegamento(QUrl(indirizzo)); });
         disposizione->addWidget(link);
     }
 

@@ -21,16 +21,18 @@ public:
         QString testo;
         QUrl indirizzo;
     };
-    // The contact links, in the order shown.
+    // The contact links, in the order shown: help pages by name ("errori.html"), web and
+    // mail links by their full address.
     static QList<Collegamento> collegamenti();
 
-    // Opens a link through the desktop; replaceable for tests.
+    // Opens a web or mail link through the desktop; replaceable for tests.
     static inline bool (*apriIndirizzo)(const QUrl&) = nullptr;
 
 protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
+    void apriCollegamento(const QUrl& indirizzo);
     void chiudiConAnimazione();
     void cambiaColori();
 

@@ -5,12 +5,14 @@
 #include "ui/icone.h"
 #include "ui/modello_griglia.h"
 #include "ui/pannello_memoria.h"
+#include "ui/preferenze.h"
 #include "ui/vista_griglia.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QKeyEvent>
@@ -18,6 +20,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -62,11 +65,13 @@ FrmAvvio::FrmAvvio(Editor& editor, ComandiEsterni esterni, QWidget* parent)
     creaMenu();
     creaComandiAggiunti();
     s_.GrigliaAttiva = 1;
+    s_.Processore = processoreRicordato();
     creaBarra();
     creaMenuContestuale();
     setCentralWidget(creaCentro());
     mostraParole(findChild<QAction*>(QStringLiteral("KeyMostraParametri"))->isChecked());
     grigliaAttiva_ = new QLabel(this);
+    grigliaAttiva_->setObjectName(QStringLiteral("lblGrigliaAttiva"));
     statusBar()->addWidget(grigliaAttiva_);
     aggiorna();
 
@@ -188,7 +193,10 @@ QWidget* FrmAvvio::creaTavolozza(int k, const QString& nome, const QString& tito
     lista->setObjectName(nome);
     lista->addItems(voci);
     lista->setToolTip(SuggerimentoTavolozza);
-    lista->setMinimumWidth(twipsInPixel(this, LarghezzaTavolozza) * 3 / 4);
+    // Wide enough for its longest item, so a small window never cuts an instruction's name.
+    const int larghezzaVoci = lista->sizeHintForColumn(0) + 2 * lista->frameWidth()
+                              + lista->verticalScrollBar()->sizeHint().width() + fontMetrics().averageCharWidth();
+    lista->setMinimumWidth(std::max(twipsInPixel(this, LarghezzaTavolozza) * 3 / 4, larghezzaVoci));
     lista->setMinimumHeight(fontMetrics().height() * 5);
     etichetta->setBuddy(lista);
     connect(lista, &QListWidget::itemDoubleClicked, this,
@@ -231,7 +239,10 @@ QWidget* FrmAvvio::creaCentro()
     for (const QString& p : Processori)
         cmbPIC_->addItem(p);
     cmbPIC_->setMinimumWidth(twipsInPixel(this, 1695));
-    connect(cmbPIC_, &QComboBox::currentTextChanged, this, [this](const QString& testo) { s_.Processore = testo; });
+    connect(cmbPIC_, &QComboBox::currentTextChanged, this, [this](const QString& testo) {
+        s_.Processore = testo;
+        ricordaProcessore(testo);
+    });
     auto* etichettaPIC = new QLabel(QStringLiteral("&Processore:"));
     etichettaPIC->setBuddy(cmbPIC_);
     scelta->addWidget(etichettaPIC);
@@ -300,10 +311,12 @@ void FrmAvvio::eseguiPulsante(int indice) { esegui(comandoDelPulsante(indice)); 
 
 void FrmAvvio::eseguiVoce(int k, const QString& testo)
 {
-    // A palette acts on its own grid and leaves GrigliaAttiva alone.
+    // A palette acts on its own grid, which becomes the active one: the status bar and the
+    // next menu command follow the grid the student just used.
     const int codice = codiceDellaVoce(testo);
     if (codice == 0 || k < 1 || k > NumeroGriglie)
         return;
+    s_.GrigliaAttiva = k;
     eseguiComando([&] { editor_.inserisci(k, codice); });
 }
 
@@ -428,7 +441,12 @@ void FrmAvvio::aggiorna()
         const QSignalBlocker blocco(cmbPIC_);
         cmbPIC_->setCurrentIndex(cmbPIC_->findText(s_.Processore));
     }
-    setWindowTitle(s_.Titolo);
+    // One program name, and Qt's mark while it has unsaved changes.
+    QString nome = QFileInfo(s_.PercorsoFile).fileName();
+    nome.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));  // a literal "[*]" in the name
+    setWindowTitle(nome.isEmpty() ? TitoloApplicazione + QStringLiteral("[*]")
+                                  : QStringLiteral("%1 - %2[*]").arg(TitoloApplicazione, nome));
+    setWindowModified(s_.Modificato);
     grigliaAttiva_->setText(QStringLiteral("Griglia attiva: %1").arg(nomeGriglia(s_.GrigliaAttiva)));
 }
 

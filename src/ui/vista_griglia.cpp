@@ -107,6 +107,12 @@ QSize VistaGriglia::sizeHint() const
     return {larghezzaColonne(), twipsInPixel(this, AltezzaRiga * 8, Qt::Vertical)};
 }
 
+QSize VistaGriglia::minimumSizeHint() const
+{
+    constexpr int RigheMinime = 5;
+    return {larghezzaColonne(), 2 * frameWidth() + RigheMinime * verticalHeader()->defaultSectionSize()};
+}
+
 void VistaGriglia::mostraRigaCorrente(int riga)
 {
     const QModelIndex nuovo = model()->index(riga, ColCodice);

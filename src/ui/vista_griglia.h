@@ -34,6 +34,8 @@ public:
     int larghezzaColonne() const;
 
     QSize sizeHint() const override;
+    // Never narrower than its columns nor lower than five rows, so a small window stays readable.
+    QSize minimumSizeHint() const override;
 
 signals:
     void cliccata();

@@ -72,7 +72,43 @@ TEST_F(Cancellazione, LeEtichetteRestanoAlLoroPosto)
     EXPECT_EQ(stato.griglia(1).riga(4), Riga{});
     EXPECT_EQ(stato.griglia(1).testoCella(3, ColNumero), "3");
     EXPECT_EQ(stato.griglia(1).testoCella(4, ColNumero), "");
-    EXPECT_FALSE(stato.Modificato);  // deletions leave it as it was
+    EXPECT_TRUE(stato.Modificato);  // "Chiudi" must offer to save
+}
+
+// A deletion that happens marks the program as changed, so closing offers to save; a refused
+// or unanswered one leaves the mark as it was.
+TEST_F(Cancellazione, SoloLaCancellazioneAvvenutaSegnaModificato)
+{
+    const struct {
+        const char* nome;
+        int riga;
+        Risposta risposta;
+        bool taglia;
+        bool modificato;
+    } casi[] = {
+        {"istruzione", 0, Risposta::Si, false, true},  {"blocco Se", 1, Risposta::Si, false, true},
+        {"Braccio", 4, Risposta::Si, false, true},     {"taglia", 0, Risposta::Si, true, true},
+        {"risposta No", 0, Risposta::No, false, false}, {"FINE SE", 3, Risposta::Si, false, false},
+        {"riga d'azione", 2, Risposta::Si, true, false},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Stato s;
+        InterazioneFinta u;
+        Editor e(s, u);
+        e.inserisci(1, codici::Avanti);
+        u.esiti.push_back(esito("Ram1 = Ram2", "3"));
+        e.inserisci(1, codici::Se);  // rows 1..3
+        u.risposte = {Risposta::Si};
+        e.inserisci(1, codici::Braccio);
+        ASSERT_EQ(s.NumIstruzioni(1), 5);
+        s.Modificato = false;  // as just saved
+        s.griglia(1).seleziona(c.riga, ColCodice);
+        u.risposte = {c.risposta};
+        c.taglia ? e.taglia(1) : e.cancella(1);
+        EXPECT_EQ(s.Modificato, c.modificato);
+        EXPECT_EQ(s.NumIstruzioni(1) < 5, c.modificato);
+    }
 }
 
 TEST_F(Cancellazione, FineSeNonSiCancella)

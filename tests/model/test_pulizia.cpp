@@ -1,5 +1,7 @@
 #include "banco_editor.h"
 
+#include <functional>
+
 namespace kobaltino {
 namespace {
 
@@ -93,6 +95,47 @@ TEST_F(Pulizia, CancellaGriglieSiFermaAllaPrimaVuota)
     EXPECT_TRUE(ui.messaggi.empty());
 }
 
+// Grid 1 holds "Braccio" rows "Aperto" then "Chiuso", grid 3 one "Aperto", grid 2 none; each
+// clearing command leaves the "Aux" tab and the arm as what remains of the program says.
+TEST_F(Pulizia, AuxEBraccioSeguonoIlProgramma)
+{
+    using Griglie = std::array<bool, 8>;
+    const struct {
+        const char* nome;
+        std::vector<Risposta> risposte;
+        std::function<void(Editor&)> comando;
+        bool aux;
+        const char* braccio;
+    } casi[] = {
+        {"Cancella tutto", {Risposta::Si}, [](Editor& e) { e.cancellaTutto(); }, true, "Chiuso"},
+        {"Cancella tutto, No", {Risposta::No}, [](Editor& e) { e.cancellaTutto(); }, false, "Aperto"},
+        {"Nuovo senza salvare", {Risposta::No}, [](Editor& e) { e.nuovo(); }, true, "Chiuso"},
+        {"Nuovo annullato", {Risposta::Annulla}, [](Editor& e) { e.nuovo(); }, false, "Aperto"},
+        {"griglie 1 e 3", {}, [](Editor& e) { e.cancellaGriglie(Griglie{true, false, true}); }, true, "Chiuso"},
+        {"griglia 1", {}, [](Editor& e) { e.cancellaGriglie(Griglie{true}); }, false, "Aperto"},
+        {"griglia 3", {}, [](Editor& e) { e.cancellaGriglie(Griglie{false, false, true}); }, false, "Chiuso"},
+        {"griglia 2", {}, [](Editor& e) { e.cancellaGriglie(Griglie{false, true}); }, false, "Aperto"},
+        // Stopped at the empty grid 4: grid 3, cleared before, stays cleared.
+        {"griglie 3 e 4", {}, [](Editor& e) { e.cancellaGriglie(Griglie{false, false, true, true}); }, false,
+         "Chiuso"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Stato s;
+        InterazioneFinta u;
+        Editor e(s, u);
+        u.risposte = {Risposta::Si};  // the Aux question of the first "Braccio"
+        for (int k : {1, 1, 3})
+            e.inserisci(k, codici::Braccio);
+        e.inserisci(2, codici::Avanti);
+        ASSERT_FALSE(s.AuxAbilitata);
+        u.risposte.assign(c.risposte.begin(), c.risposte.end());
+        c.comando(e);
+        EXPECT_EQ(s.AuxAbilitata, c.aux);
+        EXPECT_EQ(s.StatoBraccio, c.braccio);
+    }
+}
+
 TEST_F(Pulizia, NuovoConGrigliaPrincipaleVuotaNonFaNulla)
 {
     riempi(5, 1);
@@ -106,7 +149,6 @@ TEST_F(Pulizia, NuovoSalvaSeRispostaSiEPoiSvuota)
     riempi(1, 1);
     riempi(2, 1);
     stato.PercorsoFile = "/tmp/p.kbn";
-    stato.Titolo = "Kobaltino /tmp/p.kbn";
     stato.MemoriaEEPROM[0] = "d'9'";
     ui.risposte.push_back(Risposta::Si);
     editor.nuovo();
@@ -119,7 +161,6 @@ TEST_F(Pulizia, NuovoSalvaSeRispostaSiEPoiSvuota)
     for (int k = 1; k <= 10; ++k)
         EXPECT_EQ(stato.NumIstruzioni(k), 0);
     EXPECT_EQ(stato.PercorsoFile, "");
-    EXPECT_EQ(stato.Titolo, "Kobaltino");
     EXPECT_EQ(stato.MemoriaEEPROM[0], "");
 }
 

@@ -53,8 +53,9 @@ TEST_F(FileImpostazioni, AttivazioneSecondoIlFile)
         EXPECT_EQ(ui.messaggi, c.attesi);
         EXPECT_EQ(leggiByte(dati), c.dopo);
         EXPECT_EQ(stato.PercorsoCompilatore, c.compilatore);
-        EXPECT_EQ(stato.Processore, "16F84");
-        EXPECT_EQ(stato.StatoBraccio, "Chiuso");
+        // The student's processor and the program's arm state are not reset.
+        EXPECT_EQ(stato.Processore, "16F628");
+        EXPECT_EQ(stato.StatoBraccio, "Aperto");
     }
     // Warned once, the file is not read again: not even a damaged one stops the program.
     scriviByte(dati, guasto);

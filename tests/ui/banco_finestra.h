@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -21,6 +23,14 @@
 #include <memory>
 
 namespace kobaltino {
+
+// The user's settings of this test program: a folder of its own, emptied at exit, so that no
+// test reads or writes the real user's choices.
+inline QString cartellaPreferenze()
+{
+    static QTemporaryDir cartella;
+    return cartella.path();
+}
 
 // One QApplication for the whole test program, offscreen. It lives until the process ends:
 // destroying it from a static destructor would run Qt's clean-up after parts of it are gone.
@@ -32,7 +42,11 @@ inline QApplication& applicazione()
     static int argc = 1;
     static char nome[] = "test_ui";
     static char* argv[] = {nome, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
+    static QApplication* app = [] {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, cartellaPreferenze());
+        return new QApplication(argc, argv);
+    }();
     return *app;
 }
 
@@ -91,9 +105,17 @@ protected:
         esterni.informazioni = [this] { ++conteggio.informazioni; };
         esterni.attivazione = [this] {
             ++conteggio.attivazione;
-            stato.Processore = QStringLiteral("16F84");
             return esitoAttivazione;
         };
+        // Every test starts as the first start of the editor.
+        QSettings(QSettings::UserScope, QStringLiteral("Kobaltino"), QStringLiteral("Kobaltino")).clear();
+        nuovaFinestra();
+    }
+
+    // A main window over the same program, as at the next start of the editor.
+    void nuovaFinestra()
+    {
+        finestra.reset();
         finestra = std::make_unique<FrmAvvio>(editor, esterni);
         finestra->show();
         QApplication::setActiveWindow(finestra.get());

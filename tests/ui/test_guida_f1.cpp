@@ -1,6 +1,10 @@
-// F1 opens the help window at the page of what the user is looking at.
+// F1 and the About box open the help window at the page asked for; Esc and Ctrl+W close it.
 #include "banco_finestra.h"
 #include "ui/finestra_guida.h"
+#include "ui/frm_about.h"
+
+#include <QLabel>
+#include <QRegularExpression>
 
 namespace kobaltino {
 namespace {
@@ -49,6 +53,64 @@ TEST_F(GuidaDallaFinestra, F1ApreLIndiceOLaPaginaDellIstruzione)
     finestra->vista(3)->setFocus();
     finestra->eseguiTasto("KeyGuidaInLinea");
     EXPECT_EQ(guida()->paginaCorrente(), "istruzioni.html#fermo");
+}
+
+TEST_F(GuidaDallaFinestra, ILinkDellAboutAllaGuidaApronoLaGuidaDelProgramma)
+{
+    static QList<QUrl> alDesktop;
+    FrmAbout::apriIndirizzo = [](const QUrl& u) {
+        alDesktop << u;
+        return true;
+    };
+    const struct {
+        const char* link;
+        const char* pagina;
+    } casi[] = {{"lblCollegamento1", "indice.html"}, {"lblCollegamento2", "errori.html"}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.link);
+        guida()->close();
+        FrmAbout about(finestra.get());
+        about.show();
+        auto* link = about.findChild<QLabel*>(c.link);
+        ASSERT_NE(link, nullptr);
+        EXPECT_TRUE(link->isEnabled());
+        // The label's own address, as a click on it hands it over.
+        const QString indirizzo =
+            QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).match(link->text()).captured(1);
+        emit link->linkActivated(indirizzo);
+        EXPECT_TRUE(guida()->isVisible());
+        EXPECT_EQ(guida()->paginaCorrente(), c.pagina);
+        EXPECT_FALSE(about.isVisible());  // the modal box makes way for the help
+    }
+    // The web link still goes to the desktop.
+    FrmAbout about(finestra.get());
+    auto* web = about.findChild<QLabel*>("lblCollegamento3");
+    emit web->linkActivated(QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).match(web->text()).captured(1));
+    EXPECT_EQ(alDesktop, QList<QUrl>{QUrl("https://gputils.sourceforge.io/")});
+    FrmAbout::apriIndirizzo = nullptr;
+}
+
+TEST_F(GuidaDallaFinestra, EscECtrlWChiudonoLaGuida)
+{
+    const struct {
+        const char* dove;
+        QKeyCombination tasto;
+    } casi[] = {{"pagina", QKeyCombination(Qt::Key_Escape)},
+                {"ricerca", QKeyCombination(Qt::Key_Escape)},
+                {"indice", QKeyCombination(Qt::ControlModifier, Qt::Key_W)},
+                {"pagina", QKeyCombination(Qt::ControlModifier, Qt::Key_W)}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.dove);
+        mostraGuida(finestra.get(), "menu.html");
+        QApplication::setActiveWindow(guida());
+        ASSERT_TRUE(guida()->isVisible());
+        auto* dove = guida()->findChild<QWidget*>(c.dove);
+        ASSERT_NE(dove, nullptr);
+        dove->setFocus();
+        QTest::keyClick(dove, c.tasto.key(), c.tasto.keyboardModifiers());
+        EXPECT_FALSE(guida()->isVisible());
+        EXPECT_TRUE(finestra->isVisible());
+    }
 }
 
 TEST(PagineIstruzioni, OgniCodiceHaUnaPagina)

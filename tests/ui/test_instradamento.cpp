@@ -3,7 +3,6 @@
 
 #include "ui/pannello_memoria.h"
 
-#include <QComboBox>
 #include <QTabWidget>
 
 namespace kobaltino {
@@ -11,12 +10,12 @@ namespace {
 
 using Instradamento = BancoFinestra;
 
-TEST_F(Instradamento, PalettaInserisceNellaPropriaGrigliaSenzaCambiareLaAttiva)
+TEST_F(Instradamento, PalettaInserisceNellaPropriaGrigliaCheDiventaLaAttiva)
 {
     doppioClickVoce(finestra->tavolozzaComuni(8), "Avanti");
     EXPECT_EQ(codici(8), std::vector<int>{1});
     EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    EXPECT_EQ(stato.GrigliaAttiva, 1);
+    EXPECT_EQ(stato.GrigliaAttiva, 8);
 
     doppioClickVoce(finestra->tavolozzaComuni(1), "Ruota a SX");
     doppioClickVoce(finestra->tavolozzaComuni(1), "Ruota a DX");
@@ -343,25 +342,6 @@ TEST_F(Instradamento, CasellaDiMemoriaRossaEValoreAlDoppioClick)
     pulsante(9);
     EXPECT_FALSE(p->casella(Memoria::Ram, 3)->usata());
     EXPECT_FALSE(p->casella(Memoria::Eeprom, 20)->usata());
-}
-
-TEST_F(Instradamento, ProcessoreEAttivazione)
-{
-    QComboBox* cmb = finestra->processore();
-    EXPECT_EQ(cmb->currentText(), "16F84");
-    cmb->setCurrentIndex(2);
-    EXPECT_EQ(stato.Processore, "16F628");
-
-    // Every activation runs the set-up again, which puts the processor back.
-    const int prima = conteggio.attivazione;
-    QWidget altra;
-    altra.show();
-    QApplication::setActiveWindow(&altra);
-    QTest::qWait(5);
-    QApplication::setActiveWindow(finestra.get());
-    QTest::qWait(20);
-    EXPECT_EQ(conteggio.attivazione, prima + 1);
-    EXPECT_EQ(cmb->currentText(), "16F84");
 }
 
 TEST_F(Instradamento, AttivazioneDuranteUnComandoAspettaLaFine)

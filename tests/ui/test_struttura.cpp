@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -208,15 +209,8 @@ TEST_F(Struttura, SchedeEProcessore)
         pic << finestra->processore()->itemText(i);
     EXPECT_EQ(pic, (QStringList{"16F84", "16F84A", "16F628"}));
     EXPECT_EQ(finestra->processore()->currentText(), "16F84");
-    EXPECT_EQ(finestra->windowTitle(), "Kobaltino");
+    EXPECT_EQ(finestra->windowTitle(), "Kobaltino[*]");
     EXPECT_EQ(stato.GrigliaAttiva, 1);
-}
-
-TEST_F(Struttura, TitoloSegueLoStato)
-{
-    stato.Titolo = "Kobaltino /tmp/giro.kbn";
-    finestra->aggiorna();
-    EXPECT_EQ(finestra->windowTitle(), "Kobaltino /tmp/giro.kbn");
 }
 
 TEST_F(Struttura, PannelloDiMemoria)
@@ -316,6 +310,46 @@ TEST_F(Struttura, EntraInUnoSchermo1366x768)
     EXPECT_EQ(finestra->pannelloMemoria()->size(), memoria);
     EXPECT_GT(finestra->tavolozzaComuni(1)->width(), palette);
     EXPECT_GT(finestra->vista(1)->height(), griglia);
+}
+
+TEST_F(Struttura, AllaMisuraMinimaTuttoSiLeggeENullaSiSovrappone)
+{
+    // Small enough for a 1024 x 768 screen with a panel and the window's title bar.
+    const QSize minima = finestra->minimumSize();
+    EXPECT_LE(minima.width(), 1024);
+    EXPECT_LE(minima.height(), 768 - 100);
+    finestra->resize(100, 100);
+    QTest::qWait(20);
+    ASSERT_EQ(finestra->size(), minima);
+
+    const auto inFinestra = [&](const QWidget* w) { return QRect(w->mapTo(finestra.get(), QPoint(0, 0)), w->size()); };
+    // The main parts lie side by side, none over another, all inside the window.
+    const std::vector<QWidget*> parti = {finestra->vista(1),          finestra->processore(),
+                                         finestra->schede(),          finestra->tavolozzaComuni(1),
+                                         finestra->tavolozzaSalto(1), finestra->pannelloMemoria()};
+    for (size_t i = 0; i < parti.size(); ++i) {
+        EXPECT_TRUE(finestra->rect().contains(inFinestra(parti[i]))) << parti[i]->objectName().toStdString();
+        for (size_t j = i + 1; j < parti.size(); ++j)
+            EXPECT_FALSE(inFinestra(parti[i]).intersects(inFinestra(parti[j])))
+                << parti[i]->objectName().toStdString() << " / " << parti[j]->objectName().toStdString();
+    }
+    EXPECT_EQ(finestra->pannelloMemoria()->size(), finestra->pannelloMemoria()->sizeHint());
+
+    for (int k = 1; k <= 10; ++k) {
+        SCOPED_TRACE(k);
+        finestra->schede()->setCurrentIndex(std::max(k - 2, 0));
+        QTest::qWait(1);
+        // Five rows of each grid, whole.
+        const VistaGriglia* v = finestra->vista(k);
+        EXPECT_GE(v->viewport()->height(), 5 * v->rowHeight(0));
+        EXPECT_GE(v->viewport()->width(), v->larghezzaColonne() - v->verticalScrollBar()->width() - 2 * v->frameWidth());
+        // Every palette item's whole name, and at least four items at a time.
+        for (const QListWidget* lista : {finestra->tavolozzaComuni(k), finestra->tavolozzaSalto(k)}) {
+            SCOPED_TRACE(lista->objectName().toStdString());
+            EXPECT_GE(lista->viewport()->width(), lista->sizeHintForColumn(0));
+            EXPECT_GE(lista->viewport()->height(), 4 * lista->sizeHintForRow(0));
+        }
+    }
 }
 
 }  // namespace
