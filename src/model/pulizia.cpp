@@ -15,6 +15,7 @@ void svuotaMarche(Stato& s)
 
 void Editor::cancellaTutto()
 {
+    Passo passo(*this);
     if (!s_.InserimentoAutomatico) {
         bool vuoto = true;
         for (const Griglia& g : s_.griglie)
@@ -29,10 +30,12 @@ void Editor::cancellaTutto()
         g.svuota();
     svuotaMarche(s_);
     s_.Modificato = false;
+    passo.senzaNullaDaSalvare();
 }
 
 bool Editor::cancellaGriglie(const std::array<bool, 8>& selezionate)
 {
+    const Passo passo(*this);
     for (int k = 1; k <= 8; ++k) {
         if (!selezionate[static_cast<size_t>(k - 1)])
             continue;
@@ -79,6 +82,7 @@ void Editor::nuovo()
     s_.PercorsoFile.clear();
     s_.Titolo = TitoloApplicazione;
     svuotaMarche(s_);
+    storia_.azzera(s_);  // a new program starts a new history
 }
 
 bool Editor::chiudi()
