@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -93,6 +94,12 @@ private:
     void cmdCancella();
     void cmdCancellaGriglia();
     void cmdCancellaTutto();
+    void cmdAnnulla();
+    void cmdRipeti();
+    void mostraGriglia(int k);
+    std::vector<int> righeScelte(int k) const;
+    void rilascioIstruzione(int k, const QString& testo, int punto);
+    void rilascioRighe(int k, const std::vector<int>& righe, int punto);
     void cmdCompilatore();
     void cmdCompila();
     void cmdGuidaInLinea();
@@ -117,6 +124,7 @@ private:
     QToolBar* toolbar1_ = nullptr;
     QMenu* contestuale_ = nullptr;
     QLabel* grigliaAttiva_ = nullptr;
+    std::vector<std::pair<Azione, QAction*>> azioniStoria_;  // "Annulla" and "Ripeti", menu and toolbar
 
     int comandiInCorso_ = 0;
     bool attivazioneInAttesa_ = false;
