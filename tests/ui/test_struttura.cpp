@@ -51,7 +51,8 @@ TEST_F(Struttura, AlberoDelMenu)
               (QStringList{"KeyNuovo|Nuovo|Ctrl+N|icona", "KeyApri|Apri...|Ctrl+A|icona", "KeySalva|Salva|Shift+F12|icona",
                            "KeySalvaConNome|Sa&lva con nome...|Ctrl+Shift+F12|", "-", "KeyChiudi|&Chiudi||"}));
     EXPECT_EQ(descrivi(sottomenu(barra, "&Modifica")),
-              (QStringList{"KeyCopia|Copia|Ctrl+C|icona", "KeyIncolla|Incolla|Ctrl+V|icona",
+              (QStringList{"KeyAnnulla|Annulla|Ctrl+Z|icona", "KeyRipeti|Ripeti|Ctrl+Y|icona", "-",
+                           "KeyCopia|Copia|Ctrl+C|icona", "KeyIncolla|Incolla|Ctrl+V|icona",
                            "KeyCancella|Cancella...|Del|icona", "KeyCancellaGriglia|Cancella griglia...|Ctrl+G|",
                            "KeyCancellaTutto|Cancella tutto...|Ctrl+T|icona"}));
     EXPECT_EQ(descrivi(sottomenu(barra, "&Strumenti")),
@@ -112,7 +113,8 @@ TEST_F(Struttura, BarraDegliStrumenti)
     for (QAction* a : finestra->barra()->actions())
         suggerimenti << (a->isSeparator() ? "-" : a->toolTip());
     EXPECT_EQ(suggerimenti, (QStringList{"Crea un nuovo programma", "Apre un programma esistente", "Salva le modifiche",
-                                         "Taglia", "Copia", "Incolla", "Compila il programma",
+                                         "Taglia", "Copia", "Incolla", "Annulla l'ultima modifica",
+                                         "Ripete la modifica annullata", "Compila il programma",
                                          "Cancella il comando selezionato", "Cancella tutte le griglie", "-",
                                          "Apre la finestra di aiuto"}));
     for (QAction* a : finestra->barra()->actions()) {
@@ -127,6 +129,7 @@ TEST_F(Struttura, StessaIconaInBarraEMenu)
 {
     const std::vector<std::pair<int, const char*>> coppie = {{1, "KeyNuovo"}, {2, "KeyApri"},   {3, "KeySalva"},
                                                              {5, "KeyCopia"}, {6, "KeyIncolla"}, {7, "KeyCompila"},
+                                                             {12, "KeyAnnulla"}, {13, "KeyRipeti"},
                                                              {8, "KeyCancella"}, {9, "KeyCancellaTutto"},
                                                              {11, "KeyGuidaInLinea"}};
     for (const auto& [indice, chiave] : coppie) {
