@@ -8,6 +8,7 @@
 #include "ui/vista_griglia.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -374,7 +375,15 @@ void FrmAvvio::cmdChiudi()
 }
 
 // Several selected rows go together; one row follows the single-row rules.
-std::vector<int> FrmAvvio::righeScelte(int k) const { return vista(k)->righeSelezionate(); }
+// The view's selection counts only while it holds the row the core has as current.
+std::vector<int> FrmAvvio::righeScelte(int k) const
+{
+    const VistaGriglia* v = vista(k);
+    std::vector<int> righe = v ? v->righeSelezionate() : std::vector<int>{};
+    if (std::find(righe.begin(), righe.end(), s_.griglia(k).rigaCorrente()) == righe.end())
+        righe.clear();
+    return righe;
+}
 
 // Cut always works on the main grid.
 void FrmAvvio::cmdTaglia()

@@ -124,7 +124,7 @@ void VistaGriglia::mostraRigaCorrente(int riga)
     if (currentIndex().row() == riga)
         return;
     daNucleo_ = true;
-    setCurrentIndex(nuovo);
+    selectionModel()->setCurrentIndex(nuovo, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     daNucleo_ = false;
     scrollTo(nuovo);
 }

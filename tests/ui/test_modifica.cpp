@@ -105,17 +105,17 @@ TEST_F(Modifica, UnaVoceRilasciataSullaGrigliaVaNelPunto)
 
 TEST_F(Modifica, RigheTrascinateNellaGriglia)
 {
-    ui.esiti.push_back(std::nullopt);  // "Se" with no action chosen: "Se" and "FINE SE"
     EsitoDialogo se;
     se.parametro = "Ram1 = Ram2";
     se.azione = "1";
-    ui.esiti.front() = se;
+    ui.esiti.push_back(se);
     riempi(3, {codici::Indietro, codici::Se, codici::Fermo});  // 2, 15, 1, 16, 7
     VistaGriglia* v = finestra->vista(3);
     EXPECT_FALSE(rilascia(3, v->mimeRighe({4}), 2));  // between "Se" and its action
     EXPECT_FALSE(rilascia(3, v->mimeRighe({4}), 3));  // between the action and "FINE SE"
-    EXPECT_FALSE(rilascia(2, v->mimeRighe({4}), 0));  // rows of another grid
+    rilascia(2, v->mimeRighe({4}), 0);  // rows of another grid
     EXPECT_EQ(codici(3), (std::vector<int>{2, 15, 1, 16, 7}));
+    EXPECT_TRUE(codici(2).empty());
     EXPECT_TRUE(rilascia(3, v->mimeRighe({2}), 0));  // the action row takes its block along
     EXPECT_EQ(codici(3), (std::vector<int>{15, 1, 16, 2, 7}));
     menu("KeyAnnulla");
