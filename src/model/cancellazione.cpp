@@ -1,67 +1,97 @@
-// "Cancella": deletion of the selected row, keeping conditional blocks well formed.
+// "Cancella": deletion of the selected rows, keeping conditional blocks well formed and every
+// remaining "Vai a" on its instruction.
 #include "model/editor.h"
+#include "model/spostamento.h"
 
 namespace kobaltino {
 
-namespace {
-bool apreBlocco(int codice)
+bool Editor::domandaCancella(const Griglia& g, const std::vector<int>& righe, const QString& domanda, int selezionata)
 {
-    return codice == codici::Se || codice == codici::SeAttivoFai || codice == codici::SeDisattivoFai;
+    QString testo = domanda;
+    for (const auto& [bersaglio, vaiA] : saltiVerso(g, righe))
+        testo += CrLf + testi::DestinazioneVaiA(bersaglio, vaiA, bersaglio == selezionata);
+    return ui_.mostra({testo, Icona::Informazione, testi::Attenzione, Pulsanti::SiNo}) == Risposta::Si;
 }
-
-// The last "Braccio" row of the program, grid by grid; nullptr when there is none.
-const Riga* ultimoBraccio(const Stato& s)
-{
-    const Riga* ultimo = nullptr;
-    for (const Griglia& g : s.griglie)
-        for (int r = 0; r < g.numIstruzioni(); ++r)
-            if (g.codice(r) == codici::Braccio)
-                ultimo = &g.riga(r);
-    return ultimo;
-}
-}  // namespace
 
 void Editor::cancella(int k)
 {
     if (k < 1 || k > NumeroGriglie)
         return;
+    const Passo passo(*this);
     Griglia& g = s_.griglia(k);
     const int s = g.rigaCorrente();
     if (g.numIstruzioni() == 0 || g.testoCella(s, g.colonnaCorrente()).isEmpty() || s >= g.numIstruzioni())
         return;
-    const Messaggio domanda{testi::DomandaCancella, Icona::Informazione, testi::Attenzione, Pulsanti::SiNo};
-    if (ui_.mostra(domanda) != Risposta::Si)
-        return;
 
+    // The rows that would go: none when the row is refused below.
     const int codice = g.codice(s);
+    const bool rifiutata = codice == codici::FineSe
+                           || (!apreBlocco(codice) && s > 0 && apreBlocco(g.codice(s - 1)));
+    std::vector<int> righe;
+    if (codice == codici::Se) {
+        for (int r = s; r <= bloccoDellaRiga(g, s).second; ++r)
+            righe.push_back(r);
+    } else if (!rifiutata) {
+        righe.push_back(s);
+    }
+    if (!domandaCancella(g, righe, testi::DomandaCancella, s))
+        return;
     if (codice == codici::FineSe) {
         ui_.mostra({testi::NoCancellaFineSe});
         return;
     }
-    if (codice == codici::Se) {
-        // The block runs from the "Se" row to its first "FINE SE" row.
-        int fine = s;
-        while (fine < g.numIstruzioni() - 1 && g.codice(fine) != codici::FineSe)
-            ++fine;
-        g.rimuovi(s, fine - s + 1);
-        s_.Modificato = true;
-        riesaminaBraccio();
+    if (rifiutata) {
+        ui_.mostra({testi::NoCancellaAzione});
         return;
     }
-    if (codice != codici::SeAttivoFai && codice != codici::SeDisattivoFai) {
-        if (s > 0 && apreBlocco(g.codice(s - 1))) {
-            ui_.mostra({testi::NoCancellaAzione});
-            return;
-        }
-        if (codice == codici::Braccio)
-            invertiBraccio();
-        if (codice == codici::ScriviRam)
-            liberaCella(g.riga(s).parametro, Memoria::Ram);
-        if (codice == codici::ScriviEeprom)
-            liberaCella(g.riga(s).parametro, Memoria::Eeprom);
+    // A "Se" takes its whole block; the rows inside it are a motion, "Sleep", "Ritorna" or a
+    // register step, none of which leaves anything behind.
+    if (codice != codici::Se)
+        dimenticaRiga(g, s);
+    togliRighe(k, righe);
+}
+
+void Editor::cancellaRighe(int k, const std::vector<int>& scelte)
+{
+    if (k < 1 || k > NumeroGriglie)
+        return;
+    const Passo passo(*this);
+    Griglia& g = s_.griglia(k);
+    const std::vector<int> righe = righeABlocchi(g, scelte);
+    if (righe.empty())
+        return;
+    if (!domandaCancella(g, righe, testi::DomandaCancellaRighe, -1))
+        return;
+    for (int r : righe)
+        dimenticaRiga(g, r);
+    togliRighe(k, righe);
+}
+
+// What a row leaves behind when it goes: a "Braccio" winds the arm state back, a memory
+// write frees its cell.
+void Editor::dimenticaRiga(const Griglia& g, int r)
+{
+    switch (g.codice(r)) {
+    case codici::Braccio:
+        invertiBraccio();
+        break;
+    case codici::ScriviRam:
+        liberaCella(g.riga(r).parametro, Memoria::Ram);
+        break;
+    case codici::ScriviEeprom:
+        liberaCella(g.riga(r).parametro, Memoria::Eeprom);
+        break;
+    default:
+        break;
     }
-    g.rimuovi(s);
-    s_.Modificato = true;
+}
+
+void Editor::togliRighe(int k, const std::vector<int>& righe)
+{
+    Griglia& g = s_.griglia(k);
+    const int corrente = righe.empty() ? g.rigaCorrente() : righe.front();
+    riordina(g, ordineSenza(g.numIstruzioni(), righe));
+    g.seleziona(corrente, g.colonnaCorrente());
     riesaminaBraccio();
 }
 
@@ -73,6 +103,19 @@ void Editor::liberaCella(const QString& parametro, Memoria memoria)
     if (ok && cella >= 1 && cella <= CelleMemoria)
         s_.marca(memoria, cella).clear();
 }
+
+namespace {
+// The last "Braccio" row of the program, grid by grid; nullptr when there is none.
+const Riga* ultimoBraccio(const Stato& s)
+{
+    const Riga* ultimo = nullptr;
+    for (const Griglia& g : s.griglie)
+        for (int r = 0; r < g.numIstruzioni(); ++r)
+            if (g.codice(r) == codici::Braccio)
+                ultimo = &g.riga(r);
+    return ultimo;
+}
+}  // namespace
 
 void Editor::riesaminaBraccio()
 {

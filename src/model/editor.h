@@ -2,8 +2,10 @@
 
 #include "model/interazione.h"
 #include "model/stato.h"
+#include "model/storia.h"
 
 #include <array>
+#include <vector>
 
 namespace kobaltino {
 
@@ -22,6 +24,13 @@ inline const QString LimiteIstruzioni = QStringLiteral("Non è possibile inserir
 inline const QString DomandaBraccio = QStringLiteral("L'inserimento di questa funzione disattiverà la griglia AUX.") + CrLf
                                       + QStringLiteral("Vuoi continuare?");
 inline const QString DomandaCancella = QStringLiteral("Si vuole cancellare l'istruzione selezionata?");
+inline const QString DomandaCancellaRighe = QStringLiteral("Si vogliono cancellare le istruzioni selezionate?");
+// Added to the deletion question when a "Vai a" that stays jumps to a row that goes.
+inline QString DestinazioneVaiA(int bersaglio, int vaiA, bool selezionata)
+{
+    return (selezionata ? QStringLiteral("L'istruzione selezionata") : QStringLiteral("L'istruzione alla riga %1").arg(bersaglio))
+           + QStringLiteral(" è la destinazione di un Vai a alla riga %1.").arg(vaiA);
+}
 inline const QString NoCancellaFineSe = QStringLiteral("Non è possibile cancellare l'istruzione FINE SE.") + CrLf
                                         + QStringLiteral("Cancellare l'istruzione 'SE', inserita precedentemente");
 inline const QString NoCancellaAzione = QStringLiteral("L'istruzione non si può cancellare.") + CrLf
@@ -44,6 +53,36 @@ public:
     Stato& stato() { return s_; }
     Interazione& interazione() { return ui_; }
 
+    // One undoable step. Every change to the program made while it lives, by the editor's
+    // commands or by its owner, is undone and redone as one; a step opened inside another
+    // belongs to the outer one. Nothing is recorded when nothing changed, nor for a step that
+    // opens while InserimentoAutomatico is set (loading a file). When the step records a
+    // change, Modificato tells whether the program differs from the saved one.
+    //
+    //     { Editor::Passo passo(editor); editor.stato().griglia(k).riga(r).parametro = nuovo; }
+    class Passo {
+    public:
+        explicit Passo(Editor& editor);
+        ~Passo();
+        Passo(const Passo&) = delete;
+        Passo& operator=(const Passo&) = delete;
+        // The program this step leaves has nothing to save ("Cancella tutto").
+        void senzaNullaDaSalvare() { pulito_ = true; }
+
+    private:
+        Editor& e_;
+        bool registra_;
+        bool pulito_ = false;
+    };
+
+    // "Annulla" and "Ripeti". They return the grid the step changed (1..10), 0 when there was
+    // nothing to do or only the memory panel changed.
+    bool puoAnnullare() { return storia_.puoAnnullare(s_); }
+    bool puoRipetere() { return storia_.puoRipetere(s_); }
+    int annulla();
+    int ripeti();
+    const Storia& storia() const { return storia_; }
+
     // The insertion routine of `codice` on grid k, as the palettes and menus call it:
     // 9 is the grid's own "Vai a", 15 the whole "Se" block, 27 and 28 the condition with
     // its action row, 16 the "FINE SE" row alone.
@@ -52,8 +91,20 @@ public:
     // The row-only routines the file reader uses for codes 15, 16, 27, 28.
     void inserisciSoloRiga(int k, int codice);
 
+    // Inserts as inserisci() does (dialog included), then puts the new rows before row `riga`
+    // (an instruction dropped on the grid). A point inside a conditional block moves on to
+    // the end of the block.
+    void inserisciIn(int k, int codice, int riga);
+
+    // Moves `righe` (widened to whole blocks) before row `destinazione`, keeping their order.
+    // Every "Vai a" keeps jumping to its instruction. False when nothing moved (no rows, or a
+    // destination between a conditional and its action row).
+    bool sposta(int k, const std::vector<int>& righe, int destinazione);
+
     // Deletes the selected row of grid k ("Cancella").
     void cancella(int k);
+    // Deletes several rows at once, widened to whole blocks, after one question.
+    void cancellaRighe(int k, const std::vector<int>& righe);
 
     // Enables the "Aux" tab again when no grid holds a "Braccio" row.
     void riesaminaBraccio();
@@ -67,6 +118,9 @@ public:
     void copia(int k);
     void incolla(int k);
     void taglia(int k);
+    // Copy and cut of several rows, widened to whole blocks; "Incolla" then appends them all.
+    void copiaRighe(int k, const std::vector<int>& righe);
+    void tagliaRighe(int k, const std::vector<int>& righe);
 
     void cancellaTutto();
     // "&Cancella" of the grid-clearing dialog: grids 1..8 as checked.
@@ -92,6 +146,11 @@ private:
     bool mostraDialogo(Dialogo d, int k, QString& parametro, bool& conferma);
     void invertiBraccio();
     void liberaCella(const QString& parametro, Memoria memoria);
+    void dimenticaRiga(const Griglia& g, int r);
+    bool domandaCancella(const Griglia& g, const std::vector<int>& righe, const QString& domanda, int selezionata);
+    void togliRighe(int k, const std::vector<int>& righe);
+    void incollaVoce(int k, const VoceAppunti& voce);
+    static int righeDellaVoce(const VoceAppunti& appunti);
     Risposta chiediSalvataggio(const QString& titolo);
     void salva();
     void riscriviImpostazioni();
@@ -99,6 +158,8 @@ private:
     Stato& s_;
     Interazione& ui_;
     AzioniFile* azioniFile_ = nullptr;
+    Storia storia_;
+    int passiAperti_ = 0;
 };
 
 }  // namespace kobaltino

@@ -4,7 +4,14 @@
 
 namespace kobaltino {
 
-Griglia::Griglia() : righe_(RigheGriglia) {}
+Griglia::Griglia() : righe_(RigheGriglia) { cambiata(); }
+
+void Griglia::cambiata()
+{
+    // One counter for every grid: a number never stands for two different contents.
+    static quint64 ultima = 0;
+    versione_ = ++ultima;
+}
 
 int Griglia::codice(int r) const
 {
@@ -35,6 +42,7 @@ QString Griglia::testoCella(int r, int colonna) const
 
 int Griglia::accoda(int codice, const QString& parametro)
 {
+    cambiata();
     if (piena())
         return -1;
     const int r = num_;
@@ -48,6 +56,7 @@ int Griglia::accoda(int codice, const QString& parametro)
 
 void Griglia::rimuovi(int r, int quante)
 {
+    cambiata();
     if (r < 0 || r >= num_ || quante <= 0)
         return;
     quante = std::min(quante, num_ - r);
@@ -68,10 +77,42 @@ void Griglia::rimuovi(int r, int quante)
 
 void Griglia::svuota()
 {
+    cambiata();
     for (Riga& r : righe_)
         r = Riga{};
     num_ = 0;
     seleziona(0, 0);
+}
+
+QList<Riga> Griglia::righeUsate() const
+{
+    return QList<Riga>(righe_.begin(), righe_.begin() + num_);
+}
+
+bool Griglia::contiene(const QList<Riga>& righe) const
+{
+    return righe.size() == num_ && std::equal(righe.begin(), righe.end(), righe_.begin());
+}
+
+void Griglia::ripristina(const QList<Riga>& righe, int riga, int colonna)
+{
+    cambiata();
+    const int nuove = static_cast<int>(std::min<qsizetype>(righe.size(), RigheGriglia));
+    std::copy(righe.begin(), righe.begin() + nuove, righe_.begin());
+    for (int i = nuove; i < num_; ++i)
+        righe_[static_cast<size_t>(i)] = Riga{};
+    num_ = nuove;
+    seleziona(riga, colonna);
+}
+
+void Griglia::disponi(const std::vector<int>& ordine)
+{
+    QList<Riga> nuove;
+    nuove.reserve(static_cast<qsizetype>(ordine.size()));
+    for (int vecchia : ordine)
+        if (vecchia >= 0 && vecchia < num_)
+            nuove.append(riga(vecchia));
+    ripristina(nuove, rigaCorrente_, colonnaCorrente_);
 }
 
 void Griglia::seleziona(int r, int colonna)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <vector>
 
@@ -31,7 +32,15 @@ public:
 
     // r must be in 0..949
     const Riga& riga(int r) const { return righe_[static_cast<size_t>(r)]; }
-    Riga& riga(int r) { return righe_[static_cast<size_t>(r)]; }
+    Riga& riga(int r)
+    {
+        cambiata();
+        return righe_[static_cast<size_t>(r)];
+    }
+
+    // A number that changes with every change to the rows (and may change without one): two
+    // moments with the same number saw the same rows. The undo history skips unchanged grids.
+    quint64 versione() const { return versione_; }
 
     // Code of row r as a number, 0 when the cell holds no code (or r is out of range).
     int codice(int r) const;
@@ -50,6 +59,16 @@ public:
     // Empties every cell; the grid keeps its 950 rows.
     void svuota();
 
+    // The used rows, in order.
+    QList<Riga> righeUsate() const;
+    // True when the used rows are exactly `righe`.
+    bool contiene(const QList<Riga>& righe) const;
+    // The used rows become `righe` (at most 950), the rest empty; row `riga` becomes current.
+    void ripristina(const QList<Riga>& righe, int riga, int colonna);
+    // The used rows take the order `ordine`: new row i is old row ordine[i]; rows not listed
+    // go, the rows they leave empty at the end. Every row keeps its own label.
+    void disponi(const std::vector<int>& ordine);
+
     int rigaCorrente() const { return rigaCorrente_; }
     int colonnaCorrente() const { return colonnaCorrente_; }
     void seleziona(int r, int colonna);
@@ -58,8 +77,11 @@ public:
     bool haEtichetta(const QString& etichetta) const;
 
 private:
+    void cambiata();
+
     std::vector<Riga> righe_;
     int num_ = 0;
+    quint64 versione_ = 0;
     int rigaCorrente_ = 0;
     int colonnaCorrente_ = 0;
 };

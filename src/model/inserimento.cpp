@@ -24,6 +24,7 @@ void Editor::inserisci(int k, int codice)
     const VoceCatalogo* v = voce(codice);
     if (k < 1 || k > NumeroGriglie || v == nullptr)
         return;
+    const Passo passo(*this);
     switch (codice) {
     case codici::VaiA:
         inserisciVaiA(k);
@@ -137,6 +138,7 @@ void Editor::inserisciSoloRiga(int k, int codice)
 {
     if (k < 1 || k > NumeroGriglie)
         return;
+    const Passo passo(*this);
     if (rifiutaSePiena(s_.griglia(k)))
         return;
     switch (codice) {

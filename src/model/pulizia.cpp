@@ -15,6 +15,7 @@ void svuotaMarche(Stato& s)
 
 void Editor::cancellaTutto()
 {
+    Passo passo(*this);
     if (!s_.InserimentoAutomatico) {
         bool vuoto = true;
         for (const Griglia& g : s_.griglie)
@@ -30,10 +31,12 @@ void Editor::cancellaTutto()
     svuotaMarche(s_);
     s_.Modificato = false;
     seguiBraccio();
+    passo.senzaNullaDaSalvare();
 }
 
 bool Editor::cancellaGriglie(const std::array<bool, 8>& selezionate)
 {
+    const Passo passo(*this);
     bool completa = true;
     for (int k = 1; k <= 8 && completa; ++k) {
         if (!selezionate[static_cast<size_t>(k - 1)])
@@ -84,6 +87,7 @@ void Editor::nuovo()
     s_.PercorsoFile.clear();
     svuotaMarche(s_);
     seguiBraccio();
+    storia_.azzera(s_);  // a new program starts a new history
 }
 
 bool Editor::chiudi()

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace kobaltino {
 
@@ -12,6 +13,12 @@ inline const QString TitoloApplicazione = QStringLiteral("Kobaltino");
 inline const QString CompilatoreAssente = QStringLiteral("VUOTO");
 
 enum class Memoria { Ram, Eeprom };
+
+// One instruction of a clipboard that holds several: what Copia keeps of it.
+struct VoceAppunti {
+    QString codice, parametro, azione;
+    bool operator==(const VoceAppunti&) const = default;
+};
 
 // The shared editor state: the ten grids, the memory usage marks and the module
 // variables every command reads and writes. Owned by the application, passed by reference.
@@ -55,8 +62,10 @@ struct Stato {
     }
     const QString& marca(Memoria m, int cella) const { return const_cast<Stato*>(this)->marca(m, cella); }
 
-    // Internal clipboard: one instruction.
+    // Internal clipboard: one instruction...
     QString AppuntiCodice, AppuntiParametro, AppuntiAzione;
+    // ... or, after copying several rows, these (empty otherwise).
+    std::vector<VoceAppunti> AppuntiRighe;
 
     QString PercorsoFile;
     QString PercorsoCompilatore = CompilatoreAssente;

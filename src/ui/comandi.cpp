@@ -24,6 +24,9 @@ const VoceMenu Albero[] = {
     {nullptr, "keyFile", nullptr, nullptr, nessuno, false},
     {"KeyChiudi", "keyFile", "&Chiudi", nullptr, c(A::Chiudi), false},
     {"KeyModifica", nullptr, "&Modifica", nullptr, nessuno, false},
+    {"KeyAnnulla", "KeyModifica", "Annulla", "Ctrl+Z", c(A::Annulla), true},
+    {"KeyRipeti", "KeyModifica", "Ripeti", "Ctrl+Y; Ctrl+Shift+Z", c(A::Ripeti), true},
+    {nullptr, "KeyModifica", nullptr, nullptr, nessuno, false},
     {"KeyCopia", "KeyModifica", "Copia", "Ctrl+C", c(A::Copia), true},
     {"KeyIncolla", "KeyModifica", "Incolla", "Ctrl+V", c(A::Incolla), true},
     {"KeyCancella", "KeyModifica", "Cancella...", "Del", c(A::Cancella), true},
@@ -59,13 +62,15 @@ const VoceMenu Albero[] = {
     {"KeyInformazioniSu", "Key?", "Informazioni su...", nullptr, c(A::InformazioniSu), false},
 };
 
-const std::array<VocePulsante, 11> Pulsanti = {{
+const std::array<VocePulsante, 13> Pulsanti = {{
     {1, "Crea un nuovo programma", A::Nuovo},
     {2, "Apre un programma esistente", A::Apri},
     {3, "Salva le modifiche", A::Salva},
     {4, "Taglia", A::Taglia},
     {5, "Copia", A::Copia},
     {6, "Incolla", A::Incolla},
+    {12, "Annulla l'ultima modifica", A::Annulla},
+    {13, "Ripete la modifica annullata", A::Ripeti},
     {7, "Compila il programma", A::Compila},
     {8, "Cancella il comando selezionato", A::Cancella},
     {9, "Cancella tutte le griglie", A::CancellaTutto},
@@ -126,7 +131,7 @@ Comando comandoDelTasto(const QString& chiave)
     return nessuno;
 }
 
-const std::array<VocePulsante, 11>& pulsantiBarra() { return Pulsanti; }
+const std::array<VocePulsante, 13>& pulsantiBarra() { return Pulsanti; }
 
 Comando comandoDelPulsante(int indice)
 {

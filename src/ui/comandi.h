@@ -27,6 +27,8 @@ enum class Azione {
     GuidaInLinea,
     InformazioniSu,
     Inserisci,
+    Annulla,
+    Ripeti,
 };
 
 struct Comando {
@@ -42,7 +44,7 @@ struct VoceMenu {
     const char* chiave;
     const char* padre;
     const char* testo;
-    const char* scorciatoia;  // shortcut hint, also the real shortcut; nullptr when none
+    const char* scorciatoia;  // shortcut hint, also the real shortcut; "; " between several
     Comando comando;
     bool conIcona;  // shows the toolbar's icon of its command
 };
@@ -53,13 +55,14 @@ std::span<const VoceMenu> alberoMenu();
 // The command of a menu key; Azione::Nessuna for top-level and submenu keys or unknown text.
 Comando comandoDelTasto(const QString& chiave);
 
-// Toolbar buttons, index 1..11. A separator has no tool tip and no command.
+// Toolbar buttons in the order shown: 1..11, then 12 and 13 ("Annulla", "Ripeti") after
+// "Incolla". A separator has no tool tip and no command.
 struct VocePulsante {
     int indice;
     const char* suggerimento;
     Azione azione;
 };
-const std::array<VocePulsante, 11>& pulsantiBarra();
+const std::array<VocePulsante, 13>& pulsantiBarra();
 Comando comandoDelPulsante(int indice);
 
 // The palettes of grid k: the "comuni" and the "salto" lists, their control names and items.

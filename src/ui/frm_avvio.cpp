@@ -9,6 +9,7 @@
 #include "ui/vista_griglia.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -51,6 +52,8 @@ const FrmAvvio::VoceGestore FrmAvvio::Gestori[] = {
     {Azione::Cancella, &FrmAvvio::cmdCancella},
     {Azione::CancellaGriglia, &FrmAvvio::cmdCancellaGriglia},
     {Azione::CancellaTutto, &FrmAvvio::cmdCancellaTutto},
+    {Azione::Annulla, &FrmAvvio::cmdAnnulla},
+    {Azione::Ripeti, &FrmAvvio::cmdRipeti},
     {Azione::Compilatore, &FrmAvvio::cmdCompilatore},
     {Azione::Compila, &FrmAvvio::cmdCompila},
     {Azione::GuidaInLinea, &FrmAvvio::cmdGuidaInLinea},
@@ -107,9 +110,11 @@ void FrmAvvio::creaMenu()
         QAction* a = padre->addAction(testo);
         a->setObjectName(chiave);
         if (v.scorciatoia)
-            a->setShortcut(QKeySequence(QString::fromLatin1(v.scorciatoia)));
+            a->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(v.scorciatoia)));
         if (v.conIcona)
             a->setIcon(iconaComando(v.comando.azione));
+        if (v.comando.azione == Azione::Annulla || v.comando.azione == Azione::Ripeti)
+            azioniStoria_.emplace_back(v.comando.azione, a);
         connect(a, &QAction::triggered, this, [this, chiave] { eseguiTasto(chiave); });
     }
 
@@ -137,6 +142,8 @@ void FrmAvvio::creaBarra()
         a->setObjectName(QStringLiteral("Toolbar1_%1").arg(p.indice));
         const int indice = p.indice;
         connect(a, &QAction::triggered, this, [this, indice] { eseguiPulsante(indice); });
+        if (p.azione == Azione::Annulla || p.azione == Azione::Ripeti)
+            azioniStoria_.emplace_back(p.azione, a);
     }
 }
 
@@ -167,6 +174,12 @@ VistaGriglia* FrmAvvio::creaVista(int k)
     auto* m = new ModelloGriglia(s_.griglia(k), this);
     auto* v = new VistaGriglia(m);
     v->setObjectName(nomeControlloGriglia(k));
+    v->setProperty("griglia", k);
+    // Queued: a dialog must not open inside the drop itself.
+    connect(v, &VistaGriglia::istruzioneRilasciata, this,
+            [this, k](const QString& testo, int punto) { rilascioIstruzione(k, testo, punto); }, Qt::QueuedConnection);
+    connect(v, &VistaGriglia::righeRilasciate, this,
+            [this, k](const std::vector<int>& righe, int punto) { rilascioRighe(k, righe, punto); }, Qt::QueuedConnection);
     v->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     v->setFixedWidth(v->larghezzaColonne());
     connect(v, &VistaGriglia::cliccata, this, [this, k] {
@@ -189,7 +202,7 @@ QWidget* FrmAvvio::creaTavolozza(int k, const QString& nome, const QString& tito
     auto* colonna = new QVBoxLayout(riquadro);
     colonna->setContentsMargins(0, 0, 0, 0);
     auto* etichetta = new QLabel(titolo);
-    auto* lista = new QListWidget;
+    auto* lista = new TavolozzaIstruzioni(k);
     lista->setObjectName(nome);
     lista->addItems(voci);
     lista->setToolTip(SuggerimentoTavolozza);
@@ -378,11 +391,65 @@ void FrmAvvio::cmdChiudi()
     close();
 }
 
+// Several selected rows go together; one row follows the single-row rules.
+// The view's selection counts only while it holds the row the core has as current.
+std::vector<int> FrmAvvio::righeScelte(int k) const
+{
+    const VistaGriglia* v = vista(k);
+    std::vector<int> righe = v ? v->righeSelezionate() : std::vector<int>{};
+    if (std::find(righe.begin(), righe.end(), s_.griglia(k).rigaCorrente()) == righe.end())
+        righe.clear();
+    return righe;
+}
+
 // Cut always works on the main grid.
-void FrmAvvio::cmdTaglia() { editor_.taglia(1); }
-void FrmAvvio::cmdCopia() { editor_.copia(s_.GrigliaAttiva); }
+void FrmAvvio::cmdTaglia()
+{
+    if (const auto righe = righeScelte(1); righe.size() > 1)
+        editor_.tagliaRighe(1, righe);
+    else
+        editor_.taglia(1);
+}
+
+void FrmAvvio::cmdCopia()
+{
+    if (const auto righe = righeScelte(s_.GrigliaAttiva); righe.size() > 1)
+        editor_.copiaRighe(s_.GrigliaAttiva, righe);
+    else
+        editor_.copia(s_.GrigliaAttiva);
+}
+
 void FrmAvvio::cmdIncolla() { editor_.incolla(s_.GrigliaAttiva); }
-void FrmAvvio::cmdCancella() { editor_.cancella(s_.GrigliaAttiva); }
+
+void FrmAvvio::cmdCancella()
+{
+    if (const auto righe = righeScelte(s_.GrigliaAttiva); righe.size() > 1)
+        editor_.cancellaRighe(s_.GrigliaAttiva, righe);
+    else
+        editor_.cancella(s_.GrigliaAttiva);
+}
+
+void FrmAvvio::cmdAnnulla() { mostraGriglia(editor_.annulla()); }
+void FrmAvvio::cmdRipeti() { mostraGriglia(editor_.ripeti()); }
+
+// Undo and redo show the grid they changed.
+void FrmAvvio::mostraGriglia(int k)
+{
+    if (k >= 2 && k <= NumeroGriglie)
+        ssTab1_->setCurrentIndex(k - 2);
+}
+
+void FrmAvvio::rilascioIstruzione(int k, const QString& testo, int punto)
+{
+    const int codice = codiceDellaVoce(testo);
+    if (codice != 0)
+        eseguiComando([&] { editor_.inserisciIn(k, codice, punto); });
+}
+
+void FrmAvvio::rilascioRighe(int k, const std::vector<int>& righe, int punto)
+{
+    eseguiComando([&] { editor_.sposta(k, righe, punto); });
+}
 
 void FrmAvvio::cmdCancellaGriglia()
 {
@@ -447,6 +514,10 @@ void FrmAvvio::aggiorna()
     setWindowTitle(nome.isEmpty() ? TitoloApplicazione + QStringLiteral("[*]")
                                   : QStringLiteral("%1 - %2[*]").arg(TitoloApplicazione, nome));
     setWindowModified(s_.Modificato);
+    const bool annulla = editor_.puoAnnullare();
+    const bool ripeti = editor_.puoRipetere();
+    for (const auto& [azione, a] : azioniStoria_)
+        a->setEnabled(azione == Azione::Annulla ? annulla : ripeti);
     grigliaAttiva_->setText(QStringLiteral("Griglia attiva: %1").arg(nomeGriglia(s_.GrigliaAttiva)));
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -107,6 +108,12 @@ private:
     void cmdCancella();
     void cmdCancellaGriglia();
     void cmdCancellaTutto();
+    void cmdAnnulla();
+    void cmdRipeti();
+    void mostraGriglia(int k);
+    std::vector<int> righeScelte(int k) const;
+    void rilascioIstruzione(int k, const QString& testo, int punto);
+    void rilascioRighe(int k, const std::vector<int>& righe, int punto);
     void cmdCompilatore();
     void cmdCompila();
     void cmdGuidaInLinea();
@@ -135,6 +142,7 @@ private:
     QAction* primaDiChiudi_ = nullptr;  // the recent programs go before this separator
     QList<QAction*> recenti_;
     QString ultimoRicordato_;
+    std::vector<std::pair<Azione, QAction*>> azioniStoria_;  // "Annulla" and "Ripeti", menu and toolbar
 
     int comandiInCorso_ = 0;
     bool attivazioneInAttesa_ = false;

@@ -371,6 +371,25 @@ void disegnaComando(QPainter& p, Azione azione)
         p.drawRect(QRectF(11, 2, 10, 6));
         foglio(QRectF(10, 12, 15, 16));
         break;
+    case Azione::Annulla:
+    case Azione::Ripeti: {
+        // A curved arrow: back to the left for undo, on to the right for redo.
+        if (azione == Azione::Ripeti) {
+            p.translate(32, 0);
+            p.scale(-1, 1);
+        }
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(40, 90, 170), 3.5, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath arco;
+        arco.moveTo(9, 13);
+        arco.cubicTo(20, 5, 31, 12, 27, 22);
+        arco.cubicTo(25, 27, 20, 28, 16, 28);
+        p.drawPath(arco);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 90, 170));
+        p.drawPolygon(QPolygonF({{3, 13}, {13, 5}, {13, 20}}));
+        break;
+    }
     case Azione::Compila:
         p.setBrush(QColor(40, 150, 60));
         p.drawPolygon(QPolygonF({{8, 4}, {28, 16}, {8, 28}}));
@@ -408,6 +427,8 @@ const char* nomeNelTema(Azione azione)
     case Azione::Apri: return "document-open";
     case Azione::Salva: return "document-save";
     case Azione::Taglia: return "edit-cut";
+    case Azione::Annulla: return "edit-undo";
+    case Azione::Ripeti: return "edit-redo";
     case Azione::Copia: return "edit-copy";
     case Azione::Incolla: return "edit-paste";
     case Azione::Compila: return "system-run";

@@ -53,7 +53,11 @@ QVariant ModelloGriglia::data(const QModelIndex& index, int role) const
 
 Qt::ItemFlags ModelloGriglia::flags(const QModelIndex& index) const
 {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    // A used row can be dragged to another place of its grid.
+    const Qt::ItemFlags trascinabile = index.row() < griglia_.numIstruzioni() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | trascinabile;
 }
 
 void ModelloGriglia::aggiorna()

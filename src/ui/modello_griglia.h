@@ -26,6 +26,8 @@ public:
     // The core changed the grid: repaint every row that was or is in use.
     void aggiorna();
 
+    const Griglia& griglia() const { return griglia_; }
+
 private:
     const Griglia& griglia_;
     int righeMostrate_ = 0;  // rows in use at the last refresh

@@ -1,12 +1,16 @@
 #include "ui/vista_griglia.h"
 
 #include "model/griglia.h"
+#include "model/spostamento.h"
 #include "ui/icone.h"
 #include "ui/modello_griglia.h"
 
 #include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
 #include <QEvent>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -55,6 +59,23 @@ public:
 
 }  // namespace
 
+TavolozzaIstruzioni::TavolozzaIstruzioni(int k, QWidget* parent) : QListWidget(parent), k_(k)
+{
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    setDefaultDropAction(Qt::CopyAction);
+}
+
+QMimeData* TavolozzaIstruzioni::mimeData(const QList<QListWidgetItem*>& voci) const
+{
+    auto* mime = new QMimeData;
+    if (!voci.isEmpty()) {
+        mime->setData(MimeIstruzione, (QString::number(k_) + u':' + voci.first()->text()).toUtf8());
+        mime->setText(voci.first()->text());
+    }
+    return mime;
+}
+
 VistaGriglia::VistaGriglia(ModelloGriglia* modello, QWidget* parent) : QTableView(parent)
 {
     setModel(modello);
@@ -62,7 +83,15 @@ VistaGriglia::VistaGriglia(ModelloGriglia* modello, QWidget* parent) : QTableVie
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Rows are dragged to another place of the grid, palette items dropped between rows; the
+    // view draws its own drop line, only where rows may go.
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(false);
+    setDefaultDropAction(Qt::MoveAction);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
     setWordWrap(false);
@@ -119,7 +148,7 @@ void VistaGriglia::mostraRigaCorrente(int riga)
     if (currentIndex().row() == riga)
         return;
     daNucleo_ = true;
-    setCurrentIndex(nuovo);
+    selectionModel()->setCurrentIndex(nuovo, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     daNucleo_ = false;
     scrollTo(nuovo);
 }
@@ -158,6 +187,169 @@ bool VistaGriglia::event(QEvent* event)
     if (event->type() == QEvent::ScreenChangeInternal)
         impostaMisure();
     return QTableView::event(event);
+}
+
+// ---- selection and dragging ------------------------------------------------------------------
+
+std::vector<int> VistaGriglia::righeSelezionate() const
+{
+    const int n = static_cast<const ModelloGriglia*>(model())->griglia().numIstruzioni();
+    std::vector<int> righe;
+    for (const QModelIndex& i : selectionModel()->selectedRows())
+        if (i.row() < n)
+            righe.push_back(i.row());
+    std::sort(righe.begin(), righe.end());
+    return righe;
+}
+
+QMimeData* VistaGriglia::mimeRighe(const std::vector<int>& righe) const
+{
+    QStringList numeri;
+    for (int r : righe)
+        numeri << QString::number(r);
+    auto* mime = new QMimeData;
+    mime->setData(MimeRighe, (QString::number(numero()) + u':' + numeri.join(u',')).toUtf8());
+    return mime;
+}
+
+int VistaGriglia::puntoDiRilascio(const QPoint& posizione) const
+{
+    const Griglia& g = static_cast<const ModelloGriglia*>(model())->griglia();
+    const int n = g.numIstruzioni();
+    const int r = rowAt(posizione.y());
+    int punto = n;
+    if (r >= 0 && r < n)
+        punto = posizione.y() >= rowViewportPosition(r) + rowHeight(r) / 2 ? r + 1 : r;
+    return puntoDiInserimento(g, punto) ? punto : -1;
+}
+
+void VistaGriglia::startDrag(Qt::DropActions)
+{
+    const std::vector<int> righe = righeSelezionate();
+    if (righe.empty())
+        return;
+    // The picture under the pointer: the icons of the rows, up to four.
+    const int larghezza = columnWidth(ColParametro);
+    const int altezza = rowHeight(righe.front());
+    const int mostrate = static_cast<int>(std::min<size_t>(righe.size(), 4));
+    const qreal rapporto = devicePixelRatioF();
+    QPixmap immagine(QSize(larghezza, altezza * mostrate) * rapporto);
+    immagine.setDevicePixelRatio(rapporto);
+    immagine.fill(Qt::transparent);
+    {
+        QPainter p(&immagine);
+        p.setOpacity(0.8);
+        const Griglia& g = static_cast<const ModelloGriglia*>(model())->griglia();
+        for (int i = 0; i < mostrate; ++i)
+            p.drawPixmap(0, i * altezza, iconaIstruzione(g.codice(righe[static_cast<size_t>(i)]), larghezza, altezza, rapporto));
+    }
+    auto* trascinamento = new QDrag(this);
+    trascinamento->setMimeData(mimeRighe(righe));
+    trascinamento->setPixmap(immagine);
+    trascinamento->setHotSpot(QPoint(larghezza / 2, altezza / 2));
+    trascinamento->exec(Qt::MoveAction, Qt::MoveAction);
+}
+
+QString VistaGriglia::carico(const QMimeData* mime, const QString& formato) const
+{
+    if (mime == nullptr || !mime->hasFormat(formato))
+        return {};
+    const QString testo = QString::fromUtf8(mime->data(formato));
+    const QString prefisso = QString::number(numero()) + u':';
+    return testo.startsWith(prefisso) ? testo.mid(prefisso.size()) : QString();
+}
+
+bool VistaGriglia::accetta(QDropEvent* event)
+{
+    const int punto = puntoDiRilascio(event->position().toPoint());
+    const bool righe = !carico(event->mimeData(), MimeRighe).isEmpty();
+    const bool istruzione = !carico(event->mimeData(), MimeIstruzione).isEmpty();
+    if (punto < 0 || (!righe && !istruzione)) {
+        mostraPunto(-1);
+        event->ignore();
+        return false;
+    }
+    // A palette keeps its item: the instruction is copied, rows are moved.
+    event->setDropAction(righe ? Qt::MoveAction : Qt::CopyAction);
+    event->accept();
+    mostraPunto(punto);
+    return true;
+}
+
+void VistaGriglia::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (carico(event->mimeData(), MimeRighe).isEmpty() && carico(event->mimeData(), MimeIstruzione).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    // Taken even where nothing may go yet, so that the moves over the grid keep coming.
+    accetta(event);
+    event->accept();
+}
+
+void VistaGriglia::dragMoveEvent(QDragMoveEvent* event)
+{
+    // Near the top or the bottom edge the grid scrolls.
+    const int margine = twipsInPixel(this, AltezzaRiga, Qt::Vertical) / 2;
+    const int y = event->position().toPoint().y();
+    if (y < margine)
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - verticalScrollBar()->singleStep());
+    else if (y > viewport()->height() - margine)
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + verticalScrollBar()->singleStep());
+    accetta(event);
+}
+
+void VistaGriglia::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    mostraPunto(-1);
+    event->accept();
+}
+
+void VistaGriglia::dropEvent(QDropEvent* event)
+{
+    const int punto = puntoDiRilascio(event->position().toPoint());
+    const QString righe = carico(event->mimeData(), MimeRighe);
+    const QString istruzione = carico(event->mimeData(), MimeIstruzione);
+    if (!accetta(event))
+        return;
+    mostraPunto(-1);
+    if (!righe.isEmpty()) {
+        std::vector<int> numeri;
+        for (const QString& r : righe.split(u','))
+            numeri.push_back(r.toInt());
+        emit righeRilasciate(numeri, punto);
+    } else {
+        emit istruzioneRilasciata(istruzione, punto);
+    }
+}
+
+void VistaGriglia::mostraPunto(int punto)
+{
+    if (punto == puntoRilascio_)
+        return;
+    puntoRilascio_ = punto;
+    viewport()->update();
+}
+
+void VistaGriglia::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    if (puntoRilascio_ < 0)
+        return;
+    // The drop line between two rows, with a small arrow at its left end.
+    const int y = puntoRilascio_ < RigheGriglia ? rowViewportPosition(puntoRilascio_)
+                                                : rowViewportPosition(RigheGriglia - 1) + rowHeight(RigheGriglia - 1);
+    int larghezza = 0;
+    for (int c = 0; c < 4; ++c)
+        larghezza += columnWidth(c);
+    QPainter p(viewport());
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor colore = palette().color(QPalette::Highlight);
+    p.setPen(QPen(colore, 3));
+    p.drawLine(QPoint(0, y), QPoint(larghezza, y));
+    p.setPen(Qt::NoPen);
+    p.setBrush(colore);
+    p.drawPolygon(QPolygonF({QPointF(0, y - 6), QPointF(8, y), QPointF(0, y + 6)}));
 }
 
 }  // namespace kobaltino

@@ -1,10 +1,30 @@
 #pragma once
 
+#include <QListWidget>
 #include <QTableView>
+#include <vector>
 
 namespace kobaltino {
 
 class ModelloGriglia;
+
+// What a drag carries: rows of a grid being moved, or an instruction taken from a palette.
+// Both name their grid ("k:..."), so that a grid takes only its own rows and palettes.
+inline const QString MimeRighe = QStringLiteral("application/x-kobaltino-righe");
+inline const QString MimeIstruzione = QStringLiteral("application/x-kobaltino-istruzione");
+
+// A palette of grid k: its items can be dragged onto the grid.
+class TavolozzaIstruzioni : public QListWidget {
+    Q_OBJECT
+public:
+    explicit TavolozzaIstruzioni(int k, QWidget* parent = nullptr);
+
+protected:
+    QMimeData* mimeData(const QList<QListWidgetItem*>& voci) const override;
+
+private:
+    int k_;
+};
 
 // Twips (1/1440 inch) to pixels of `widget`'s screen.
 int twipsInPixel(const QWidget* widget, int twips, Qt::Orientation verso = Qt::Horizontal);
@@ -33,6 +53,14 @@ public:
     // Width that shows the four columns and the scroll bar.
     int larghezzaColonne() const;
 
+    // The selected used rows, ascending.
+    std::vector<int> righeSelezionate() const;
+    // What dragging `righe` carries.
+    QMimeData* mimeRighe(const std::vector<int>& righe) const;
+    // The point between rows where a drop at `posizione` (viewport) would put rows, -1 where
+    // none may go (between a conditional and its action row).
+    int puntoDiRilascio(const QPoint& posizione) const;
+
     QSize sizeHint() const override;
     // Never narrower than its columns nor lower than five rows, so a small window stays readable.
     QSize minimumSizeHint() const override;
@@ -43,17 +71,34 @@ signals:
     void menuRichiesto(const QPoint& posizioneGlobale);
     // A double-click on a row in use asks to change its parameter.
     void rigaDaModificare(int riga);
+    // A palette item dropped before row `punto`.
+    void istruzioneRilasciata(const QString& testo, int punto);
+    // Rows of this grid dropped before row `punto`.
+    void righeRilasciate(const std::vector<int>& righe, int punto);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     bool event(QEvent* event) override;
+    void startDrag(Qt::DropActions azioni) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void impostaMisure();
+    int numero() const { return property("griglia").toInt(); }
+    // The payload of a drag meant for this grid; empty otherwise.
+    QString carico(const QMimeData* mime, const QString& formato) const;
+    bool accetta(QDropEvent* event);
+    void mostraPunto(int punto);
+
     bool daNucleo_ = false;
     bool parole_ = true;
+    int puntoRilascio_ = -1;  // where the drop indicator stands
 };
 
 }  // namespace kobaltino

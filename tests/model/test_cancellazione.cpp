@@ -58,7 +58,7 @@ TEST_F(Cancellazione, CellaVuotaOGrigliaVuotaNonChiedono)
     EXPECT_EQ(stato.NumIstruzioni(1), 1);
 }
 
-TEST_F(Cancellazione, LeEtichetteRestanoAlLoroPosto)
+TEST_F(Cancellazione, LeEtichetteViaggianoConLeIstruzioni)
 {
     for (int c : {1, 2, 3, 4, 5})
         editor.inserisci(1, c);
@@ -68,7 +68,7 @@ TEST_F(Cancellazione, LeEtichetteRestanoAlLoroPosto)
     cancellaRiga(1, 1);
     EXPECT_EQ(codici(1), (std::vector<int>{1, 3, 4, 5}));
     for (int r = 0; r < 4; ++r)
-        EXPECT_EQ(stato.griglia(1).riga(r).etichetta, QString::number(10 + r)) << r;
+        EXPECT_EQ(stato.griglia(1).riga(r).etichetta, QString::number(r == 0 ? 10 : 11 + r)) << r;
     EXPECT_EQ(stato.griglia(1).riga(4), Riga{});
     EXPECT_EQ(stato.griglia(1).testoCella(3, ColNumero), "3");
     EXPECT_EQ(stato.griglia(1).testoCella(4, ColNumero), "");
@@ -216,7 +216,7 @@ TEST_F(Cancellazione, GrigliaPiena)
         stato.griglia(8).riga(r).etichetta = r == 949 ? "fine" : "";
     cancellaRiga(8, 0);
     EXPECT_EQ(stato.NumIstruzioni(8), 949);
-    EXPECT_EQ(stato.griglia(8).riga(948).etichetta, "");  // position 949's label is gone
+    EXPECT_EQ(stato.griglia(8).riga(948).etichetta, "fine");  // the label goes with its row
     EXPECT_EQ(stato.griglia(8).riga(949), Riga{});
     editor.inserisci(8, codici::Fermo);
     EXPECT_EQ(stato.griglia(8).codice(949), 7);

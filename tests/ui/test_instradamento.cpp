@@ -227,7 +227,7 @@ TEST_F(Instradamento, IngressiSenzaComandoSonoIgnorati)
     for (const char* chiave : {"keyFile", "KeyModifica", "KeyIstruzioni", "KeyIstruzioniComuni", "Key?", "", "KeyTaglia",
                                "keyNuovo", "KeySleep"})
         finestra->eseguiTasto(QString::fromLatin1(chiave));
-    for (int indice : {0, 10, 12, -1})
+    for (int indice : {0, 10, 14, -1})
         finestra->eseguiPulsante(indice);
     EXPECT_EQ(codici(1), std::vector<int>{1});
     EXPECT_TRUE(ui.messaggi.empty());

@@ -54,7 +54,8 @@ TEST_F(Struttura, AlberoDelMenu)
                            "KeyAnteprimaDiStampa|Anteprima di stampa...||", "KeyStampa|Stampa...|Ctrl+P|",
                            "KeyEsportaPdf|Esporta PDF...||", "-", "-", "KeyChiudi|&Chiudi||"}));
     EXPECT_EQ(descrivi(sottomenu(barra, "&Modifica")),
-              (QStringList{"KeyCopia|Copia|Ctrl+C|icona", "KeyIncolla|Incolla|Ctrl+V|icona",
+              (QStringList{"KeyAnnulla|Annulla|Ctrl+Z|icona", "KeyRipeti|Ripeti|Ctrl+Y|icona", "-",
+                           "KeyCopia|Copia|Ctrl+C|icona", "KeyIncolla|Incolla|Ctrl+V|icona",
                            "KeyCancella|Cancella...|Del|icona", "KeyCancellaGriglia|Cancella griglia...|Ctrl+G|",
                            "KeyCancellaTutto|Cancella tutto...|Ctrl+T|icona"}));
     EXPECT_EQ(descrivi(sottomenu(barra, "&Strumenti")),
@@ -116,7 +117,8 @@ TEST_F(Struttura, BarraDegliStrumenti)
     for (QAction* a : finestra->barra()->actions())
         suggerimenti << (a->isSeparator() ? "-" : a->toolTip());
     EXPECT_EQ(suggerimenti, (QStringList{"Crea un nuovo programma", "Apre un programma esistente", "Salva le modifiche",
-                                         "Taglia", "Copia", "Incolla", "Compila il programma",
+                                         "Taglia", "Copia", "Incolla", "Annulla l'ultima modifica",
+                                         "Ripete la modifica annullata", "Compila il programma",
                                          "Cancella il comando selezionato", "Cancella tutte le griglie", "-",
                                          "Apre la finestra di aiuto"}));
     for (QAction* a : finestra->barra()->actions()) {
@@ -131,6 +133,7 @@ TEST_F(Struttura, StessaIconaInBarraEMenu)
 {
     const std::vector<std::pair<int, const char*>> coppie = {{1, "KeyNuovo"}, {2, "KeyApri"},   {3, "KeySalva"},
                                                              {5, "KeyCopia"}, {6, "KeyIncolla"}, {7, "KeyCompila"},
+                                                             {12, "KeyAnnulla"}, {13, "KeyRipeti"},
                                                              {8, "KeyCancella"}, {9, "KeyCancellaTutto"},
                                                              {11, "KeyGuidaInLinea"}};
     for (const auto& [indice, chiave] : coppie) {
