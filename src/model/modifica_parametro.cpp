@@ -108,6 +108,8 @@ bool modificaRiga(Editor& editor, int k, int riga)
     const QString nuovo = codice == codici::VaiA ? QString::number(esito->riga) : esito->parametro;
     if (codice == codici::VaiA && (esito->riga < 0 || esito->riga >= g.numIstruzioni()))
         return false;
+    // One step of the history: "Annulla" gives the old value back.
+    const Editor::Passo passo(editor);
     return modificaParametro(s, k, riga, nuovo);
 }
 

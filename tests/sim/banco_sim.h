@@ -39,7 +39,7 @@ inline Stato esempio(const char* nome)
     Stato s;
     InterazioneFinta ui;
     Editor editor(s, ui);
-    EXPECT_EQ(leggiProgramma(editor, QStringLiteral(KOBALTINO_ESEMPI "/") + QLatin1String(nome)), 0) << nome;
+    EXPECT_TRUE(leggiProgramma(editor, QStringLiteral(KOBALTINO_ESEMPI "/") + QLatin1String(nome)).riuscito()) << nome;
     return s;
 }
 
