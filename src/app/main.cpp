@@ -41,7 +41,6 @@ int main(int argc, char* argv[])
 {
     using namespace kobaltino;
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(TitoloApplicazione);
     QApplication::setApplicationName(TitoloApplicazione);
     QApplication::setWindowIcon(iconaApplicazione());
     // The whole interface is Italian, the toolkit's own file dialogs and buttons included.

@@ -11,6 +11,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include "ui/preferenze.h"
+
 #include <QSettings>
 
 namespace kobaltino {
@@ -29,7 +31,7 @@ struct Scorciatoia {
 const Scorciatoia Aggiunte[] = {
     {"KeyApri", "Ctrl+O"}, {"KeySalva", "Ctrl+S"}, {"KeySalvaConNome", "Ctrl+Shift+S"}};
 
-QStringList recentiSalvati() { return QSettings().value(ChiaveRecenti).toStringList(); }
+QStringList recentiSalvati() { return preferenze().value(ChiaveRecenti).toStringList(); }
 
 }  // namespace
 
@@ -72,9 +74,9 @@ void FrmAvvio::creaComandiAggiunti()
     parole->setCheckable(true);
     parole->setToolTip(QStringLiteral("Mostra accanto a ogni icona il suo parametro in parole"));
     findChild<QMenu*>(QStringLiteral("KeyStrumenti"))->addAction(parole);
-    parole->setChecked(QSettings().value(ChiaveParole, true).toBool());
+    parole->setChecked(preferenze().value(ChiaveParole, true).toBool());
     connect(parole, &QAction::toggled, this, [this](bool mostra) {
-        QSettings().setValue(ChiaveParole, mostra);
+        preferenze().setValue(ChiaveParole, mostra);
         mostraParole(mostra);
     });
 }
@@ -143,7 +145,7 @@ void FrmAvvio::ricordaProgramma()
     QStringList elenco = recentiSalvati();
     elenco.removeAll(s_.PercorsoFile);
     elenco.prepend(s_.PercorsoFile);
-    QSettings().setValue(ChiaveRecenti, elenco.mid(0, MassimoRecenti));
+    preferenze().setValue(ChiaveRecenti, elenco.mid(0, MassimoRecenti));
     mostraRecenti();
 }
 
@@ -172,7 +174,7 @@ void FrmAvvio::apriRecente(const QString& percorso)
     if (!QFileInfo::exists(percorso)) {
         QStringList elenco = recentiSalvati();
         elenco.removeAll(percorso);
-        QSettings().setValue(ChiaveRecenti, elenco);
+        preferenze().setValue(ChiaveRecenti, elenco);
         mostraRecenti();
     }
 }

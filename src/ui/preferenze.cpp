@@ -9,13 +9,13 @@ namespace kobaltino {
 
 namespace {
 const QString ChiaveProcessore = QStringLiteral("processore");
+}  // namespace
 
 // One store for the editor whatever the program's own name (tests run under theirs).
 QSettings preferenze()
 {
     return QSettings(QSettings::UserScope, TitoloApplicazione, TitoloApplicazione);
 }
-}  // namespace
 
 QString processoreRicordato()
 {

@@ -34,7 +34,7 @@ int twipsInPixel(const QWidget* widget, int twips, Qt::Orientation verso = Qt::H
 inline constexpr int LarghezzaColonne[] = {500, 1800, 500, 500};
 inline constexpr int AltezzaRiga = 500;
 // Room for the parameter words beside the icon, added to column 1 while they are shown.
-inline constexpr int LarghezzaParole = 1900;
+inline constexpr int LarghezzaParole = 1100;
 
 // The view of one program grid. A left click reports itself (it makes the grid the active one);
 // the right button asks for the context menu without moving the selection.

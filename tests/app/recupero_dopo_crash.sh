@@ -74,7 +74,7 @@ chiudi() {  # File > Chiudi on the window titled $1
 # Sì: the work comes back under the program's name, unsaved; Ctrl+S writes it into the program.
 modifica_e_uccidi
 riavvia_e_rispondi Return
-aspetta finestra "Kobaltino $lavoro/prog.kbn"
+aspetta finestra "Kobaltino - prog.kbn"
 tasti "prog.kbn" ctrl+s
 aspetta principali_salvate
 aspetta nessuna_copia
