@@ -29,21 +29,26 @@ struct StatoChip {
     std::array<uint16_t, 8> stack{};
     uint64_t cicli = 0;                    // instruction cycles since reset
     uint64_t fineScritturaEeprom = 0;      // cycle at which the pending EEPROM write completes, 0 = none
+    uint64_t overflowTmr0 = 0;             // cycle of the next TMR0 overflow when it counts cycles
+    int64_t baseTmr0 = 0;                  // cycle from which TMR0 counts up from 0
+    int64_t sincronizzazioneTmr0 = 0;      // up to this cycle TMR0 still holds the value written to it
+    uint16_t prescalaTmr0 = 1;             // 1, or 2 to 256 when the prescaler is assigned to TMR0
+    uint16_t contaFronti = 1;              // RA4 edges still to come before the next TMR0 tick
     uint16_t pc = 0;
     uint16_t configurazione = 0x3FFF;
-    uint16_t contaPrescaler = 0;           // cycles (or RA4 edges) counted towards the next TMR0 tick
     uint8_t w = 0;
     uint8_t cimaStack = 0;                 // slot the next call pushes to
     uint8_t profondita = 0;                // return addresses held, at most 8
     uint8_t stackMassimo = 0;
     uint32_t overflowStack = 0;
-    uint8_t inibizioneTmr0 = 0;            // cycles TMR0 still holds after a write
-    uint8_t sbloccoEeprom = 0;             // 0, 1 after 0x55 into EECON2, 2 after 0xAA
+    uint8_t statoEeprom = 0;               // where the unlock sequence stands
     uint8_t indirizzoScrittura = 0, datoScrittura = 0;
     bool addormentato = false;
+    bool tmr0Fermo = false;                // the instruction clock stops in sleep, and TMR0 with it
     std::array<uint8_t, 2> pilotati{};     // pins driven from outside, by port
     std::array<uint8_t, 2> livelli{};      // the levels they are driven to
-    std::array<uint8_t, 2> pinPrecedenti{}; // pin levels seen after the previous instruction (edges)
+    std::array<uint8_t, 2> pinPrecedenti{}; // pin levels after the last change (edges)
+    uint8_t letturaPortaB = 0;             // PORTB as last read (the RB4-RB7 change flag compares with it)
 };
 
 class Chip {
@@ -73,7 +78,7 @@ public:
     bool addormentato() const { return s.addormentato; }
     uint16_t configurazione() const { return s.configurazione; }
     const StatoChip& stato() const { return s; }
-    void ripristina(const StatoChip& stato) { s = stato; }
+    void ripristina(const StatoChip& stato);
     ModelloPic modello() const { return modelloPic; }
 
     // One program word decoded once at load: what runs it and its operands.
@@ -86,22 +91,44 @@ public:
 
 private:
     friend struct Operazioni;
+    void calcolaProssimoEvento();
 
-    uint8_t leggi(int f);                // an instruction reads file register f (bank from STATUS)
-    void scrivi(int f, uint8_t valore);  // an instruction writes it
-    uint8_t leggiIndirizzo(int indirizzo);
-    void scriviIndirizzo(int indirizzo, uint8_t valore);
-    void avanza(int cicliPassati);       // TMR0, EEPROM write, port edges
-    void tickTmr0();
-    void aggiornaStatoEeprom();
-    uint8_t livelliPin(int porta) const;
+    // An instruction reads or writes file register f (7 bits, the bank from STATUS); a bit
+    // instruction reads the port pins, not the latch.
+    uint8_t leggi(int f);
+    void scrivi(int f, uint8_t valore);
+    uint8_t leggiCella(int cella);
+    void scriviCella(int cella, uint8_t valore);
+    int cellaIndiretta() const;
+    uint8_t valoreCella(int cella) const;  // what a read gives, without its side effects
+
+    void chiama(uint16_t destinazione);
+    uint16_t ritorna();
+    void eventi();                         // TMR0 overflow, EEPROM write completion
+    void controllaInterruzioni();
+    bool interruzioneAttesa() const;
+    void addormenta();
+    void sveglia();
+
+    uint8_t valoreTmr0() const;
+    void avviaTmr0(uint8_t valore, int64_t daCiclo);
+    void scriviOption(uint8_t valore);
+    void contaFronteRa4();
+    void scriviEecon1(uint8_t valore);
+    void scriviEecon2(uint8_t valore);
+    void pinCambiati();                    // edges on RB0, RB4-RB7 and RA4 after a change of levels
+    uint8_t ingressiAnalogici() const;     // RA0-RA3 as the 16F628's comparators take them
 
     ModelloPic modelloPic;
     const MappaDati* mappa;
     StatoChip s;
+    uint16_t mascheraPc;
+    uint8_t pinPortaA;                     // PORTA pins that exist (the 16F628's depend on the config word)
+    uint64_t prossimoEvento = 0;           // the earliest cycle at which eventi() has work
+    int cicloExtra = 0;                    // a write to PCL turns the instruction into a jump
     uint16_t configurazioneCaricata = 0x3FFF;
-    std::vector<uint8_t> eepromCaricata;
-    std::vector<Istruzione> programma;  // one record per program word
+    std::array<uint8_t, 128> eepromCaricata{};
+    std::vector<Istruzione> programma;     // one record per program word
 };
 
 }  // namespace kobaltino
