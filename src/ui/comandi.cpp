@@ -32,6 +32,7 @@ const VoceMenu Albero[] = {
     {"KeyStrumenti", nullptr, "&Strumenti", nullptr, nessuno, false},
     {"KeyCompilatore", "KeyStrumenti", "Compilatore", nullptr, c(A::Compilatore), false},
     {"KeyCompila", "KeyStrumenti", "Compila", "F9", c(A::Compila), true},
+    {"KeySimula", "KeyStrumenti", "Simula", "F5", c(A::Simula), true},
     {"KeyIstruzioni", nullptr, "&Istruzioni", nullptr, nessuno, false},
     {"KeyIstruzioniComuni", "KeyIstruzioni", "Istruzioni comuni", nullptr, nessuno, false},
     {"KeyIstruzioniSalto", "KeyIstruzioni", "Istruzioni di salto", nullptr, nessuno, false},
@@ -59,7 +60,7 @@ const VoceMenu Albero[] = {
     {"KeyInformazioniSu", "Key?", "Informazioni su...", nullptr, c(A::InformazioniSu), false},
 };
 
-const std::array<VocePulsante, 11> Pulsanti = {{
+const std::array<VocePulsante, 12> Pulsanti = {{
     {1, "Crea un nuovo programma", A::Nuovo},
     {2, "Apre un programma esistente", A::Apri},
     {3, "Salva le modifiche", A::Salva},
@@ -67,6 +68,7 @@ const std::array<VocePulsante, 11> Pulsanti = {{
     {5, "Copia", A::Copia},
     {6, "Incolla", A::Incolla},
     {7, "Compila il programma", A::Compila},
+    {12, "Simula il programma", A::Simula},
     {8, "Cancella il comando selezionato", A::Cancella},
     {9, "Cancella tutte le griglie", A::CancellaTutto},
     {10, nullptr, A::Nessuna},
@@ -126,7 +128,7 @@ Comando comandoDelTasto(const QString& chiave)
     return nessuno;
 }
 
-const std::array<VocePulsante, 11>& pulsantiBarra() { return Pulsanti; }
+const std::array<VocePulsante, 12>& pulsantiBarra() { return Pulsanti; }
 
 Comando comandoDelPulsante(int indice)
 {

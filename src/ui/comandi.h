@@ -24,6 +24,7 @@ enum class Azione {
     CancellaTutto,
     Compilatore,
     Compila,
+    Simula,
     GuidaInLinea,
     InformazioniSu,
     Inserisci,
@@ -53,13 +54,13 @@ std::span<const VoceMenu> alberoMenu();
 // The command of a menu key; Azione::Nessuna for top-level and submenu keys or unknown text.
 Comando comandoDelTasto(const QString& chiave);
 
-// Toolbar buttons, index 1..11. A separator has no tool tip and no command.
+// Toolbar buttons, index 1..12. A separator has no tool tip and no command.
 struct VocePulsante {
     int indice;
     const char* suggerimento;
     Azione azione;
 };
-const std::array<VocePulsante, 11>& pulsantiBarra();
+const std::array<VocePulsante, 12>& pulsantiBarra();
 Comando comandoDelPulsante(int indice);
 
 // The palettes of grid k: the "comuni" and the "salto" lists, their control names and items.

@@ -16,6 +16,7 @@ class QToolBar;
 
 namespace kobaltino {
 
+class FinestraSimulatore;
 class ModelloGriglia;
 class PannelloMemoria;
 class VistaGriglia;
@@ -59,6 +60,7 @@ public:
     PannelloMemoria* pannelloMemoria() const { return memoria_; }
     QToolBar* barra() const { return toolbar1_; }
     QMenu* menuContestuale() const { return contestuale_; }
+    FinestraSimulatore* simulatore() const { return simulatore_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -95,6 +97,7 @@ private:
     void cmdCancellaTutto();
     void cmdCompilatore();
     void cmdCompila();
+    void cmdSimula();
     void cmdGuidaInLinea();
     void cmdInformazioniSu();
     void esterno(const std::function<void()>& comando, const QString& seManca);
@@ -117,6 +120,7 @@ private:
     QToolBar* toolbar1_ = nullptr;
     QMenu* contestuale_ = nullptr;
     QLabel* grigliaAttiva_ = nullptr;
+    FinestraSimulatore* simulatore_ = nullptr;  // created by the first "Simula"
 
     int comandiInCorso_ = 0;
     bool attivazioneInAttesa_ = false;

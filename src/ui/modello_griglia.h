@@ -3,6 +3,7 @@
 #include "model/griglia.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 namespace kobaltino {
 
@@ -24,9 +25,15 @@ public:
     // The core changed the grid: repaint every row that was or is in use.
     void aggiorna();
 
+    // The row the simulator is running, shown with its own background; -1 for none.
+    void evidenzia(int riga);
+    int rigaEvidenziata() const { return evidenziata_; }
+    static QColor coloreEvidenza();
+
 private:
     const Griglia& griglia_;
     int righeMostrate_ = 0;  // rows in use at the last refresh
+    int evidenziata_ = -1;
 };
 
 }  // namespace kobaltino
