@@ -13,10 +13,11 @@ struct VoceComando {
     kobaltino::cli::Comando comando;
 };
 
-const std::array<VoceComando, 3> Comandi = {{
+const std::array<VoceComando, 4> Comandi = {{
     {"converti", kobaltino::cli::converti},
     {"genera", kobaltino::cli::genera},
     {"compila", kobaltino::cli::compila},
+    {"simula", kobaltino::cli::simula},
 }};
 
 const char* const Aiuto =
@@ -29,8 +30,12 @@ const char* const Aiuto =
     "      scrive il sorgente assembly del programma (sullo standard output se manca -o)\n"
     "  compila PROGRAMMA [--pic 16F84|16F84A|16F628] [--assembler PERCORSO]\n"
     "      genera il sorgente e lo assembla: accanto al programma resta il file .hex\n"
+    "  simula PROGRAMMA [--pic P] [--arena NOME|FILE] (--tempo SECONDI | --cicli N) [--ingresso NOME=0|1]\n"
+    "         [--json]\n"
+    "      esegue il programma sul PIC simulato, dentro il robot, nella sua arena\n"
     "\n"
-    "Stato di uscita: 0 riuscito, 1 errori dell'assemblatore, 2 comando rifiutato o file illeggibile.\n";
+    "Stato di uscita: 0 riuscito, 1 errori dell'assemblatore (o programma che non si compila), 2 comando\n"
+    "rifiutato o file illeggibile.\n";
 
 }  // namespace
 

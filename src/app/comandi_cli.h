@@ -12,5 +12,6 @@ using Comando = int (*)(const QStringList& argomenti, QTextStream& out, QTextStr
 int converti(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int genera(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int compila(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int simula(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
 }  // namespace kobaltino::cli

@@ -35,10 +35,10 @@ public:
         const QJsonValue v = o.value(QLatin1String(chiave));
         if (v.isUndefined() && predefinito)
             return *predefinito;
-        const QString nome = dove.isEmpty() ? QStringLiteral("\"%1\"").arg(QLatin1String(chiave))
-                                            : QStringLiteral("%1: \"%2\"").arg(dove, QLatin1String(chiave));
+        const QString prima = dove.isEmpty() ? QString() : dove + QStringLiteral(": ");
+        const QString nome = prima + QStringLiteral("\"%1\"").arg(QLatin1String(chiave));
         if (v.isUndefined()) {
-            sbaglia(QStringLiteral("manca %1.").arg(nome));
+            sbaglia(prima + QStringLiteral("manca \"%1\".").arg(QLatin1String(chiave)));
             return minimo;
         }
         if (!v.isDouble() || !std::isfinite(v.toDouble())) {
@@ -188,19 +188,10 @@ void leggiPartenza(Lettore& l, const QJsonObject& radice, Arena& a)
     a.partenza.direzioneGradi = l.numero(o, "direzione", QStringLiteral("partenza"), -360, 360, 0.0);
 }
 
-// Row and column of character `posizione` of `testo`, both counted from 1.
-std::pair<int, int> rigaColonna(const QByteArray& testo, int posizione)
+// The line of character `posizione` of `testo`, counted from 1.
+int rigaDi(const QByteArray& testo, int posizione)
 {
-    int riga = 1, colonna = 1;
-    for (int i = 0; i < posizione && i < testo.size(); ++i) {
-        if (testo[i] == '\n') {
-            ++riga;
-            colonna = 1;
-        } else {
-            ++colonna;
-        }
-    }
-    return {riga, colonna};
+    return 1 + static_cast<int>(testo.left(posizione).count('\n'));
 }
 
 QJsonArray comeCoppia(Punto p) { return {p.x, p.y}; }
@@ -252,9 +243,8 @@ std::optional<Arena> leggiArena(const QByteArray& json, QString* errore)
     QJsonParseError analisi;
     const QJsonDocument documento = QJsonDocument::fromJson(json, &analisi);
     if (analisi.error != QJsonParseError::NoError) {
-        const auto [riga, colonna] = rigaColonna(json, analisi.offset);
         if (errore)
-            *errore = QStringLiteral("il testo non è JSON valido (riga %1, colonna %2).").arg(riga).arg(colonna);
+            *errore = QStringLiteral("il testo non è JSON valido (riga %1).").arg(rigaDi(json, analisi.offset));
         return std::nullopt;
     }
     if (!documento.isObject()) {

@@ -89,7 +89,11 @@ bool Sessione::corri(uint64_t fine, bool allaRiga)
             if (allaRiga && !primo && mappa.inizioDiRiga(chip_.pc()))
                 return true;
             primo = false;
-            chip_.passo();
+            // Asleep nothing runs: the chip skips ahead by itself.
+            if (chip_.addormentato())
+                chip_.esegui(limite);
+            else
+                chip_.passo();
             annotaPorte();
             if (nuovo())
                 registrati_ = chip_.cicli();
@@ -220,6 +224,9 @@ void Sessione::vaiA(uint64_t ciclo)
 Origine Sessione::riga() const
 {
     const MappaIndirizzi& mappa = programma_.mappa;
+    // Asleep, the program counter has already moved past the Sleep.
+    if (chip_.addormentato() && mappa.diRiga(chip_.pc() - 1))
+        return mappa.origine(chip_.pc() - 1);
     if (mappa.diRiga(chip_.pc()))
         return mappa.origine(chip_.pc());
     // Library code and a handler's closing return count for the row that called them: the
