@@ -150,6 +150,11 @@ uint8_t Chip::leggiCella(int cella)
     case Speciale::PortaB:
         s.letturaPortaB = pin(Porta::B);
         return s.letturaPortaB;
+    case Speciale::Tmr0:
+        // Read in its overflow cycle, TMR0 has already rolled over, flag included.
+        if (s.cicli >= s.overflowTmr0)
+            overflowTmr0();
+        return valoreTmr0();
     case Speciale::Indf: {
         const int c = cellaIndiretta();
         return c < 0 ? 0 : leggiCella(c);
@@ -295,21 +300,19 @@ void Chip::sveglia()
 
 // --- events: TMR0 overflow and EEPROM write completion ------------------------------------
 
+// An event of cycle E (the TMR0 overflow, the end of an EEPROM write) takes effect at the end of
+// that cycle: the instructions that start after it see it, as in gpsim.
 void Chip::calcolaProssimoEvento()
 {
-    prossimoEvento = std::min(s.overflowTmr0, s.fineScritturaEeprom ? s.fineScritturaEeprom : Mai);
+    const uint64_t evento = std::min(s.overflowTmr0, s.fineScritturaEeprom ? s.fineScritturaEeprom : Mai);
+    prossimoEvento = evento == Mai ? Mai : evento + 1;
 }
 
 void Chip::eventi()
 {
-    if (s.cicli >= s.overflowTmr0) {
-        const int64_t overflow = static_cast<int64_t>(s.overflowTmr0);
-        s.ram[reg::Tmr0] = 0;
-        s.baseTmr0 = s.sincronizzazioneTmr0 = overflow;
-        s.overflowTmr0 = static_cast<uint64_t>(overflow + 256 * s.prescalaTmr0);
-        s.ram[reg::Intcon] |= reg::T0IF;
-    }
-    if (s.fineScritturaEeprom && s.cicli >= s.fineScritturaEeprom) {
+    if (s.cicli > s.overflowTmr0)
+        overflowTmr0();
+    if (s.fineScritturaEeprom && s.cicli > s.fineScritturaEeprom) {
         s.eeprom[s.indirizzoScrittura & (mappa->byteEeprom - 1)] = s.datoScrittura;
         s.ram[mappa->eecon1] &= ~reg::WR;
         s.ram[mappa->registroEeif] |= mappa->bitEeif;
@@ -322,6 +325,16 @@ void Chip::eventi()
 }
 
 // --- TMR0 ------------------------------------------------------------------------------------
+
+void Chip::overflowTmr0()
+{
+    const int64_t overflow = static_cast<int64_t>(s.overflowTmr0);
+    s.ram[reg::Tmr0] = 0;
+    s.baseTmr0 = s.sincronizzazioneTmr0 = overflow;
+    s.overflowTmr0 = static_cast<uint64_t>(overflow + 256 * s.prescalaTmr0);
+    s.ram[reg::Intcon] |= reg::T0IF;
+    calcolaProssimoEvento();
+}
 
 uint8_t Chip::valoreTmr0() const
 {
@@ -431,9 +444,13 @@ uint8_t Chip::pin(Porta p) const
     }
     const uint8_t liberi = esistenti & ~uscite;
     livello |= s.livelli[i] & s.pilotati[i] & liberi;
-    // PORTB's weak pull-ups (RBPU = 0) lift the inputs nothing drives; elsewhere they read 0.
+    // PORTB's weak pull-ups (RBPU = 0) lift the inputs nothing drives; any other floating pin keeps
+    // the level it last had (0 from power-on).
+    const uint8_t flottanti = liberi & ~s.pilotati[i];
     if (p == Porta::B && !(s.ram[reg::Option] & reg::RBPU))
-        livello |= liberi & ~s.pilotati[i];
+        livello |= flottanti;
+    else
+        livello |= s.pinPrecedenti[i] & flottanti;
     return livello;
 }
 

@@ -111,6 +111,7 @@ private:
     void sveglia();
 
     uint8_t valoreTmr0() const;
+    void overflowTmr0();
     void avviaTmr0(uint8_t valore, int64_t daCiclo);
     void scriviOption(uint8_t valore);
     void contaFronteRa4();
