@@ -93,7 +93,8 @@ FinestraSimulatore::FinestraSimulatore(Editor& editor, FrmAvvio& principale)
     statoCambiato(false);
 }
 
-FinestraSimulatore::~FinestraSimulatore() { mostraRiga({}); }
+// The main window goes first: its grids are not touched any more.
+FinestraSimulatore::~FinestraSimulatore() = default;
 
 // ---- building ---------------------------------------------------------------------------------
 
@@ -208,18 +209,18 @@ QWidget* FinestraSimulatore::creaCentro()
         if (pronta())
             simulazione_.vaiA(ciclo);
     });
+    ingressi_ = new PannelloIngressi;
+    connect(ingressi_, &PannelloIngressi::forzaRichiesta, this,
+            [this](int ingresso, std::optional<bool> livello) { simulazione_.forza(ingresso, livello); });
     colonna->addWidget(vista_, 1);
     colonna->addWidget(tempo_);
+    colonna->addWidget(ingressi_);
     divisore->addWidget(sinistra);
 
     auto* destra = new QWidget;
     auto* pannelli = new QVBoxLayout(destra);
     pannelli->setContentsMargins(0, 0, 0, 0);
-    ingressi_ = new PannelloIngressi;
-    connect(ingressi_, &PannelloIngressi::forzaRichiesta, this,
-            [this](int ingresso, std::optional<bool> livello) { simulazione_.forza(ingresso, livello); });
     memoria_ = new PannelloMemoriaSim;
-    pannelli->addWidget(ingressi_);
     pannelli->addWidget(memoria_, 1);
     divisore->addWidget(destra);
     divisore->setStretchFactor(0, 1);
@@ -364,6 +365,15 @@ void FinestraSimulatore::scegliArena(const QString& chiave)
     else
         arene_->setCurrentIndex(arene_->findData(chiave));
     simulazione_.cambiaArena(arena_);
+}
+
+void FinestraSimulatore::impostaVelocita(const QString& testo)
+{
+    const QStringList nomi = {QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("16"),
+                              QStringLiteral("max")};
+    const int i = static_cast<int>(nomi.indexOf(testo.toLower()));
+    if (i >= 0)
+        velocita_->setCurrentIndex(i);
 }
 
 void FinestraSimulatore::arenaModificata(const Arena& arena)

@@ -45,6 +45,8 @@ public:
     void scegliArena(const QString& chiave);  // a built-in name, "nessuna", or a file path
     bool apriArena();                         // asks for a file
     bool salvaArena();                        // asks for a file
+    // "0.5", "1", "4", "16" or "max"; anything else leaves the speed as it is.
+    void impostaVelocita(const QString& testo);
 
     Simulazione& simulazione() { return simulazione_; }
     VistaArena* vistaArena() const { return vista_; }

@@ -3,6 +3,7 @@
 #include "model/catalogo.h"
 #include "ui/led.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,8 +20,9 @@ PannelloIngressi::PannelloIngressi(QWidget* parent) : QWidget(parent)
     esterno->setContentsMargins(0, 0, 0, 0);
     auto* riquadro = new QGroupBox(QStringLiteral("Ingressi"));
     esterno->addWidget(riquadro);
-    auto* colonna = new QVBoxLayout(riquadro);
-    colonna->setSpacing(2);
+    // Three by three: the light, proximity and optical pairs, then ultrasound, rotation and Aux.
+    auto* griglia = new QGridLayout(riquadro);
+    griglia->setSpacing(2);
     for (int i = 0; i < NumeroIngressi; ++i) {
         // Input i is the one of handler grid i + 2: same name as its tab.
         auto* b = new QPushButton(nomeGriglia(i + 2));
@@ -33,7 +35,7 @@ PannelloIngressi::PannelloIngressi(QWidget* parent) : QWidget(parent)
             emit forzaRichiesta(i, forzati_[k] ? std::nullopt : std::optional<bool>(!livelli_[k]));
         });
         pulsanti_[static_cast<size_t>(i)] = b;
-        colonna->addWidget(b);
+        griglia->addWidget(b, i / 3, i % 3);
     }
     mostra({}, {});
 }
@@ -47,7 +49,7 @@ void PannelloIngressi::mostra(const Livelli& livelli, const std::array<std::opti
         const bool forzato = forzati[i].has_value();
         b->setIcon(QIcon(pixmapLed(livelli[i], forzato ? ColoreForzato : ColoreLedAcceso)));
         const QString nome = nomeGriglia(static_cast<int>(i) + 2);
-        b->setText(forzato ? nome + (*forzati[i] ? QStringLiteral(" — forzato attivo") : QStringLiteral(" — forzato spento"))
+        b->setText(forzato ? nome + (*forzati[i] ? QStringLiteral(" (forzato 1)") : QStringLiteral(" (forzato 0)"))
                            : nome);
         QFont f = b->font();
         f.setBold(forzato);

@@ -121,6 +121,8 @@ void VistaArena::nascondiRobot()
 
 void VistaArena::impostaStrumento(Strumento s)
 {
+    if (s == strumento_)
+        return;
     strumento_ = s;
     lineaInCorso_.clear();
     gesto_ = Gesto::Nessuno;
