@@ -23,7 +23,7 @@ LineaTempo::LineaTempo(QWidget* parent) : QWidget(parent)
 {
     auto* riga = new QHBoxLayout(this);
     riga->setContentsMargins(0, 0, 0, 0);
-    auto* etichetta = new QLabel(QStringLiteral("Tempo:"));
+    auto* etichetta = new QLabel(QStringLiteral("&Tempo:"));
     cursore_ = new QSlider(Qt::Horizontal);
     cursore_->setObjectName(QStringLiteral("lineaTempo"));
     cursore_->setToolTip(QStringLiteral("Trascinare per rivedere un momento precedente; la simulazione riparte da lì"));
