@@ -137,7 +137,10 @@ QString descriviRiga(const Origine& o)
 }
 
 QString binario(int valore) { return QStringLiteral("%1").arg(valore, 8, 2, QLatin1Char('0')); }
-QString decimali(double x, int cifre) { return QString::number(x, 'f', cifre).replace(QLatin1Char('.'), QLatin1Char(',')); }
+QString decimali(double x, int cifre)
+{
+    return QString::number(x, 'f', cifre).replace(QLatin1Char('.'), QLatin1Char(','));
+}
 
 QJsonObject comeJson(const Sessione& s)
 {
@@ -167,7 +170,8 @@ QJsonObject comeJson(const Sessione& s)
         {QStringLiteral("portb"), c.pin(Porta::B)},
         {QStringLiteral("stack_max"), c.stackMassimo()},
         {QStringLiteral("stack_overflow"), c.overflowStack()},
-        {QStringLiteral("riga"), QJsonObject{{QStringLiteral("griglia"), riga.griglia}, {QStringLiteral("riga"), riga.riga}}},
+        {QStringLiteral("riga"),
+         QJsonObject{{QStringLiteral("griglia"), riga.griglia}, {QStringLiteral("riga"), riga.riga}}},
         {QStringLiteral("robot"), QJsonObject{{QStringLiteral("x_cm"), r.posizione.x},
                                               {QStringLiteral("y_cm"), r.posizione.y},
                                               {QStringLiteral("direzione_gradi"), r.direzioneGradi()},
@@ -184,7 +188,7 @@ void riassunto(const Sessione& s, const QString& arena, QTextStream& out)
     out << "Tempo simulato: " << decimali(s.secondi(), 6) << " s (" << c.cicli() << " cicli)"
         << (c.addormentato() ? ", il PIC dorme (Sleep)" : "") << "\n";
     out << "Riga in esecuzione: " << descriviRiga(s.riga()) << "\n";
-    out << "PC " << QStringLiteral("0x%1").arg(c.pc(), 3, 16, QLatin1Char('0')).toUpper().replace(QLatin1Char('X'), QLatin1Char('x'))
+    out << "PC 0x" << QStringLiteral("%1").arg(c.pc(), 3, 16, QLatin1Char('0')).toUpper()
         << "   W " << c.w() << "   PORTA " << binario(c.pin(Porta::A)) << "   PORTB " << binario(c.pin(Porta::B)) << "\n";
     out << "Stack: al massimo " << c.stackMassimo() << " livelli su 8";
     if (c.overflowStack() > 0)

@@ -95,7 +95,7 @@ MappaDati mappa16F628()
                                  {0x0A, 0x0A, Tutti4, Speciale::Nessuno, 0x00, 0x1F},  // PCLATH
                                  {0x0B, 0x0B, Tutti4},                                 // INTCON
                                  // The peripherals the robot does not use keep their bytes and nothing more.
-                                 {0x0C, 0x0C, B0},        // PIR1
+                                 {0x0C, 0x0C, B0, Speciale::Nessuno, 0x00, 0xCF},  // PIR1: TXIF, RCIF read only
                                  {0x0E, 0x12, B0},        // TMR1L, TMR1H, T1CON, TMR2, T2CON
                                  {0x15, 0x1A, B0},        // CCPR1L, CCPR1H, CCP1CON, RCSTA, TXREG, RCREG
                                  {0x1F, 0x1F, B0},        // CMCON

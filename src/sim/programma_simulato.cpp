@@ -58,7 +58,8 @@ EsitoAssemblaggio assemblaPerSimulare(const Sorgente& sorgente, const QString& p
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         esito.errori = leggiSegnalazioni(uscita, QStringLiteral("programma.asm"));
         if (esito.errori.empty())
-            esito.errori.push_back({0, QStringLiteral("Il compilatore ha terminato con il codice %1.").arg(p.exitCode())});
+            esito.errori.push_back(
+                {0, QStringLiteral("Il compilatore ha terminato con il codice %1.").arg(p.exitCode())});
         return esito;
     }
 
@@ -81,7 +82,8 @@ EsitoAssemblaggio assemblaPerSimulare(const Sorgente& sorgente, const QString& p
     ProgrammaSimulato programma;
     programma.modello = *modello;
     programma.immagine = std::move(*immagine);
-    programma.mappa = MappaIndirizzi::daListato(leggiFile(cartella.filePath(QStringLiteral("programma.lst"))), sorgente);
+    const QByteArray listato = leggiFile(cartella.filePath(QStringLiteral("programma.lst")));
+    programma.mappa = MappaIndirizzi::daListato(listato, sorgente);
     esito.programma = std::move(programma);
     return esito;
 }

@@ -31,16 +31,15 @@ Punto posizioneSensore(const StatoRobot& r, const GeometriaSensore& g)
 bool vedeOstacolo(const StatoRobot& r, const GeometriaSensore& g, const std::vector<Segmento>& ostacoli)
 {
     const Punto origine = posizioneSensore(r, g);
-    std::vector<Segmento> vicini;
-    for (const Segmento& s : ostacoli)
-        if (distanzaDalSegmento(origine, s) <= g.portata)
-            vicini.push_back(s);
-    for (int i = 0; i < RaggiPerCono && !vicini.empty(); ++i) {
-        const double scarto = g.semiapertura * (2.0 * i / (RaggiPerCono - 1) - 1.0);
-        const Punto d = versore(r.direzione + (g.direzione + scarto) * Gradi);
-        for (const Segmento& s : vicini)
+    for (const Segmento& s : ostacoli) {
+        if (distanzaDalSegmento(origine, s) > g.portata)
+            continue;
+        for (int i = 0; i < RaggiPerCono; ++i) {
+            const double scarto = g.semiapertura * (2.0 * i / (RaggiPerCono - 1) - 1.0);
+            const Punto d = versore(r.direzione + (g.direzione + scarto) * Gradi);
             if (const auto t = raggioSulSegmento(origine, d, s); t && *t <= g.portata)
                 return true;
+        }
     }
     return false;
 }

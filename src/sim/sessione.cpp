@@ -216,7 +216,10 @@ void Sessione::vaiA(uint64_t ciclo)
     ciclo = std::min(ciclo, registrati_);
     auto dopo = std::upper_bound(istantanee_.begin(), istantanee_.end(), ciclo,
                                  [](uint64_t c, const Istantanea& i) { return c < i.chip.cicli; });
-    if (dopo != istantanee_.begin())
+    // Going forward past no snapshot, the run simply goes on from here.
+    const bool avanti = chip_.cicli() <= ciclo
+                        && (dopo == istantanee_.begin() || std::prev(dopo)->chip.cicli <= chip_.cicli());
+    if (!avanti && dopo != istantanee_.begin())
         riprendi(*std::prev(dopo));
     corri(ciclo, false);
 }

@@ -25,6 +25,7 @@ struct Istantanea {
     int w = -1, pc = -1;
     std::map<int, int> registri;  // address -> byte; addresses gpsim shows as "--" are missing
     std::vector<int> eeprom;
+    uint8_t analogiciPortaA = 0;  // PORTA bits the 16F628's comparators take (the chip reads them as 0)
 };
 
 inline bool esegui(const QString& cartella, const char* strumento, const QStringList& argomenti, QString& uscita)
@@ -142,6 +143,8 @@ inline Istantanea fotografa(const Chip& chip)
             ist.registri[a] = *v;
     for (int a = 0; a < chip.dimensioneEeprom(); ++a)
         ist.eeprom.push_back(chip.eeprom(a));
+    if (chip.modello() == ModelloPic::P16F628 && (chip.registro(0x1F).value_or(7) & 7) != 7)
+        ist.analogiciPortaA = 0x0F;
     return ist;
 }
 

@@ -33,8 +33,11 @@ inline std::string differenze(const Istantanea& chip, const Istantanea& gpsim)
     while (a != chip.registri.end() || b != gpsim.registri.end()) {
         const int ia = a == chip.registri.end() ? INT_MAX : a->first, ib = b == gpsim.registri.end() ? INT_MAX : b->first;
         const int indirizzo = std::min(ia, ib);
+        // gpsim reads RA0-RA3 as digital pins while the comparators hold them; the chip reads 0 there.
+        const int ignora = indirizzo == 0x05 ? chip.analogiciPortaA : 0;
         if (!ePcl(indirizzo))
-            confronta("registro", indirizzo, ia == indirizzo ? a->second : -1, ib == indirizzo ? b->second : -1);
+            confronta("registro", indirizzo, ia == indirizzo ? a->second & ~ignora : -1,
+                      ib == indirizzo ? b->second & ~ignora : -1);
         if (ia == indirizzo)
             ++a;
         if (ib == indirizzo)

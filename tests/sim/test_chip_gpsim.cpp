@@ -2,6 +2,9 @@
 // robot, stopped at the same cycles in both and compared whole (W, PC, every file register, EEPROM).
 #include "confronto.h"
 #include "programma_casuale.h"
+#include "programma_robot_casuale.h"
+
+#include "codegen/generatore.h"
 
 #include "sim/decodifica.h"
 
@@ -66,6 +69,32 @@ TEST(ChipComeGpsim, SequenzeCasuali)
                 usate.insert(mnemonico(static_cast<uint16_t>(parola)));
     }
     EXPECT_EQ(usate.size(), 35u);
+}
+
+struct CasoRobot {
+    const char* processore;
+    ModelloPic modello;
+    uint32_t seme;
+    bool eeprom;  // with rows that use the data EEPROM
+};
+
+// The compiled robot programs, stopped at several cycle counts up to two seconds of robot time.
+TEST(ChipComeGpsim, ProgrammiDelRobot)
+{
+    // gpsim stops a run at an access to an unimplemented register, and the generated text reaches
+    // the 16F628's EEPROM registers in bank 0, where it has none: those rows stay on the 16F84.
+    const CasoRobot casi[] = {{"16F84", ModelloPic::P16F84, 11, true}, {"16F84A", ModelloPic::P16F84A, 12, true},
+                              {"16F628", ModelloPic::P16F628, 13, false}, {"16F628", ModelloPic::P16F628, 14, false}};
+    for (const CasoRobot& c : casi) {
+        SCOPED_TRACE(testing::Message() << c.processore << ", seme " << c.seme);
+        QByteArray sorgente = genera(arbitro::programmaRobotCasuale(QLatin1String(c.processore), c.seme, 40, c.eeprom)).sorgente.byte();
+        // gpsim has no 16F84A; its memory map is the 16F84's.
+        sorgente.replace("PROCESSOR 16F84A", "PROCESSOR 16F84").replace("p16f84a.inc", "p16f84.inc");
+        confrontaConGpsim(c.modello, sorgente, [](Chip& chip, Fermate& fermate) {
+            for (uint64_t ciclo : {500, 5000, 20000, 100000, 400000, 1000000, 2000000})
+                fermate.fermaDopo(chip, ciclo);
+        });
+    }
 }
 
 }  // namespace
