@@ -55,6 +55,14 @@ void Chip::carica(const ImmagineHex& immagine)
         const int parola = a < static_cast<int>(immagine.programma.size()) ? immagine.programma[a] : -1;
         programma[a] = decodifica(parola >= 0 ? static_cast<uint16_t>(parola) : ParolaCancellata);
     }
+    // A wait loop: "btfss f,b" (or btfsc) and a goto back to it, as the delays and the EEPROM
+    // write wait on their flags.
+    for (int a = 0; a + 1 < mappa->paroleProgramma; ++a) {
+        const int parola = a < static_cast<int>(immagine.programma.size()) ? immagine.programma[a] : -1;
+        const int seguente = a + 1 < static_cast<int>(immagine.programma.size()) ? immagine.programma[a + 1] : -1;
+        programma[a].attesa = parola >= 0 && (parola & 0x3800) == 0x1800 && seguente >= 0
+                              && (seguente & 0x3800) == 0x2800 && (seguente & 0x7FF) == (a & 0x7FF);
+    }
     configurazioneCaricata = immagine.configurazione.value_or(0x3FFF);
     // A cell the hex leaves alone stays erased, as the programmer leaves it.
     eepromCaricata.fill(0xFF);
@@ -129,10 +137,31 @@ void Chip::esegui(uint64_t finoACicli)
             s.cicli = std::min(finoACicli, prossimoEvento);
             if (s.cicli >= prossimoEvento)
                 eventi();
-        } else {
+        } else if (!programma[s.pc].attesa || !saltaAttesa(finoACicli)) {
             passo();
         }
     }
+}
+
+// A wait loop that has just gone round once without a change goes round the same way until the
+// next event: its turns are counted in one step. Exact, because nothing but time changes in
+// them; not for a loop on TMR0, which changes with time.
+bool Chip::saltaAttesa(uint64_t finoACicli)
+{
+    const Istruzione& prova = programma[s.pc];
+    int cella = mappa->cella[((s.ram[reg::Status] & mappa->bitBanco) << 2) | prova.f];
+    if (mappa->tipo[cella] == Speciale::Indf)
+        cella = cellaIndiretta();
+    if (cella < 0 || mappa->tipo[cella] == Speciale::Tmr0)
+        return false;
+    const uint16_t inizio = s.pc;
+    const uint64_t evento = prossimoEvento;
+    if (passo() != 1 || s.cicli >= finoACicli || passo() != 2 || s.pc != inizio || s.cicli >= evento)
+        return true;  // it ran (at least part of) a turn itself
+    const uint64_t limite = std::min(finoACicli, evento);
+    if (s.cicli + 3 < limite)
+        s.cicli += (limite - 1 - s.cicli) / 3 * 3;
+    return true;
 }
 
 // --- data memory -----------------------------------------------------------------------------

@@ -87,11 +87,13 @@ public:
         uint16_t k = 0;                           // literal or address
         uint8_t f = 0;                            // file register (7 bits)
         uint8_t bit = 0;                          // bit number, or 1 when the result goes to f
+        bool attesa = false;                      // a bit test followed by a goto back to it
     };
 
 private:
     friend struct Operazioni;
     void calcolaProssimoEvento();
+    bool saltaAttesa(uint64_t finoACicli);
 
     // An instruction reads or writes file register f (7 bits, the bank from STATUS); a bit
     // instruction reads the port pins, not the latch.

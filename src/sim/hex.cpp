@@ -56,13 +56,14 @@ std::optional<ImmagineHex> leggiHex(const QByteArray& testo, QString* errore)
     std::vector<int> basso(FineProgramma), alto(FineProgramma);
     int bassoConfig = -1, altoConfig = -1;
     bool fine = false;
-    int numeroRiga = 0;
+    int numeroRiga = 0, ultimaRiga = 1;  // the last line with something on it
 
     for (QByteArray riga : testo.split('\n')) {
         ++numeroRiga;
         riga = riga.trimmed();
         if (riga.isEmpty())
             continue;
+        ultimaRiga = numeroRiga;
         if (fine)
             return fallisci(numeroRiga, QStringLiteral("dati dopo il record di fine"));
         if (riga[0] != ':')
@@ -101,7 +102,7 @@ std::optional<ImmagineHex> leggiHex(const QByteArray& testo, QString* errore)
         }
     }
     if (!fine)
-        return fallisci(numeroRiga, QStringLiteral("manca il record di fine"));
+        return fallisci(ultimaRiga, QStringLiteral("manca il record di fine"));
 
     for (size_t p = 0; p < immagine.programma.size(); ++p)
         if (basso[p] || alto[p])

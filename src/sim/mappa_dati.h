@@ -57,14 +57,20 @@ inline constexpr uint8_t RD = 0x01, WR = 0x02, WREN = 0x04;
 }  // namespace reg
 
 // Direct addressing: RP0 (and RP1) pick the bank. Inline: every file instruction comes here.
+// A plain cell (most of them: the RAM) is read and written on the spot.
 inline uint8_t Chip::leggi(int f)
 {
-    return leggiCella(mappa->cella[((s.ram[reg::Status] & mappa->bitBanco) << 2) | f]);
+    const int cella = mappa->cella[((s.ram[reg::Status] & mappa->bitBanco) << 2) | f];
+    return mappa->tipo[cella] == Speciale::Nessuno ? s.ram[cella] : leggiCella(cella);
 }
 
 inline void Chip::scrivi(int f, uint8_t valore)
 {
-    scriviCella(mappa->cella[((s.ram[reg::Status] & mappa->bitBanco) << 2) | f], valore);
+    const int cella = mappa->cella[((s.ram[reg::Status] & mappa->bitBanco) << 2) | f];
+    if (mappa->tipo[cella] == Speciale::Nessuno)
+        s.ram[cella] = valore & mappa->implementati[cella];
+    else
+        scriviCella(cella, valore);
 }
 
 }  // namespace kobaltino
