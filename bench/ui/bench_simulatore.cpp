@@ -57,9 +57,13 @@ std::optional<ProgrammaSimulato> programmaSeguiLinea()
 }
 
 // One frame of the view, 900 x 620 pixels, after the robot has followed the track for
-// `state.range(0)` simulated seconds (a trail point every 20 ms while it moves).
+// `state.range(1)` simulated seconds (a trail point every 20 ms while it moves). With
+// `state.range(0)` 1 every frame redraws everything, as the first one after a zoom, a pan or a
+// jump back in time; with 0 the floor, arena and trail drawn so far come from the view's picture,
+// as while the run goes on.
 void BM_FotogrammaConTracciaLunga(benchmark::State& state)
 {
+    const bool tutto = state.range(0) != 0;
     applicazione();
     const std::optional<ProgrammaSimulato> programma = programmaSeguiLinea();
     if (!programma) {
@@ -67,19 +71,28 @@ void BM_FotogrammaConTracciaLunga(benchmark::State& state)
         return;
     }
     Sessione sessione(*programma, arenaPredefinita(QStringLiteral("pista")));
-    sessione.esegui(static_cast<uint64_t>(state.range(0)) * CicliPerSecondo);
+    sessione.esegui(static_cast<uint64_t>(state.range(1)) * CicliPerSecondo);
     const std::vector<PuntoTraccia> traccia = sessione.traccia();
     VistaArena vista;
     vista.resize(900, 620);
     vista.impostaArena(sessione.arena());
     QImage immagine(vista.size(), QImage::Format_ARGB32_Premultiplied);
+    int larghezza = 900;
     for (auto _ : state) {
+        if (tutto) {
+            // A size change of one pixel makes the view draw its picture again.
+            larghezza = larghezza == 900 ? 901 : 900;
+            vista.resize(larghezza, 620);
+        }
         vista.mostra(sessione.fotografia(), traccia);
         vista.render(&immagine);
     }
     state.counters["punti_traccia"] = static_cast<double>(traccia.size());
 }
-BENCHMARK(BM_FotogrammaConTracciaLunga)->Arg(60)->Arg(600)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FotogrammaConTracciaLunga)
+    ->ArgNames({"tutto", "secondi"})
+    ->ArgsProduct({{0, 1}, {60, 600}})
+    ->Unit(benchmark::kMillisecond);
 
 // The bare session on the same program: simulated seconds per real second, no window.
 void BM_SessioneSenzaFinestra(benchmark::State& state)

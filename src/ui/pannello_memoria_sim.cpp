@@ -2,6 +2,7 @@
 
 #include "model/stato.h"
 #include "ui/led.h"
+#include "ui/linea_tempo.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -64,12 +65,16 @@ PannelloMemoriaSim::PannelloMemoriaSim(QWidget* parent) : QWidget(parent)
     stack_ = new QLabel;
     stack_->setObjectName(QStringLiteral("etichettaStack"));
     stack_->setTextFormat(Qt::RichText);
-    registri_ = new QLabel;
-    registri_->setObjectName(QStringLiteral("etichettaRegistri"));
+    stack_->setWordWrap(true);
+    w_ = new QLabel;
+    pc_ = new QLabel;
+    tempo_ = new QLabel;
     modulo->addRow(QStringLiteral("PORTA"), porta_);
     modulo->addRow(QStringLiteral("PORTB"), portb_);
     modulo->addRow(QStringLiteral("Stack"), stack_);
-    modulo->addRow(QString(), registri_);
+    modulo->addRow(QStringLiteral("W"), w_);
+    modulo->addRow(QStringLiteral("PC"), pc_);
+    modulo->addRow(QStringLiteral("Tempo"), tempo_);
     colonna->addWidget(chip);
     svuota();
 }
@@ -100,12 +105,10 @@ void PannelloMemoriaSim::mostra(const Fotografia& foto)
                      .arg(c.overflowStack)
                      .arg(c.overflowStack == 1 ? QStringLiteral("a") : QStringLiteral("e"));
     stack_->setText(stack);
-    registri_->setText(QStringLiteral("W = %1   PC = 0x%2   %3 s   urti: %4%5")
-                           .arg(c.w)
-                           .arg(c.pc, 3, 16, QLatin1Char('0'))
-                           .arg(QLocale(QLocale::Italian).toString(static_cast<double>(foto.cicli) / CicliPerSecondo, 'f', 3))
-                           .arg(foto.robot.urti)
-                           .arg(foto.addormentato ? QStringLiteral("   (Sleep)") : QString()));
+    w_->setText(QStringLiteral("%1 (%2)").arg(c.w).arg(binario(c.w)));
+    pc_->setText(QStringLiteral("0x%1%2").arg(c.pc, 3, 16, QLatin1Char('0')).arg(foto.addormentato ? QStringLiteral(" (Sleep)")
+                                                                                                    : QString()));
+    tempo_->setText(testoTempo(foto.cicli) + QStringLiteral(", urti: %1").arg(foto.robot.urti));
 }
 
 void PannelloMemoriaSim::svuota()
@@ -116,7 +119,8 @@ void PannelloMemoriaSim::svuota()
     porta_->mostra(0);
     portb_->mostra(0);
     stack_->setText(QStringLiteral("—"));
-    registri_->clear();
+    for (QLabel* l : {w_, pc_, tempo_})
+        l->clear();
 }
 
 }  // namespace kobaltino

@@ -36,7 +36,9 @@ private:
     FilaLed* porta_;
     FilaLed* portb_;
     QLabel* stack_;
-    QLabel* registri_;
+    QLabel* w_;
+    QLabel* pc_;
+    QLabel* tempo_;
 };
 
 }  // namespace kobaltino

@@ -167,19 +167,54 @@ double VistaArena::tolleranza() const { return ToleranzaPixel / scala(); }
 
 // ---- drawing ----------------------------------------------------------------------------------
 
+void VistaArena::aggiornaSfondo()
+{
+    const qreal rapporto = devicePixelRatioF();
+    const QSize dimensione = size() * rapporto;
+    const QTransform t = trasformazione();
+    const bool daRifare = sfondo_.size() != dimensione || t != trasformazioneSfondo_ || arena_ != arenaSfondo_
+                          || traccia_.size() < puntiSfondo_
+                          || (puntiSfondo_ > 0 && traccia_[puntiSfondo_ - 1] != ultimoPuntoSfondo_);
+    if (daRifare) {
+        sfondo_ = QPixmap(dimensione);
+        sfondo_.setDevicePixelRatio(rapporto);
+        trasformazioneSfondo_ = t;
+        arenaSfondo_ = arena_;
+        puntiSfondo_ = 0;
+        QPainter p(&sfondo_);
+        p.fillRect(rect(), palette().color(QPalette::Mid));
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setTransform(t);
+        disegnaPavimento(p);
+        if (arena_)
+            disegnaArena(p);
+    }
+    // The last point is the robot itself, still moving: it is drawn with each frame.
+    const qsizetype fissi = std::max<qsizetype>(0, traccia_.size() - 1);
+    if (fissi > puntiSfondo_ && fissi >= 2) {
+        QPainter p(&sfondo_);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setTransform(t);
+        p.setPen(pennaSottile(ColoreTraccia, 2));
+        const qsizetype da = std::max<qsizetype>(0, puntiSfondo_ - 1);
+        p.drawPolyline(traccia_.constData() + da, static_cast<int>(fissi - da));
+        puntiSfondo_ = fissi;
+        ultimoPuntoSfondo_ = traccia_[fissi - 1];
+    }
+}
+
 void VistaArena::paintEvent(QPaintEvent*)
 {
+    aggiornaSfondo();
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Mid));
+    p.drawPixmap(0, 0, sfondo_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setTransform(trasformazione());
-    disegnaPavimento(p);
-    if (arena_)
-        disegnaArena(p);
     if (traccia_.size() > 1) {
+        // From the last point kept in the picture to the robot.
         p.setPen(pennaSottile(ColoreTraccia, 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawPolyline(traccia_);
+        const qsizetype da = std::max<qsizetype>(0, puntiSfondo_ - 1);
+        p.drawPolyline(traccia_.constData() + da, static_cast<int>(traccia_.size() - da));
     }
     if (arena_)
         disegnaPartenza(p);

@@ -8,7 +8,9 @@
 #include "sim/sessione.h"
 #include "ui/editor_arena.h"
 
+#include <QPixmap>
 #include <QPolygonF>
+#include <QTransform>
 #include <QWidget>
 
 #include <optional>
@@ -55,6 +57,9 @@ protected:
 
 private:
     QTransform trasformazione() const;
+    // The floor, the arena and the trail drawn once into a picture; each frame adds only the
+    // trail's new points, so a long trail costs nothing to redraw.
+    void aggiornaSfondo();
     double scala() const;
     void disegnaPavimento(QPainter& p) const;
     void disegnaArena(QPainter& p) const;
@@ -67,6 +72,11 @@ private:
     std::optional<Arena> arena_;
     std::optional<Fotografia> foto_;
     QPolygonF traccia_;
+    QPixmap sfondo_;
+    QTransform trasformazioneSfondo_;
+    std::optional<Arena> arenaSfondo_;
+    qsizetype puntiSfondo_ = 0;  // trail points already in sfondo_
+    QPointF ultimoPuntoSfondo_;  // to notice a trail that took another way (a new run, a jump back)
     Strumento strumento_ = Strumento::Seleziona;
     double zoom_ = 1.0;
     QPointF spostamento_;  // pan, in pixels

@@ -116,6 +116,20 @@ TEST_F(Simulatore, SiApreDalMenuDallaBarraEConF5)
     EXPECT_TRUE(ui.messaggi.empty());
 }
 
+// A program that cannot be compiled gets the message "Compila" gives, and nothing runs.
+TEST_F(Simulatore, UnProgrammaVuotoNonSiSimula)
+{
+    FinestraSimulatore* s = simula();
+    ASSERT_NE(s, nullptr);
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_FALSE(s->simulazione().caricata());
+    ASSERT_EQ(ui.messaggi.size(), 1u);
+    EXPECT_EQ(ui.messaggi[0].testo, QStringLiteral("Inserire almeno un codice nella griglia principale"));
+    clicca(s, "azAvvia");
+    EXPECT_FALSE(s->simulazione().inCorso());
+    EXPECT_EQ(ui.messaggi.size(), 2u);
+}
+
 // "Passo" runs one row at a time; "Avvia" runs on, and the highlight follows the row that runs,
 // a delay counting for the row that called it.
 TEST_F(Simulatore, PassoEAvviaSpostanoLEvidenza)
