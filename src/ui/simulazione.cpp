@@ -71,7 +71,6 @@ void Simulazione::avvia()
     if (!sessione_ || inCorso_)
         return;
     inCorso_ = true;
-    nanosecondiInFette_ = 0;
     riavviaOrologio();
     if (!senzaOrologio_)
         timer_.start(velocita_ == Velocita::Massima ? 0 : IntervalloFetteMs);
@@ -162,7 +161,6 @@ void Simulazione::fetta()
         sessione_->esegui(std::min(obiettivo, sessione_->cicli() + CicliPerBoccone));
     if (f > 0 && obiettivo > sessione_->cicli() + RitardoMassimoCicli)
         riavviaOrologio();
-    nanosecondiInFette_ += durata.nsecsElapsed();
     emit avanzata();
 }
 

@@ -61,9 +61,6 @@ public:
     // the run this way, a fixed number of cycles at a time.
     void impostaSenzaOrologio(bool senza) { senzaOrologio_ = senza; }
 
-    // Real time spent in time slices and simulated cycles they ran, since the last avvia().
-    qint64 nanosecondiInFette() const { return nanosecondiInFette_; }
-
 signals:
     // The moment shown changed at once (a step, a jump in time, a forced input, a new run).
     void cambiata();
@@ -83,7 +80,6 @@ private:
     QTimer timer_;
     QElapsedTimer orologio_;
     uint64_t cicliAllAvvio_ = 0;  // cycle count when the clock was last set going
-    qint64 nanosecondiInFette_ = 0;
 };
 
 }  // namespace kobaltino

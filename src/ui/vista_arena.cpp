@@ -18,7 +18,7 @@ namespace {
 constexpr double MargineCm = 6;
 constexpr double SpessoreMuroCm = 1.5;
 constexpr double ZoomMinimo = 0.5, ZoomMassimo = 12;
-constexpr double ToleranzaPixel = 7;
+constexpr double TolleranzaPixel = 7;
 constexpr double Gradi = std::numbers::pi / 180.0;
 // Light sensors see across the room; their cone is drawn this long.
 constexpr double ConoLuceDisegnatoCm = 30;
@@ -163,7 +163,7 @@ Punto VistaArena::inArena(QPointF pixel) const
     return {q.x(), q.y()};
 }
 
-double VistaArena::tolleranza() const { return ToleranzaPixel / scala(); }
+double VistaArena::tolleranza() const { return TolleranzaPixel / scala(); }
 
 // ---- drawing ----------------------------------------------------------------------------------
 
