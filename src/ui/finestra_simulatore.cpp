@@ -450,7 +450,7 @@ void FinestraSimulatore::ridisegna()
     }
     mostraRiga(f.riga);
     stato_->setText((simulazione_.inCorso() ? QStringLiteral("In corsa") : QStringLiteral("In pausa"))
-                    + QStringLiteral(" — ") + descriviRiga(f.riga));
+                    + QStringLiteral(" — ") + descriviRiga(f.riga) + QStringLiteral(" — urti: %1").arg(f.robot.urti));
 }
 
 void FinestraSimulatore::mostraRiga(Origine riga)

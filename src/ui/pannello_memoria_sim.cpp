@@ -2,7 +2,6 @@
 
 #include "model/stato.h"
 #include "ui/led.h"
-#include "ui/linea_tempo.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -47,7 +46,8 @@ PannelloMemoriaSim::PannelloMemoriaSim(QWidget* parent) : QWidget(parent)
     QFont fisso(QStringLiteral("Monospace"));
     fisso.setStyleHint(QFont::TypeWriter);
     tabella_->setFont(fisso);
-    tabella_->verticalHeader()->setDefaultSectionSize(tabella_->fontMetrics().height() + 2);
+    tabella_->verticalHeader()->setDefaultSectionSize(tabella_->fontMetrics().height());
+    tabella_->verticalHeader()->setMinimumSectionSize(tabella_->fontMetrics().height());
     tabella_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (int r = 0; r < CelleMemoria; ++r)
         for (int c = 0; c < 4; ++c) {
@@ -67,14 +67,11 @@ PannelloMemoriaSim::PannelloMemoriaSim(QWidget* parent) : QWidget(parent)
     stack_->setTextFormat(Qt::RichText);
     stack_->setWordWrap(true);
     w_ = new QLabel;
-    pc_ = new QLabel;
-    tempo_ = new QLabel;
     modulo->addRow(QStringLiteral("PORTA"), porta_);
     modulo->addRow(QStringLiteral("PORTB"), portb_);
     modulo->addRow(QStringLiteral("Stack"), stack_);
     modulo->addRow(QStringLiteral("W"), w_);
-    modulo->addRow(QStringLiteral("PC"), pc_);
-    modulo->addRow(QStringLiteral("Tempo"), tempo_);
+
     colonna->addWidget(chip);
     svuota();
 }
@@ -105,10 +102,12 @@ void PannelloMemoriaSim::mostra(const Fotografia& foto)
                      .arg(c.overflowStack)
                      .arg(c.overflowStack == 1 ? QStringLiteral("a") : QStringLiteral("e"));
     stack_->setText(stack);
-    w_->setText(QStringLiteral("%1 (%2)").arg(c.w).arg(binario(c.w)));
-    pc_->setText(QStringLiteral("0x%1%2").arg(c.pc, 3, 16, QLatin1Char('0')).arg(foto.addormentato ? QStringLiteral(" (Sleep)")
-                                                                                                    : QString()));
-    tempo_->setText(testoTempo(foto.cicli) + QStringLiteral(", urti: %1").arg(foto.robot.urti));
+    w_->setText(QStringLiteral("%1 (%2)    PC 0x%3%4")
+                    .arg(c.w)
+                    .arg(binario(c.w))
+                    .arg(c.pc, 3, 16, QLatin1Char('0'))
+                    .arg(foto.addormentato ? QStringLiteral(" (Sleep)") : QString()));
+
 }
 
 void PannelloMemoriaSim::svuota()
@@ -119,8 +118,7 @@ void PannelloMemoriaSim::svuota()
     porta_->mostra(0);
     portb_->mostra(0);
     stack_->setText(QStringLiteral("—"));
-    for (QLabel* l : {w_, pc_, tempo_})
-        l->clear();
+    w_->clear();
 }
 
 }  // namespace kobaltino

@@ -1,8 +1,7 @@
 #pragma once
 
 // What the chip holds at the moment shown: RAM1..RAM20 and EEP1..EEP20 in decimal and binary,
-// PORTA and PORTB as lamps, W, the stack depth with a clear mark once it overflowed, and the
-// time and bumps of the run.
+// PORTA and PORTB as lamps, W, PC, and the stack depth with a clear mark once it overflowed.
 #include "sim/sessione.h"
 
 #include <QWidget>
@@ -37,8 +36,6 @@ private:
     FilaLed* portb_;
     QLabel* stack_;
     QLabel* w_;
-    QLabel* pc_;
-    QLabel* tempo_;
 };
 
 }  // namespace kobaltino

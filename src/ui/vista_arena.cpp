@@ -31,7 +31,8 @@ const QColor ColoreReticolo(228, 225, 216);
 const QColor ColoreMuro(70, 62, 55);
 const QColor ColoreScatola(196, 150, 96);
 const QColor ColoreLampada(255, 206, 40);
-const QColor ColoreTraccia(40, 110, 210, 150);
+// Opaque: the trail is drawn a piece at a time, and a see-through colour would darken each joint.
+const QColor ColoreTraccia(100, 155, 225);
 const QColor ColoreRobot(40, 100, 190);
 const QColor ColoreSensoreAttivo(255, 70, 40);
 const QColor ColoreSensoreSpento(200, 200, 200);
