@@ -58,7 +58,7 @@ TEST(ChipComeGpsim, SequenzeCasuali)
         const QByteArray sorgente = arbitro::ProgrammaCasuale(*c.profilo, c.seme).genera(260, c.dorme);
         const auto immagine = confrontaConGpsim(c.modello, sorgente, [](Chip& chip, Fermate& fermate) {
             // From the end of the start-up code, which sets TRISA (gpsim starts it at 0x3F).
-            for (int i = 0; i < 400; ++i)
+            for (int i = 0; i < 300; ++i)
                 fermate.fermaDopo(chip, fermate.cicli.empty() ? 40 : fermate.cicli.back() + 7);
             for (uint64_t dopo : {1000, 30000})
                 fermate.fermaDopo(chip, fermate.cicli.back() + dopo);

@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                     HexCattivo{":020000000528D1\n", "File hex non valido alla riga 1: manca il record di fine."},
                     HexCattivo{":00000001FF\n:020000000528D1\n", "File hex non valido alla riga 2: dati dopo il record di fine."},
                     HexCattivo{":020000020528CF\n:00000001FF\n", "File hex non valido alla riga 1: tipo di record 2 sconosciuto."},
-                    HexCattivo{"", "File hex non valido alla riga 1: manca il record di fine."}));
+                    HexCattivo{"", "File hex non valido alla riga 1: manca il record di fine."}),
+    [](const testing::TestParamInfo<HexCattivo>& i) { return "caso" + std::to_string(i.index); });
 
 }  // namespace
 }  // namespace kobaltino
