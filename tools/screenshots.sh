@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the editor on a 1366 x 768 virtual screen with a sample program loaded and saves
 # screenshots: the main window, a handler tab, the value of a used memory box and the
-# grid-clearing dialog.
+# grid-clearing dialog; then the simulator with the sample programs in their arenas (the
+# line-following track, the maze, the lamp room) and the timeline taken back.
 #
 #   tools/screenshots.sh [build folder] [output folder]
 #
@@ -100,3 +101,39 @@ sleep 1
 foto cancella_griglia
 xdotool key Escape
 sleep 0.3
+
+# ---- the simulator ---------------------------------------------------------------------------
+kill "$pid_editor" 2>/dev/null || true
+wait "$pid_editor" 2>/dev/null || true
+pid_editor=""
+
+# Starts the editor on a sample program with the simulator running in `arena` at 4x, and waits
+# `secondi` (real time) before the picture.
+simula() {
+  local nome=$1 programma=$2 arena=$3 secondi=$4
+  QT_QPA_PLATFORM=xcb "$editor" --impostazioni "$lavoro/Data/Data.dat" --apri "resources/esempi/$programma" \
+    --simula "$arena" --velocita 4 >"$lavoro/simulatore.log" 2>&1 &
+  pid_editor=$!
+  simulatore=$(timeout 20 xdotool search --sync --onlyvisible --name '^Simulatore$' | head -n1)
+  sleep "$secondi"
+  foto "$nome"
+}
+chiudi() {
+  kill "$pid_editor" 2>/dev/null || true
+  wait "$pid_editor" 2>/dev/null || true
+  pid_editor=""
+}
+
+simula simulatore_labirinto labirinto.kbn labirinto 8
+chiudi
+simula simulatore_lampada lampada.kbn lampada 8
+chiudi
+simula simulatore_pista segui_linea.kbn pista 8
+# Pause (F5), then take the timeline (Alt+T) five seconds back (PageDown, one second each).
+xdotool windowfocus --sync "$simulatore"
+xdotool key F5
+sleep 0.3
+xdotool key --delay 200 alt+t Next Next Next Next Next
+sleep 0.5
+foto simulatore_indietro
+chiudi

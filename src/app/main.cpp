@@ -6,6 +6,7 @@
 #include "persist/file_programma.h"
 #include "persist/recupero.h"
 #include "ui/finestra_guida.h"
+#include "ui/finestra_simulatore.h"
 #include "ui/frm_about.h"
 #include "ui/frm_avvio.h"
 #include "ui/icone.h"
@@ -57,7 +58,16 @@ int main(int argc, char* argv[])
     const QCommandLineOption impostazioni(QStringLiteral("impostazioni"),
                                           QStringLiteral("Usa FILE come file delle impostazioni."),
                                           QStringLiteral("FILE"));
+    const QCommandLineOption simula(
+        QStringLiteral("simula"),
+        QStringLiteral("Apre il simulatore nell'ARENA (vuota, pista, labirinto, lampada, nessuna o un file) e lo avvia."),
+        QStringLiteral("ARENA"));
+    const QCommandLineOption velocita(QStringLiteral("velocita"),
+                                      QStringLiteral("Velocità della simulazione: 0.5, 1, 4, 16 o max."),
+                                      QStringLiteral("VELOCITA"));
     opzioni.addOption(apri);
+    opzioni.addOption(simula);
+    opzioni.addOption(velocita);
     opzioni.addOption(impostazioni);
     opzioni.addPositionalArgument(QStringLiteral("programma"), QStringLiteral("Il programma .kbn da aprire."));
     opzioni.process(app);
@@ -135,6 +145,18 @@ int main(int argc, char* argv[])
             finestra->esegui({Azione::Apri});
         }
     });
+    if (opzioni.isSet(simula)) {
+        const QString arena = opzioni.value(simula);
+        const QString quanto = opzioni.value(velocita);
+        QTimer::singleShot(0, finestra, [finestra, arena, quanto] {
+            finestra->esegui({Azione::Simula});
+            FinestraSimulatore* s = finestra->simulatore();
+            const QFileInfo file(arena);
+            s->scegliArena(file.exists() ? file.absoluteFilePath() : arena);
+            s->impostaVelocita(quanto);
+            s->avvia();
+        });
+    }
     const int esito = QApplication::exec();
     recupero.rimuovi();  // closed on purpose: saved, or the changes were turned down
     return esito;

@@ -81,14 +81,14 @@ void Compilatore::rifiuta(const Messaggio& messaggio)
     esito_ = EsitoCompilazione::Rifiutata;
 }
 
-std::optional<Generazione> Compilatore::genera()
+std::optional<Generazione> Compilatore::genera(bool richiedeSalvataggio)
 {
     if (s_.NumIstruzioni(1) == 0) {
         rifiuta({testi::GrigliaPrincipaleVuota});
         return std::nullopt;
     }
     // A program without a file has never been saved, whatever the flag says.
-    if (s_.Modificato || s_.PercorsoFile.isEmpty()) {
+    if (richiedeSalvataggio && (s_.Modificato || s_.PercorsoFile.isEmpty())) {
         rifiuta({QStringLiteral("Il programma è stato modificato.") + CrLf
                  + QStringLiteral("Il programma deve essere salvato prima di essere compilato")});
         return std::nullopt;
@@ -228,23 +228,29 @@ bool Compilatore::entraNelProcessore()
     return false;
 }
 
-void Compilatore::segnalaErrori(const EsitoProcesso& processo, const QString& temporaneo, const Sorgente& sorgente)
+Messaggio Compilatore::messaggioErrori(const std::vector<Segnalazione>& errori, const Sorgente& sorgente,
+                                       int codiceUscita, bool troncata)
 {
     QStringList righe;
-    const std::vector<Segnalazione> segnalazioni = leggiSegnalazioni(processo.uscita, temporaneo);
-    for (const Segnalazione& e : segnalazioni) {
+    for (const Segnalazione& e : errori) {
         if (righe.size() == SegnalazioniMostrate)
             break;
         righe << descriviOrigine(sorgente.origine(e.riga), e.riga) + e.testo;
     }
-    const qsizetype altre = static_cast<qsizetype>(segnalazioni.size()) - righe.size();
-    if (altre > 0 || processo.troncata)
-        righe << (processo.troncata ? QStringLiteral("… e altre segnalazioni.")
-                                    : QStringLiteral("… e altre %1 segnalazioni.").arg(altre));
+    const qsizetype altre = static_cast<qsizetype>(errori.size()) - righe.size();
+    if (altre > 0 || troncata)
+        righe << (troncata ? QStringLiteral("… e altre segnalazioni.")
+                           : QStringLiteral("… e altre %1 segnalazioni.").arg(altre));
     if (righe.isEmpty())
-        righe << QStringLiteral("Il compilatore ha terminato con il codice %1.").arg(processo.codiceUscita);
+        righe << QStringLiteral("Il compilatore ha terminato con il codice %1.").arg(codiceUscita);
+    return {QStringLiteral("Il compilatore ha segnalato degli errori:") + CrLf + righe.join(CrLf), Icona::Critica};
+}
+
+void Compilatore::segnalaErrori(const EsitoProcesso& processo, const QString& temporaneo, const Sorgente& sorgente)
+{
     esito_ = EsitoCompilazione::ErroriAssemblatore;
-    ui_.mostra({QStringLiteral("Il compilatore ha segnalato degli errori:") + CrLf + righe.join(CrLf), Icona::Critica});
+    ui_.mostra(messaggioErrori(leggiSegnalazioni(processo.uscita, temporaneo), sorgente, processo.codiceUscita,
+                               processo.troncata));
 }
 
 }  // namespace kobaltino

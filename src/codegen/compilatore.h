@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/assemblatore.h"
 #include "codegen/generatore.h"
 #include "model/interazione.h"
 #include "model/stato.h"
@@ -31,11 +32,17 @@ public:
     // The checks on the program and the translation: the text "Compila" writes into the
     // temporary file, or nullopt after showing why the program cannot be compiled. Problems
     // that would only show on the robot (calls nested too deep, handlers calling each other)
-    // are shown and the translation goes on.
-    std::optional<Generazione> genera();
+    // are shown and the translation goes on. With `richiedeSalvataggio` false (a run in the
+    // simulator, which writes nothing beside the program) an unsaved program is translated too.
+    std::optional<Generazione> genera(bool richiedeSalvataggio = true);
 
     // How the last compila() or genera() ended.
     EsitoCompilazione esito() const { return esito_; }
+
+    // The message "Compila" shows for the assembler's complaints about `sorgente`: the first
+    // ones, and a closing line when more were left out or the output was cut.
+    static Messaggio messaggioErrori(const std::vector<Segnalazione>& errori, const Sorgente& sorgente,
+                                     int codiceUscita, bool troncata = false);
 
     // The temporary source file of a program file: "/robot/giro.kbn" -> "/robot/giro.kbnTemp".
     static QString percorsoTemporaneo(const QString& percorsoFile);

@@ -35,6 +35,7 @@ const VoceMenu Albero[] = {
     {"KeyStrumenti", nullptr, "&Strumenti", nullptr, nessuno, false},
     {"KeyCompilatore", "KeyStrumenti", "Compilatore", nullptr, c(A::Compilatore), false},
     {"KeyCompila", "KeyStrumenti", "Compila", "F9", c(A::Compila), true},
+    {"KeySimula", "KeyStrumenti", "Simula", "F5", c(A::Simula), true},
     {"KeyIstruzioni", nullptr, "&Istruzioni", nullptr, nessuno, false},
     {"KeyIstruzioniComuni", "KeyIstruzioni", "Istruzioni comuni", nullptr, nessuno, false},
     {"KeyIstruzioniSalto", "KeyIstruzioni", "Istruzioni di salto", nullptr, nessuno, false},
@@ -62,7 +63,7 @@ const VoceMenu Albero[] = {
     {"KeyInformazioniSu", "Key?", "Informazioni su...", nullptr, c(A::InformazioniSu), false},
 };
 
-const std::array<VocePulsante, 13> Pulsanti = {{
+const std::array<VocePulsante, 14> Pulsanti = {{
     {1, "Crea un nuovo programma", A::Nuovo},
     {2, "Apre un programma esistente", A::Apri},
     {3, "Salva le modifiche", A::Salva},
@@ -72,6 +73,7 @@ const std::array<VocePulsante, 13> Pulsanti = {{
     {12, "Annulla l'ultima modifica", A::Annulla},
     {13, "Ripete la modifica annullata", A::Ripeti},
     {7, "Compila il programma", A::Compila},
+    {14, "Simula il programma", A::Simula},
     {8, "Cancella il comando selezionato", A::Cancella},
     {9, "Cancella tutte le griglie", A::CancellaTutto},
     {10, nullptr, A::Nessuna},
@@ -131,7 +133,7 @@ Comando comandoDelTasto(const QString& chiave)
     return nessuno;
 }
 
-const std::array<VocePulsante, 13>& pulsantiBarra() { return Pulsanti; }
+const std::array<VocePulsante, 14>& pulsantiBarra() { return Pulsanti; }
 
 Comando comandoDelPulsante(int indice)
 {

@@ -24,6 +24,7 @@ enum class Azione {
     CancellaTutto,
     Compilatore,
     Compila,
+    Simula,
     GuidaInLinea,
     InformazioniSu,
     Inserisci,
@@ -56,13 +57,13 @@ std::span<const VoceMenu> alberoMenu();
 Comando comandoDelTasto(const QString& chiave);
 
 // Toolbar buttons in the order shown: 1..11, then 12 and 13 ("Annulla", "Ripeti") after
-// "Incolla". A separator has no tool tip and no command.
+// "Incolla", 14 ("Simula") after "Compila". A separator has no tool tip and no command.
 struct VocePulsante {
     int indice;
     const char* suggerimento;
     Azione azione;
 };
-const std::array<VocePulsante, 13>& pulsantiBarra();
+const std::array<VocePulsante, 14>& pulsantiBarra();
 Comando comandoDelPulsante(int indice);
 
 // The palettes of grid k: the "comuni" and the "salto" lists, their control names and items.

@@ -2,6 +2,7 @@
 
 #include "dialogs/frm_cancella_griglia.h"
 #include "ui/finestra_guida.h"
+#include "ui/finestra_simulatore.h"
 #include "ui/icone.h"
 #include "ui/modello_griglia.h"
 #include "ui/pannello_memoria.h"
@@ -56,6 +57,7 @@ const FrmAvvio::VoceGestore FrmAvvio::Gestori[] = {
     {Azione::Ripeti, &FrmAvvio::cmdRipeti},
     {Azione::Compilatore, &FrmAvvio::cmdCompilatore},
     {Azione::Compila, &FrmAvvio::cmdCompila},
+    {Azione::Simula, &FrmAvvio::cmdSimula},
     {Azione::GuidaInLinea, &FrmAvvio::cmdGuidaInLinea},
     {Azione::InformazioniSu, &FrmAvvio::cmdInformazioniSu},
 };
@@ -461,6 +463,14 @@ void FrmAvvio::cmdCancellaGriglia()
 void FrmAvvio::cmdCancellaTutto() { editor_.cancellaTutto(); }
 void FrmAvvio::cmdCompilatore() { esterno(esterni_.compilatore, ComandoAssente); }
 void FrmAvvio::cmdCompila() { esterno(esterni_.compila, ComandoAssente); }
+
+void FrmAvvio::cmdSimula()
+{
+    if (!simulatore_)
+        simulatore_ = new FinestraSimulatore(editor_, *this);
+    simulatore_->apri();
+}
+
 void FrmAvvio::cmdGuidaInLinea() { esterno(esterni_.guida, GuidaAssente); }
 void FrmAvvio::cmdInformazioniSu() { esterno(esterni_.informazioni, ComandoAssente); }
 
@@ -503,6 +513,8 @@ void FrmAvvio::aggiorna()
         vista(k)->mostraRigaCorrente(s_.griglia(k).rigaCorrente());
     }
     memoria_->aggiorna(s_);
+    if (simulatore_)
+        simulatore_->controllaProgramma();
     ssTab1_->setTabEnabled(NumeroGriglie - 2, s_.AuxAbilitata);
     {
         const QSignalBlocker blocco(cmbPIC_);

@@ -18,6 +18,7 @@ class QToolBar;
 
 namespace kobaltino {
 
+class FinestraSimulatore;
 class ModelloGriglia;
 class PannelloMemoria;
 class VistaGriglia;
@@ -63,6 +64,7 @@ public:
     PannelloMemoria* pannelloMemoria() const { return memoria_; }
     QToolBar* barra() const { return toolbar1_; }
     QMenu* menuContestuale() const { return contestuale_; }
+    FinestraSimulatore* simulatore() const { return simulatore_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -116,6 +118,7 @@ private:
     void rilascioRighe(int k, const std::vector<int>& righe, int punto);
     void cmdCompilatore();
     void cmdCompila();
+    void cmdSimula();
     void cmdGuidaInLinea();
     void cmdInformazioniSu();
     void esterno(const std::function<void()>& comando, const QString& seManca);
@@ -143,6 +146,7 @@ private:
     QList<QAction*> recenti_;
     QString ultimoRicordato_;
     std::vector<std::pair<Azione, QAction*>> azioniStoria_;  // "Annulla" and "Ripeti", menu and toolbar
+    FinestraSimulatore* simulatore_ = nullptr;  // created by the first "Simula"
 
     int comandiInCorso_ = 0;
     bool attivazioneInAttesa_ = false;

@@ -394,6 +394,16 @@ void disegnaComando(QPainter& p, Azione azione)
         p.setBrush(QColor(40, 150, 60));
         p.drawPolygon(QPolygonF({{8, 4}, {28, 16}, {8, 28}}));
         break;
+    case Azione::Simula:
+        // The robot seen from above on its dotted trail.
+        p.setPen(QPen(QColor(40, 110, 210), 2, Qt::DotLine, Qt::RoundCap));
+        p.drawArc(QRectF(3, 8, 22, 30), 90 * 16, 90 * 16);
+        p.setPen(penna);
+        p.setBrush(QColor(40, 100, 190));
+        p.drawEllipse(QPointF(19, 12), 8, 8);
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({{25, 12}, {20, 9}, {20, 15}}));
+        break;
     case Azione::Cancella:
         croce(QPointF(16, 16), 9);
         break;
@@ -432,6 +442,7 @@ const char* nomeNelTema(Azione azione)
     case Azione::Copia: return "edit-copy";
     case Azione::Incolla: return "edit-paste";
     case Azione::Compila: return "system-run";
+    case Azione::Simula: return "kobaltino-simula";  // no theme has it: always the drawn robot
     case Azione::Cancella: return "edit-delete";
     case Azione::CancellaTutto: return "edit-clear";
     case Azione::GuidaInLinea: return "help-contents";

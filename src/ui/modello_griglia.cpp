@@ -32,6 +32,8 @@ QVariant ModelloGriglia::data(const QModelIndex& index, int role) const
     case RuoloParole:
         return colonna == ColParametro ? paroleRiga(griglia_, r).breve : QString();
     case Qt::BackgroundRole:
+        if (r == evidenziata_)
+            return coloreEvidenza();
         // Row 0 has the row-number look from the start, the others once they hold an instruction.
         if (colonna == ColNumero && r < std::max(1, griglia_.numIstruzioni()))
             return QApplication::palette().button();
@@ -66,6 +68,18 @@ void ModelloGriglia::aggiorna()
     righeMostrate_ = griglia_.numIstruzioni();
     // Row 0 always: its background follows the grid being empty or not.
     emit dataChanged(index(0, 0), index(std::max(righe, 1) - 1, ColLibera));
+}
+
+QColor ModelloGriglia::coloreEvidenza() { return {255, 214, 64}; }
+
+void ModelloGriglia::evidenzia(int riga)
+{
+    if (riga == evidenziata_)
+        return;
+    const int prima = std::exchange(evidenziata_, riga);
+    for (int r : {prima, riga})
+        if (r >= 0 && r < RigheGriglia)
+            emit dataChanged(index(r, 0), index(r, ColLibera), {Qt::BackgroundRole});
 }
 
 }  // namespace kobaltino

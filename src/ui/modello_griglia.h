@@ -3,6 +3,7 @@
 #include "model/griglia.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 namespace kobaltino {
 
@@ -27,10 +28,15 @@ public:
     void aggiorna();
 
     const Griglia& griglia() const { return griglia_; }
+    // The row the simulator is running, shown with its own background; -1 for none.
+    void evidenzia(int riga);
+    int rigaEvidenziata() const { return evidenziata_; }
+    static QColor coloreEvidenza();
 
 private:
     const Griglia& griglia_;
     int righeMostrate_ = 0;  // rows in use at the last refresh
+    int evidenziata_ = -1;
 };
 
 }  // namespace kobaltino

@@ -59,7 +59,7 @@ TEST_F(Struttura, AlberoDelMenu)
                            "KeyCancella|Cancella...|Del|icona", "KeyCancellaGriglia|Cancella griglia...|Ctrl+G|",
                            "KeyCancellaTutto|Cancella tutto...|Ctrl+T|icona"}));
     EXPECT_EQ(descrivi(sottomenu(barra, "&Strumenti")),
-              (QStringList{"KeyCompilatore|Compilatore||", "KeyCompila|Compila|F9|icona",
+              (QStringList{"KeyCompilatore|Compilatore||", "KeyCompila|Compila|F9|icona", "KeySimula|Simula|F5|icona",
                            "KeyMostraParametri|Mostra parametri||"}));
     EXPECT_EQ(descrivi(sottomenu(barra, "?")),
               (QStringList{"KeyGuidaInLinea|Guida in linea|F1|icona", "KeyInformazioniSu|Informazioni su...||"}));
@@ -118,7 +118,7 @@ TEST_F(Struttura, BarraDegliStrumenti)
         suggerimenti << (a->isSeparator() ? "-" : a->toolTip());
     EXPECT_EQ(suggerimenti, (QStringList{"Crea un nuovo programma", "Apre un programma esistente", "Salva le modifiche",
                                          "Taglia", "Copia", "Incolla", "Annulla l'ultima modifica",
-                                         "Ripete la modifica annullata", "Compila il programma",
+                                         "Ripete la modifica annullata", "Compila il programma", "Simula il programma",
                                          "Cancella il comando selezionato", "Cancella tutte le griglie", "-",
                                          "Apre la finestra di aiuto"}));
     for (QAction* a : finestra->barra()->actions()) {
@@ -133,7 +133,7 @@ TEST_F(Struttura, StessaIconaInBarraEMenu)
 {
     const std::vector<std::pair<int, const char*>> coppie = {{1, "KeyNuovo"}, {2, "KeyApri"},   {3, "KeySalva"},
                                                              {5, "KeyCopia"}, {6, "KeyIncolla"}, {7, "KeyCompila"},
-                                                             {12, "KeyAnnulla"}, {13, "KeyRipeti"},
+                                                             {12, "KeyAnnulla"}, {13, "KeyRipeti"}, {14, "KeySimula"},
                                                              {8, "KeyCancella"}, {9, "KeyCancellaTutto"},
                                                              {11, "KeyGuidaInLinea"}};
     for (const auto& [indice, chiave] : coppie) {

@@ -1,0 +1,103 @@
+#pragma once
+
+// The simulator beside the program: the arena from above with the robot, the controls of the run,
+// the inputs, the memory and ports, and the timeline. While it runs, the row being executed is
+// highlighted in its grid of the main window.
+#include "codegen/sorgente.h"
+#include "sim/arena.h"
+#include "ui/simulazione.h"
+
+#include <QMainWindow>
+
+#include <optional>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QTimer;
+
+namespace kobaltino {
+
+class Editor;
+class FrmAvvio;
+class LineaTempo;
+class PannelloIngressi;
+class PannelloMemoriaSim;
+class VistaArena;
+
+class FinestraSimulatore : public QMainWindow {
+    Q_OBJECT
+public:
+    FinestraSimulatore(Editor& editor, FrmAvvio& principale);
+    ~FinestraSimulatore() override;
+
+    // "Simula": shows the window beside the program and compiles the program for the chosen
+    // processor; false when it did not compile (the reason was shown).
+    bool apri();
+    // The program may have changed: a run of an older program stops, the next start recompiles.
+    void controllaProgramma();
+
+    // The controls, as the buttons deliver them.
+    void avvia();  // Avvia / Pausa
+    void passo();
+    void ricomincia();
+    void scegliArena(const QString& chiave);  // a built-in name, "nessuna", or a file path
+    bool apriArena();                         // asks for a file
+    bool salvaArena();                        // asks for a file
+    // "0.5", "1", "4", "16" or "max"; anything else leaves the speed as it is.
+    void impostaVelocita(const QString& testo);
+
+    Simulazione& simulazione() { return simulazione_; }
+    VistaArena* vistaArena() const { return vista_; }
+    PannelloIngressi* ingressi() const { return ingressi_; }
+    PannelloMemoriaSim* memoria() const { return memoria_; }
+    LineaTempo* lineaTempo() const { return tempo_; }
+    QComboBox* sceltaArena() const { return arene_; }
+    QComboBox* sceltaVelocita() const { return velocita_; }
+    QAction* azione(const QString& nome) const;
+    const std::optional<Arena>& arena() const { return arena_; }
+    // The row highlighted in the main window, {0, -1} when none.
+    Origine rigaMostrata() const { return rigaMostrata_; }
+
+    // Draws the moment now (the frame timer does it at its own rate).
+    void ridisegna();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void creaComandi();
+    void creaStrumentiArena();
+    QWidget* creaCentro();
+    bool compila();
+    bool pronta();  // compiled, and for the program as it is now
+    QString impronta() const;
+    void mostraRiga(Origine riga);
+    void arenaModificata(const Arena& arena);
+    void aggiungiVoceArena(const QString& testo, const QString& chiave);
+    void statoCambiato(bool inCorso);
+    void avviso(const QString& testo);
+
+    Editor& editor_;
+    FrmAvvio& principale_;
+    Simulazione simulazione_;
+    std::optional<Arena> arena_;
+    QString chiaveArena_;  // the arena list's entry of arena_ (before any editing)
+    QString improntaCompilata_;  // the program the run belongs to
+    bool daRicompilare_ = false;
+    bool daRidisegnare_ = true;
+    Origine rigaMostrata_;
+
+    VistaArena* vista_ = nullptr;
+    PannelloIngressi* ingressi_ = nullptr;
+    PannelloMemoriaSim* memoria_ = nullptr;
+    LineaTempo* tempo_ = nullptr;
+    QComboBox* arene_ = nullptr;
+    QComboBox* velocita_ = nullptr;
+    QActionGroup* strumenti_ = nullptr;
+    QLabel* stato_ = nullptr;
+    QTimer* fotogrammi_ = nullptr;
+};
+
+}  // namespace kobaltino

@@ -1,0 +1,33 @@
+#pragma once
+
+// The nine inputs of the robot with the level the program reads now. A click forces an input
+// to the other level, over what the arena says; another click gives it back to the arena.
+#include "sim/sessione.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QPushButton;
+
+namespace kobaltino {
+
+class PannelloIngressi : public QWidget {
+    Q_OBJECT
+public:
+    explicit PannelloIngressi(QWidget* parent = nullptr);
+
+    void mostra(const Livelli& livelli, const std::array<std::optional<bool>, NumeroIngressi>& forzati);
+    QPushButton* pulsante(int ingresso) const { return pulsanti_[static_cast<size_t>(ingresso)]; }
+
+signals:
+    void forzaRichiesta(int ingresso, std::optional<bool> livello);
+
+private:
+    std::array<QPushButton*, NumeroIngressi> pulsanti_{};
+    Livelli livelli_{};
+    std::array<std::optional<bool>, NumeroIngressi> forzati_{};
+};
+
+}  // namespace kobaltino

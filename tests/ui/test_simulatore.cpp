@@ -1,0 +1,345 @@
+// The simulator through the window: opening it, stepping and running the program with the
+// running row highlighted, forcing inputs into their handlers, going back in time, and editing,
+// saving and opening an arena. The run is driven by explicit cycle counts, never by the clock.
+#include "banco_finestra.h"
+#include "model/catalogo.h"
+#include "persist/file_programma.h"
+#include "sim/sessione.h"
+#include "ui/finestra_simulatore.h"
+#include "ui/linea_tempo.h"
+#include "ui/pannello_ingressi.h"
+#include "ui/pannello_memoria_sim.h"
+#include "ui/vista_arena.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace kobaltino {
+
+inline void PrintTo(const Origine& o, std::ostream* os) { *os << "{" << o.griglia << ", " << o.riga << "}"; }
+inline void PrintTo(const Arena& a, std::ostream* os) { *os << scriviArena(a).toStdString(); }
+
+namespace {
+
+constexpr uint64_t Ms = CicliPerSecondo / 1000;
+
+class Simulatore : public BancoFinestra {
+protected:
+    void SetUp() override
+    {
+        BancoFinestra::SetUp();
+        const QString gpasm = QStandardPaths::findExecutable(QStringLiteral("gpasm"));
+        ASSERT_FALSE(gpasm.isEmpty()) << "gpasm is needed to simulate";
+        stato.PercorsoCompilatore = gpasm;
+    }
+
+    void carica(const char* programma)
+    {
+        ASSERT_EQ(leggiProgramma(editor, QStringLiteral(KOBALTINO_FIXTURES "/simulatore/") + QLatin1String(programma)),
+                  0);
+        finestra->aggiorna();
+    }
+
+    // Opens the simulator with "Simula" and takes the clock away from the run.
+    FinestraSimulatore* simula()
+    {
+        menu("KeySimula");
+        FinestraSimulatore* s = finestra->simulatore();
+        if (s) {
+            s->simulazione().impostaSenzaOrologio(true);
+            s->resize(1100, 760);
+        }
+        return s;
+    }
+
+    void clicca(FinestraSimulatore* s, const char* azione)
+    {
+        QAction* a = s->azione(QString::fromLatin1(azione));
+        ASSERT_NE(a, nullptr) << azione;
+        for (QToolBar* barra : s->findChildren<QToolBar*>())
+            if (QWidget* bottone = barra->widgetForAction(a)) {
+                QTest::mouseClick(bottone, Qt::LeftButton);
+                return;
+            }
+        ADD_FAILURE() << "no button for " << azione;
+    }
+
+    // The run forward to moment `ms` from power-on.
+    static void finoA(FinestraSimulatore* s, uint64_t ms)
+    {
+        s->simulazione().avanza(ms * Ms - s->simulazione().sessione()->cicli());
+    }
+
+    // The row highlighted in the grids, {0, -1} when none; fails when more than one is.
+    Origine evidenziata() const
+    {
+        Origine trovata;
+        int quante = 0;
+        for (int k = 1; k <= NumeroGriglie; ++k)
+            if (const int r = finestra->modello(k)->rigaEvidenziata(); r >= 0) {
+                trovata = {k, r};
+                ++quante;
+            }
+        EXPECT_LE(quante, 1);
+        return trovata;
+    }
+};
+
+// Simula opens the window from the menu, the toolbar and F5, and compiles the program.
+TEST_F(Simulatore, SiApreDalMenuDallaBarraEConF5)
+{
+    carica("passi.kbn");
+    const std::vector<std::function<void()>> modi = {
+        [&] { menu("KeySimula"); },
+        [&] { pulsante(12); },
+        [&] {
+            QApplication::setActiveWindow(finestra.get());
+            QTest::keyClick(finestra.get(), Qt::Key_F5);
+        },
+    };
+    for (size_t i = 0; i < modi.size(); ++i) {
+        if (FinestraSimulatore* s = finestra->simulatore())
+            s->close();
+        modi[i]();
+        FinestraSimulatore* s = finestra->simulatore();
+        ASSERT_NE(s, nullptr) << i;
+        EXPECT_TRUE(s->isVisible()) << i;
+        ASSERT_TRUE(s->simulazione().caricata()) << i;
+        EXPECT_EQ(s->simulazione().sessione()->programma().modello, ModelloPic::P16F84) << i;
+    }
+    EXPECT_TRUE(ui.messaggi.empty());
+}
+
+// A program that cannot be compiled gets the message "Compila" gives, and nothing runs.
+TEST_F(Simulatore, UnProgrammaVuotoNonSiSimula)
+{
+    FinestraSimulatore* s = simula();
+    ASSERT_NE(s, nullptr);
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_FALSE(s->simulazione().caricata());
+    ASSERT_EQ(ui.messaggi.size(), 1u);
+    EXPECT_EQ(ui.messaggi[0].testo, QStringLiteral("Inserire almeno un codice nella griglia principale"));
+    clicca(s, "azAvvia");
+    EXPECT_FALSE(s->simulazione().inCorso());
+    EXPECT_EQ(ui.messaggi.size(), 2u);
+}
+
+// "Passo" runs one row at a time; "Avvia" runs on, and the highlight follows the row that runs,
+// a delay counting for the row that called it.
+TEST_F(Simulatore, PassoEAvviaSpostanoLEvidenza)
+{
+    carica("passi.kbn");  // 0 Avanti, 1 Attendi 1,0, 2 Destra, 3 Attendi 0,5, 4 Vai a 0
+    FinestraSimulatore* s = simula();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(evidenziata(), Origine{});
+
+    for (int atteso : {0, 1, 2, 3, 4, 0, 1}) {
+        clicca(s, "azPasso");
+        EXPECT_EQ(evidenziata(), (Origine{1, atteso}));
+    }
+
+    clicca(s, "azRicomincia");
+    EXPECT_EQ(s->simulazione().sessione()->cicli(), 0u);
+    EXPECT_EQ(evidenziata(), Origine{});
+    clicca(s, "azAvvia");
+    EXPECT_TRUE(s->simulazione().inCorso());
+    EXPECT_EQ(s->azione(QStringLiteral("azAvvia"))->text(), QStringLiteral("Pausa"));
+    const struct {
+        uint64_t ms;
+        int riga;
+    } momenti[] = {{500, 1}, {1250, 3}, {2000, 1}, {2750, 3}};
+    for (const auto& m : momenti) {
+        finoA(s, m.ms);
+        EXPECT_EQ(evidenziata(), (Origine{1, m.riga})) << m.ms;
+        EXPECT_EQ(s->rigaMostrata(), (Origine{1, m.riga})) << m.ms;
+    }
+    clicca(s, "azAvvia");
+    EXPECT_FALSE(s->simulazione().inCorso());
+    EXPECT_EQ(s->azione(QStringLiteral("azAvvia"))->text(), QStringLiteral("Avvia"));
+
+    // Closing the simulator takes the highlight away.
+    s->close();
+    EXPECT_EQ(evidenziata(), Origine{});
+}
+
+// A click on an input forces it active: the main loop calls its handler, whose tab comes to the
+// front with the running row highlighted; another click gives the input back to the arena.
+TEST_F(Simulatore, UnIngressoForzatoPortaNelSuoGestore)
+{
+    // Main grid: 0 Fermo, 1..9 "Se attivo vai a" each input, 10 Vai a 0. Each handler:
+    // 0 Ruota a DX, 1 Attendi 0,5, 2 Ritorna. In the empty room no input is active.
+    carica("gestori.kbn");
+    FinestraSimulatore* s = simula();
+    ASSERT_NE(s, nullptr);
+    for (int ingresso = 0; ingresso < NumeroIngressi; ++ingresso) {
+        SCOPED_TRACE(ingresso);
+        clicca(s, "azRicomincia");
+        finestra->schede()->setCurrentIndex(ingresso == 0 ? 1 : 0);
+        finoA(s, 100);
+        EXPECT_EQ(evidenziata().griglia, 1);
+
+        QPushButton* pulsante = s->ingressi()->pulsante(ingresso);
+        QTest::mouseClick(pulsante, Qt::LeftButton);
+        EXPECT_EQ(s->simulazione().sessione()->forzato(ingresso), std::optional<bool>(true));
+        EXPECT_TRUE(pulsante->text().endsWith(QStringLiteral("(forzato 1)"))) << pulsante->text().toStdString();
+
+        finoA(s, 300);
+        EXPECT_EQ(evidenziata(), (Origine{ingresso + 2, 1}));
+        EXPECT_EQ(finestra->schede()->currentIndex(), ingresso);
+
+        QTest::mouseClick(pulsante, Qt::LeftButton);
+        EXPECT_EQ(s->simulazione().sessione()->forzato(ingresso), std::nullopt);
+        EXPECT_EQ(pulsante->text(), nomeGriglia(ingresso + 2));
+    }
+}
+
+// The timeline goes back to an earlier moment: robot, row and memory as they were then; the run
+// goes on from there as it went the first time.
+TEST_F(Simulatore, LaLineaDelTempoTornaIndietroELaCorsaRiprende)
+{
+    // 0 Avanti, 1 Incrementa Ram1, 2 Attendi 0,5, 3 Ruota a DX, 4 Attendi 0,5, 5 Vai a 0
+    carica("tempo.kbn");
+    FinestraSimulatore* s = simula();
+    ASSERT_NE(s, nullptr);
+    struct Momento {
+        uint64_t cicli;
+        StatoRobot robot;
+        Origine riga;
+        uint8_t ram1;
+    };
+    auto adesso = [&] {
+        const Fotografia f = s->simulazione().sessione()->fotografia();
+        return Momento{f.cicli, f.robot, f.riga, f.chip.ram[static_cast<size_t>(indirizzoRam(1))]};
+    };
+    std::map<uint64_t, Momento> prima;
+    for (uint64_t ms = 250; ms <= 3000; ms += 250) {
+        finoA(s, ms);
+        prima[ms] = adesso();
+    }
+    EXPECT_EQ(prima[3000].ram1, 3);
+
+    QSlider* cursore = s->lineaTempo()->cursore();
+    EXPECT_EQ(cursore->maximum(), 3000);
+    for (uint64_t ms : {500u, 1250u, 2000u, 750u}) {
+        SCOPED_TRACE(ms);
+        cursore->setValue(static_cast<int>(ms));
+        const Momento m = adesso();
+        EXPECT_EQ(m.cicli, prima[ms].cicli);
+        EXPECT_EQ(m.robot, prima[ms].robot);
+        EXPECT_EQ(m.riga, prima[ms].riga);
+        EXPECT_EQ(m.ram1, prima[ms].ram1);
+        EXPECT_EQ(evidenziata(), prima[ms].riga);
+        EXPECT_EQ(s->memoria()->tabella()->item(0, 0)->text(), QString::number(prima[ms].ram1));
+
+        clicca(s, "azAvvia");
+        finoA(s, ms + 500);
+        clicca(s, "azAvvia");
+        const Momento dopo = adesso();
+        EXPECT_EQ(dopo.robot, prima[ms + 500].robot);
+        EXPECT_EQ(dopo.riga, prima[ms + 500].riga);
+        EXPECT_EQ(dopo.ram1, prima[ms + 500].ram1);
+        EXPECT_EQ(cursore->maximum(), 3000);  // the rest of the history is still there
+        EXPECT_EQ(cursore->value(), static_cast<int>(ms + 500));
+    }
+}
+
+// An arena edited with the mouse, saved and opened again comes back the same.
+TEST_F(Simulatore, UnArenaSalvataERiapertaTornaUguale)
+{
+    carica("passi.kbn");
+    FinestraSimulatore* s = simula();
+    ASSERT_NE(s, nullptr);
+    s->scegliArena(QStringLiteral("vuota"));  // 200 x 150, start (100, 75) facing 0 degrees
+    QApplication::processEvents();
+    VistaArena* v = s->vistaArena();
+    auto px = [v](double x, double y) { return v->suSchermo({x, y}).toPoint(); };
+
+    struct Gesto {
+        const char* strumento;
+        std::vector<Punto> punti;  // a press on the first, a drag through the others, a release
+        bool doppio = false;       // the last point is a double click
+    };
+    const std::vector<Gesto> gesti = {
+        {"strMuro", {{40, 100}, {90, 100}}},
+        {"strScatola", {{120, 20}, {140, 35}}},
+        {"strLampada", {{170, 120}}},
+        {"strLampada", {{150, 120}}},
+        {"strLinea", {{20, 130}}},
+        {"strLinea", {{60, 130}}},
+        {"strLinea", {{60, 140}}, true},
+        {"strSeleziona", {{100, 75}, {80, 60}, {60, 50}}},   // the robot's start
+        {"strSeleziona", {{74, 50}, {60, 80}}},              // its heading handle
+        {"strSeleziona", {{90, 100}, {95, 110}}},            // one end of the wall
+        {"strCancella", {{170, 120}}},                       // the first lamp
+    };
+    for (const Gesto& g : gesti) {
+        s->azione(QString::fromLatin1(g.strumento))->trigger();
+        if (g.doppio) {
+            // A double click: the first click of the pair, then the double one.
+            QTest::mouseClick(v, Qt::LeftButton, {}, px(g.punti[0].x, g.punti[0].y));
+            QTest::mouseDClick(v, Qt::LeftButton, {}, px(g.punti[0].x, g.punti[0].y));
+            continue;
+        }
+        QTest::mousePress(v, Qt::LeftButton, {}, px(g.punti[0].x, g.punti[0].y));
+        for (size_t i = 1; i < g.punti.size(); ++i)
+            QTest::mouseMove(v, px(g.punti[i].x, g.punti[i].y));
+        QTest::mouseRelease(v, Qt::LeftButton, {}, px(g.punti.back().x, g.punti.back().y));
+    }
+
+    Arena attesa = *arenaPredefinita(QStringLiteral("vuota"));
+    attesa.partenza = {{60, 50}, 90};
+    attesa.muri = {{{40, 100}, {95, 110}}};
+    attesa.scatole = {{120, 20, 20, 15}};
+    attesa.lampade = {{{150, 120}}};
+    attesa.linee = {{2, {{20, 130}, {60, 130}, {60, 140}}}};
+    ASSERT_TRUE(s->arena().has_value());
+    EXPECT_EQ(*s->arena(), attesa);
+    // The run starts over in the edited arena.
+    EXPECT_EQ(s->simulazione().sessione()->robot().posizione, (Punto{60, 50}));
+
+    QTemporaryDir cartella;
+    const QString file = cartella.filePath(QStringLiteral("stanza.json"));
+    ui.file.push_back(file);
+    clicca(s, "azSalvaArena");
+    ASSERT_TRUE(QFile::exists(file));
+
+    s->scegliArena(QStringLiteral("pista"));
+    EXPECT_NE(*s->arena(), attesa);
+    ui.file.push_back(file);
+    clicca(s, "azApriArena");
+    ASSERT_TRUE(s->arena().has_value());
+    EXPECT_EQ(*s->arena(), attesa);
+    EXPECT_EQ(s->sceltaArena()->currentData().toString(), file);
+    EXPECT_EQ(s->simulazione().sessione()->arena(), std::optional<Arena>(attesa));
+    EXPECT_TRUE(ui.messaggi.empty());
+}
+
+// Changing the program stops the run and drops the highlight; the next "Avvia" recompiles.
+TEST_F(Simulatore, CambiareIlProgrammaFermaLaSimulazione)
+{
+    carica("passi.kbn");
+    FinestraSimulatore* s = simula();
+    ASSERT_NE(s, nullptr);
+    clicca(s, "azAvvia");
+    finoA(s, 500);
+    EXPECT_EQ(evidenziata(), (Origine{1, 1}));
+
+    editor.inserisci(1, codici::Fermo);  // a row appended to the main grid
+    finestra->aggiorna();
+    EXPECT_FALSE(s->simulazione().inCorso());
+    EXPECT_EQ(evidenziata(), Origine{});
+    EXPECT_GE(s->simulazione().sessione()->cicli(), 500 * Ms);  // the old run is still shown
+
+    clicca(s, "azAvvia");
+    EXPECT_TRUE(s->simulazione().inCorso());
+    EXPECT_EQ(s->simulazione().sessione()->cicli(), 0u);  // a new run of the new program
+}
+
+}  // namespace
+}  // namespace kobaltino
