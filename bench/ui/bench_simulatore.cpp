@@ -46,7 +46,7 @@ std::optional<ProgrammaSimulato> programmaSeguiLinea()
     Stato stato;
     InterazioneBanco ui;
     Editor editor(stato, ui);
-    if (leggiProgramma(editor, Esempio) != 0)
+    if (!leggiProgramma(editor, Esempio).riuscito())
         return std::nullopt;
     const std::optional<Generazione> g = Compilatore(stato, ui).genera(false);
     if (!g)
@@ -122,7 +122,7 @@ void BM_FinestraAllaMassimaVelocita(benchmark::State& state)
     Stato stato;
     InterazioneBanco ui;
     Editor editor(stato, ui);
-    if (leggiProgramma(editor, Esempio) != 0) {
+    if (!leggiProgramma(editor, Esempio).riuscito()) {
         state.SkipWithError("the sample program cannot be read");
         return;
     }

@@ -41,8 +41,8 @@ protected:
 
     void carica(const char* programma)
     {
-        ASSERT_EQ(leggiProgramma(editor, QStringLiteral(KOBALTINO_FIXTURES "/simulatore/") + QLatin1String(programma)),
-                  0);
+        ASSERT_TRUE(
+            leggiProgramma(editor, QStringLiteral(KOBALTINO_FIXTURES "/simulatore/") + QLatin1String(programma)).riuscito());
         finestra->aggiorna();
     }
 
@@ -97,7 +97,7 @@ TEST_F(Simulatore, SiApreDalMenuDallaBarraEConF5)
     carica("passi.kbn");
     const std::vector<std::function<void()>> modi = {
         [&] { menu("KeySimula"); },
-        [&] { pulsante(12); },
+        [&] { pulsante(14); },
         [&] {
             QApplication::setActiveWindow(finestra.get());
             QTest::keyClick(finestra.get(), Qt::Key_F5);
