@@ -6,15 +6,15 @@ namespace {
 
 // Only the light-right operand of the conditional actions lacks the trailing blank.
 const std::array<Ingresso, 9> Ingressi = {{
-    {2, "Luce_destra", "Lucedestra", "Luce_destra"},
-    {3, "Luce_sinistra", "Lucesinistra", "Luce_sinistra "},
-    {4, "Prossimita_destra", "Prossimitadestra", "Prossimita_destra "},
-    {5, "Prossimita_sinistra", "Prossimitasinistra", "Prossimita_sinistra "},
-    {6, "Ottico_destro", "Otticodestro", "Ottico_destro "},
-    {7, "Ottico_sinistro", "Otticosinistro", "Ottico_sinistro "},
-    {8, "Ultrasuono", "Ultrasuonosensore", "Ultrasuono "},
-    {9, "Sensore_rotazione", "Otticorotazione", "Sensore_rotazione "},
-    {10, "Aux", "Ausiliare", "Aux "},
+    {2, "Luce_destra", "Lucedestra", "Luce_destra", 'B', 4},
+    {3, "Luce_sinistra", "Lucesinistra", "Luce_sinistra ", 'B', 5},
+    {4, "Prossimita_destra", "Prossimitadestra", "Prossimita_destra ", 'B', 3},
+    {5, "Prossimita_sinistra", "Prossimitasinistra", "Prossimita_sinistra ", 'B', 2},
+    {6, "Ottico_destro", "Otticodestro", "Ottico_destro ", 'B', 0},
+    {7, "Ottico_sinistro", "Otticosinistro", "Ottico_sinistro ", 'B', 1},
+    {8, "Ultrasuono", "Ultrasuonosensore", "Ultrasuono ", 'B', 6},
+    {9, "Sensore_rotazione", "Otticorotazione", "Sensore_rotazione ", 'A', 4},
+    {10, "Aux", "Ausiliare", "Aux ", 'B', 7},
 }};
 
 }  // namespace

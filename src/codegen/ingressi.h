@@ -12,6 +12,8 @@ struct Ingresso {
     const char* pin;      // name tested by the skip instructions, #defined in the head
     const char* gestore;  // label of the handler section, called by "Se attivo/disattivo vai a"
     const char* operandoFai;  // operand of "Se attivo fai" / "Se disattivo fai", exactly as written
+    char porta;               // the pin the head #defines for it: 'A' or 'B' and the bit
+    int bit;
 };
 
 const std::array<Ingresso, 9>& ingressi();

@@ -8,19 +8,6 @@ namespace kobaltino {
 
 namespace {
 
-// The pins of the nine inputs, as the file head #defines them, in the order of their grids.
-const std::array<PinIngresso, NumeroIngressi> PinIngressi = {{
-    {Porta::B, 4},  // Luce_destra
-    {Porta::B, 5},  // Luce_sinistra
-    {Porta::B, 3},  // Prossimita_destra
-    {Porta::B, 2},  // Prossimita_sinistra
-    {Porta::B, 0},  // Ottico_destro
-    {Porta::B, 1},  // Ottico_sinistro
-    {Porta::B, 6},  // Ultrasuono
-    {Porta::A, 4},  // Sensore_rotazione
-    {Porta::B, 7},  // Aux
-}};
-
 constexpr int BitBraccio = 7;
 constexpr uint64_t PassiTraPuntiTraccia = 20;
 constexpr size_t MassimoIstantanee = 4096;  // then every other one goes and the interval doubles
@@ -30,13 +17,17 @@ uint8_t uscite(const Chip& c, Porta p) { return c.latch(p) & static_cast<uint8_t
 
 }  // namespace
 
-PinIngresso pinIngresso(int ingresso) { return PinIngressi[static_cast<size_t>(ingresso)]; }
+// The pin the file head #defines for the input.
+PinIngresso pinIngresso(int ingresso)
+{
+    const Ingresso& i = ingressi()[static_cast<size_t>(ingresso)];
+    return {i.porta == 'A' ? Porta::A : Porta::B, i.bit};
+}
 
 std::optional<int> indiceIngresso(const QString& nome)
 {
-    for (size_t i = 0; i < ingressi().size(); ++i)
-        if (nome == QLatin1String(ingressi()[i].pin))
-            return static_cast<int>(i);
+    if (const Ingresso* i = ingressoDelPin(nome))
+        return i->griglia - 2;
     return std::nullopt;
 }
 
@@ -144,7 +135,8 @@ void Sessione::applicaIngressi()
         std::optional<bool> livello = forzati_[k];
         if (!livello && arena_)
             livello = mondo_[k];
-        chip_.pilota(PinIngressi[k].porta, PinIngressi[k].bit, livello);
+        const PinIngresso pin = pinIngresso(i);
+        chip_.pilota(pin.porta, pin.bit, livello);
     }
 }
 
@@ -246,8 +238,10 @@ Origine Sessione::riga() const
 Livelli Sessione::ingressi() const
 {
     Livelli l{};
-    for (size_t i = 0; i < PinIngressi.size(); ++i)
-        l[i] = (chip_.pin(PinIngressi[i].porta) >> PinIngressi[i].bit) & 1;
+    for (int i = 0; i < NumeroIngressi; ++i) {
+        const PinIngresso pin = pinIngresso(i);
+        l[static_cast<size_t>(i)] = (chip_.pin(pin.porta) >> pin.bit) & 1;
+    }
     return l;
 }
 
