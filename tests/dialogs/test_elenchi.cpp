@@ -6,30 +6,27 @@
 namespace kobaltino {
 namespace {
 
-TEST(Elenchi, OgniGrigliaLasciaFuoriIlProprioIngresso)
+TEST(Elenchi, OgniGrigliaLasciaFuoriIlProprioIngressoEOgniVoceHaIlSuoCodice)
 {
+    // Grids 2..10 handle Luce_destra, Luce_sinistra, then the rest in list order.
+    QStringList propri = TuttiGliIngressi;
+    propri.swapItemsAt(0, 1);
     EXPECT_EQ(ingressiPerGriglia("MSHFlexGrid1"), TuttiGliIngressi);
-    const char* proprio[] = {"Luce_destra",    "Luce_sinistra",   "Prossimita_destra",
-                             "Prossimita_sinistra", "Ottico_destro", "Ottico_sinistro",
-                             "Ultrasuono",     "Sensore_rotazione", "Aux"};
     for (int k = 2; k <= 10; ++k) {
         QStringList atteso = TuttiGliIngressi;
-        atteso.removeOne(proprio[k - 2]);
+        atteso.removeOne(propri[k - 2]);
         EXPECT_EQ(ingressiPerGriglia(QStringLiteral("MSHFlexGrid%1").arg(k)), atteso) << k;
     }
     for (const char* sconosciuta : {"", "MSHFlexGrid11", "MSHFlexGrid", "mshflexgrid1"})
         EXPECT_TRUE(ingressiPerGriglia(sconosciuta).isEmpty()) << sconosciuta;
-}
-
-TEST(Elenchi, CodiciDelleAzioniEOperatoriDeiParagoni)
-{
     // Nothing chosen (-1) or past the end: an empty text, no crash.
-    const QStringList codici = {"", "1", "2", "3", "4", "5", "6", "7", "19", "20", "21", ""};
+    QStringList codici, operatori;
     for (int i = -1; i <= 10; ++i)
-        EXPECT_EQ(codiceDellAzione(i), codici[i + 1]) << i;
-    const QStringList operatori = {"", " = ", " > ", " < ", " ! ", ""};
+        codici << codiceDellAzione(i);
     for (int i = -1; i <= 4; ++i)
-        EXPECT_EQ(operatoreDelParagone(i), operatori[i + 1]) << i;
+        operatori << operatoreDelParagone(i);
+    EXPECT_EQ(codici, (QStringList{"", "1", "2", "3", "4", "5", "6", "7", "19", "20", "21", ""}));
+    EXPECT_EQ(operatori, (QStringList{"", " = ", " > ", " < ", " ! ", ""}));
 }
 
 TEST(ValoreMemoria, CarattereNelCodiceDelFileENumeroDaZeroA255)

@@ -30,29 +30,22 @@ QString senza(const QString& proprio)
     return ingressi.join('|');
 }
 
-// The one-cell memory operations.
+// The one-cell memory operations; a missing address is asked for as "Inserire l'indirizzo
+// della memoria eeprom " or "... Ram " followed by `scopo`.
 struct Operando {
     Dialogo dialogo;
     const char* nome;
     const char* titolo;
-    const char* mancaEeprom;
-    const char* mancaRam;
+    const char* scopo;
 };
 
 const Operando Operandi[] = {
-    {Dialogo::Incrementa, "frmIncrementa", "Incrementa il registro",
-     "Inserire l'indirizzo della memoria eeprom da incrementare", "Inserire l'indirizzo della memoria Ram da incrementare"},
-    {Dialogo::Decrementa, "frmDecrementa", "Decrementa il registro",
-     "Inserire l'indirizzo della memoria eeprom da decrementare", "Inserire l'indirizzo della memoria Ram da decrementare"},
-    {Dialogo::Swappa, "frmSwappa", "Swappa il registro", "Inserire l'indirizzo della memoria eeprom da swappare",
-     "Inserire l'indirizzo della memoria Ram da swappare"},
-    {Dialogo::ScorriDestra, "frmScorriDestra", "Scorre il registro a destra",
-     "Inserire l'indirizzo della memoria eeprom da scorrere", "Inserire l'indirizzo della memoria Ram da scorrere"},
-    {Dialogo::ScorriSinistra, "frmScorriSinistra", "Scorre il registro a sinistra",
-     "Inserire l'indirizzo della memoria eeprom da scorrere", "Inserire l'indirizzo della memoria Ram da scorrere"},
-    {Dialogo::Complemento, "frmComplemento", "Complemento a 1 del registro",
-     "Inserire l'indirizzo della memoria eeprom per il complemento",
-     "Inserire l'indirizzo della memoria Ram per il complemento"},
+    {Dialogo::Incrementa, "frmIncrementa", "Incrementa il registro", "da incrementare"},
+    {Dialogo::Decrementa, "frmDecrementa", "Decrementa il registro", "da decrementare"},
+    {Dialogo::Swappa, "frmSwappa", "Swappa il registro", "da swappare"},
+    {Dialogo::ScorriDestra, "frmScorriDestra", "Scorre il registro a destra", "da scorrere"},
+    {Dialogo::ScorriSinistra, "frmScorriSinistra", "Scorre il registro a sinistra", "da scorrere"},
+    {Dialogo::Complemento, "frmComplemento", "Complemento a 1 del registro", "per il complemento"},
 };
 
 // Rows in grid k when its dialog opens; the last grid has rows past 255, all of them targets.
@@ -65,7 +58,7 @@ int righeDellaGriglia(int k)
 // that message ("" for none), leave the dialog open and move the focus to `campo`. Then
 // `voce` goes into `campo` (see `imposta`).
 struct Passo {
-    const char* avviso;
+    std::optional<QString> avviso;
     const char* campo;
     const char* voce;
     Icona icona = Icona::Informazione;
@@ -116,8 +109,8 @@ std::vector<Caso> casi()
          {{"Inserire il valore da scrivere nella memoria", "txtValoreRam", "1010101"},
           {mancaRam, "cmbIndirizzoRam", "5"},
           {"Il valore binario deve essere di 8 bit", "txtValoreRam", "1"},
-          {nullptr, "optNumerico", ""},
-          {nullptr, "txtValoreRam", "256"},
+          {std::nullopt, "optNumerico", ""},
+          {std::nullopt, "txtValoreRam", "256"},
           {"Inserire un valore compreso tra 0 e 255", "txtValoreRam", "007"}},
          esito("Ram5 d'007'", "", 5, "d'007'")},
         {Dialogo::ScriviEeprom, 1,
@@ -167,9 +160,9 @@ std::vector<Caso> casi()
                           QStringList{QString(o.nome) + ": " + o.titolo, "optEeprom: Indirizzo memoria Eeprom (x)",
                                       "cmbIndirizzoEeprom: " + Venti, "optRam: Indirizzo memoria Ram",
                                       "cmbIndirizzoRam: " + Venti + " (spenta)"} + OkChiudi,
-                          {{o.mancaEeprom, "cmbIndirizzoEeprom", "2"},
-                           {nullptr, "optRam", ""},
-                           {o.mancaRam, "cmbIndirizzoRam", "7"}},
+                          {{"Inserire l'indirizzo della memoria eeprom " + QString(o.scopo), "cmbIndirizzoEeprom", "2"},
+                           {std::nullopt, "optRam", ""},
+                           {"Inserire l'indirizzo della memoria Ram " + QString(o.scopo), "cmbIndirizzoRam", "7"}},
                           esito("Ram7")});
     for (int k = 1; k <= 10; ++k) {
         QStringList righe;
@@ -222,10 +215,11 @@ protected:
                 riga += l->text();
             else if (auto* g = qobject_cast<QGroupBox*>(w))
                 riga += g->title();
-            else if (auto* c = qobject_cast<QComboBox*>(w))
-                riga += voci(c).join('|') + (c->currentIndex() >= 0 ? " [" + c->currentText() + "]" : "")
-                        + (c->isEditable() ? " (modificabile)" : "");
-            else if (auto* e = qobject_cast<QLineEdit*>(w))
+            else if (auto* c = qobject_cast<QComboBox*>(w)) {
+                for (int i = 0; i < c->count(); ++i)
+                    riga += (i > 0 ? "|" : "") + c->itemText(i);
+                riga += (c->currentIndex() >= 0 ? " [" + c->currentText() + "]" : "") + (c->isEditable() ? " (modificabile)" : "");
+            } else if (auto* e = qobject_cast<QLineEdit*>(w))
                 riga += QStringLiteral("max %1").arg(e->maxLength());
             else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
                 auto* p = qobject_cast<QPushButton*>(w);
@@ -238,6 +232,12 @@ protected:
         }
         righe.sort();
         return righe;
+    }
+
+    // Presses a key in the control that has the focus.
+    static void premi(QWidget& d, int tasto)
+    {
+        QTest::keyClick(d.focusWidget() != nullptr ? d.focusWidget() : &d, static_cast<Qt::Key>(tasto));
     }
 };
 
@@ -261,12 +261,12 @@ TEST_F(Istruzioni, OkControllaInOrdineEConsegnaIlRisultato)
         SCOPED_TRACE(c.aspetto.first().toStdString());
         apri(*d);
         for (const Passo& p : c.passi) {
-            if (p.avviso != nullptr) {
+            if (p.avviso) {
                 Regia regia;
                 premi(*d, Qt::Key_Return);
                 std::vector<Messaggio> attesi;
-                if (*p.avviso != '\0')
-                    attesi.push_back(avviso(p.avviso, p.icona));
+                if (!p.avviso->isEmpty())
+                    attesi.push_back({*p.avviso, p.icona, "Kobaltino", Pulsanti::Ok});
                 EXPECT_EQ(regia.messaggi, attesi);
                 EXPECT_TRUE(d->isVisible());
                 EXPECT_EQ(d->focusWidget(), trova<QWidget>(*d, p.campo)) << p.campo;
