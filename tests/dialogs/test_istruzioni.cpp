@@ -1,6 +1,9 @@
 // Every instruction dialog: what it shows, what OK checks and in which order, what it hands
-// back, and cancelling; what each data type of a memory write lets into the value box.
+// back, opened on a row already in the grid, and cancelling; the lists and codes behind it;
+// what each data type of a memory write lets into the value box.
 #include "banco_dialoghi.h"
+#include "dialogs/elenchi.h"
+#include "dialogs/valore_memoria.h"
 #include "dialogs/dialogo_vai_a.h"
 #include "dialogs/fabbrica_dialoghi.h"
 
@@ -351,6 +354,82 @@ TEST_F(Istruzioni, ScriviFiltraIlValoreSecondoIlTipoDiDato)
     QApplication::clipboard()->setText("01x10011");
     valore->paste();
     EXPECT_EQ(valore->text(), "");
+}
+
+// A dialog opened on a row already in the grid shows the row's values: OK straight away
+// gives back the very same parameter, and a conditional's action is shown but locked.
+TEST_F(Istruzioni, ApertoSuUnaRigaOkSubitoRendeLoStessoParametro)
+{
+    const struct { Dialogo dialogo; const char* parametro; const char* azione; int riga; const char* ok; } casi[] = {
+        {Dialogo::Attendi, "2,0", "", -1, "cmdOK"},
+        {Dialogo::SeDisattivoVaiA, "Aux", "", -1, "cmdOK"},
+        {Dialogo::ScriviRam, "Ram5 d'100'", "", -1, "cmdOk"},
+        {Dialogo::ScriviRam, "Ram20 'x'", "", -1, "cmdOk"},
+        {Dialogo::ScriviEeprom, "EEP12 b'10101010'", "", -1, "cmdOk"},
+        {Dialogo::SpostaEeprom, "EEP20 Ram1", "", -1, "cmdOk"},
+        {Dialogo::Incrementa, "Ram7", "", -1, "cmdOk"},
+        {Dialogo::Decrementa, "EEP4", "", -1, "cmdOk"},
+        {Dialogo::Operazioni, "Ram4 - Ram12", "", -1, "cmdOk"},
+        {Dialogo::Se, "Ram3 ! Ram5", "19", -1, "cmdOk"},
+        {Dialogo::SeAttivoFai, "Luce_sinistra", "21", -1, "cmdOk"},
+        {Dialogo::SeDisattivoFai, "Ultrasuono", "7", -1, "cmdOk"},
+        {Dialogo::VaiA, "", "", 5, "cmdOK"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.parametro);
+        const auto d = crea(c.dialogo, 6);  // six rows, and every input but Ottico_destro
+        ASSERT_NE(d, nullptr);
+        EsitoDialogo attuale;
+        attuale.parametro = QString::fromUtf8(c.parametro);
+        attuale.azione = QString::fromUtf8(c.azione);
+        attuale.riga = c.riga;
+        d->precompila(attuale);
+        apri(*d);
+        clicca(*d, QString::fromLatin1(c.ok));
+        ASSERT_TRUE(d->esito().has_value());
+        EXPECT_EQ(d->esito()->parametro, attuale.parametro);
+        EXPECT_EQ(d->esito()->azione, attuale.azione);
+        if (c.riga >= 0)
+            EXPECT_EQ(d->esito()->riga, c.riga);
+        if (auto* azione = d->findChild<QComboBox*>(QStringLiteral("cmbIstruzione")))
+            EXPECT_FALSE(azione->isEnabled());
+    }
+}
+
+TEST(Elenchi, OgniGrigliaLasciaFuoriIlProprioIngressoEOgniVoceHaIlSuoCodice)
+{
+    // Grids 2..10 handle Luce_destra, Luce_sinistra, then the rest in list order.
+    QStringList propri = TuttiGliIngressi;
+    propri.swapItemsAt(0, 1);
+    EXPECT_EQ(ingressiPerGriglia("MSHFlexGrid1"), TuttiGliIngressi);
+    for (int k = 2; k <= 10; ++k) {
+        QStringList atteso = TuttiGliIngressi;
+        atteso.removeOne(propri[k - 2]);
+        EXPECT_EQ(ingressiPerGriglia(QStringLiteral("MSHFlexGrid%1").arg(k)), atteso) << k;
+    }
+    for (const char* sconosciuta : {"", "MSHFlexGrid11", "MSHFlexGrid", "mshflexgrid1"})
+        EXPECT_TRUE(ingressiPerGriglia(sconosciuta).isEmpty()) << sconosciuta;
+    // Nothing chosen (-1) or past the end: an empty text, no crash.
+    QStringList codici, operatori;
+    for (int i = -1; i <= 10; ++i)
+        codici << codiceDellAzione(i);
+    for (int i = -1; i <= 4; ++i)
+        operatori << operatoreDelParagone(i);
+    EXPECT_EQ(codici, (QStringList{"", "1", "2", "3", "4", "5", "6", "7", "19", "20", "21", ""}));
+    EXPECT_EQ(operatori, (QStringList{"", " = ", " > ", " < ", " ! ", ""}));
+}
+
+TEST(ValoreMemoria, CarattereNelCodiceDelFileENumeroDaZeroA255)
+{
+    // Windows-1252 holds the euro sign and the accented Latin letters, not Greek or CJK.
+    for (char16_t c : {u'\u20AC', u'è', u' '})
+        EXPECT_TRUE(carattereAmmesso(TipoDato::Carattere, QChar(c))) << int(c);
+    for (char16_t c : {u'\u03A9', u'\u4E2D', u'\u0081', u'\t'})
+        EXPECT_FALSE(carattereAmmesso(TipoDato::Carattere, QChar(c))) << int(c);
+    for (const char* v : {"0", "7", "007", "255"})
+        EXPECT_TRUE(numeroByte(v)) << v;
+    for (const char* v : {"", "256", "999", "-1", "+7", " 7", "7 ", "1a", "1.5", "0x1", "1000"})
+        EXPECT_FALSE(numeroByte(v)) << v;
 }
 
 }  // namespace
