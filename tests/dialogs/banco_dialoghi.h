@@ -26,7 +26,8 @@ inline const QStringList TuttiGliIngressi = {"Luce_sinistra", "Luce_destra", "Pr
 // While it lives, handles the modal windows that open. A message box is recorded and
 // answered: OK when it has only OK, else the next scripted answer (an unscripted question
 // fails the test). Given actions, it also drives the instruction dialogs: each one that
-// opens gets the next action, which must close it; one more fails the test.
+// opens gets the next action, which must close it; one more fails the test. Two timers: a
+// message box can open inside an action.
 class Regia {
 public:
     using Azione = std::function<void(DialogoIstruzione&)>;
@@ -36,7 +37,6 @@ public:
         QObject::connect(&avvisi_, &QTimer::timeout, [this] { guardaAvvisi(); });
         avvisi_.start(5);
     }
-    // Two timers: a message box can open inside an action.
     Regia(std::deque<Risposta> risposte, std::deque<Azione> azioni) : Regia(std::move(risposte))
     {
         azioni_ = std::move(azioni);
@@ -73,16 +73,13 @@ private:
         for (QAbstractButton* p : box->buttons())
             pulsanti.back() << p->text();
         pulsanti.back().sort();
-
-        QMessageBox::StandardButton scelta = QMessageBox::Ok;
-        if (b != QMessageBox::Ok) {
-            const Risposta r = risposte_.empty() ? Risposta::No : risposte_.front();
-            if (risposte_.empty())
-                ADD_FAILURE() << "unscripted question: " << box->text().toStdString();
-            else
-                risposte_.pop_front();
-            scelta = r == Risposta::Si ? QMessageBox::Yes : r == Risposta::Annulla ? QMessageBox::Cancel : QMessageBox::No;
-        }
+        Risposta r = Risposta::Ok;
+        if (b != QMessageBox::Ok && risposte_.empty())
+            ADD_FAILURE() << "unscripted question: " << box->text().toStdString();
+        else if (b != QMessageBox::Ok)
+            r = risposte_.front(), risposte_.pop_front();
+        const auto scelta = r == Risposta::Ok ? QMessageBox::Ok : r == Risposta::Si ? QMessageBox::Yes
+                          : r == Risposta::Annulla ? QMessageBox::Cancel : QMessageBox::No;
         if (QAbstractButton* p = box->button(scelta))
             p->click();
         else
@@ -149,24 +146,10 @@ protected:
         return w;
     }
 
-    static QStringList voci(const QComboBox* lista)
-    {
-        QStringList elenco;
-        for (int i = 0; i < lista->count(); ++i)
-            elenco << lista->itemText(i);
-        return elenco;
-    }
-
     static void clicca(QWidget& d, const QString& pulsante)
     {
         if (auto* b = trova<QAbstractButton>(d, pulsante))
             QTest::mouseClick(b, Qt::LeftButton);
-    }
-
-    // Presses a key in the control that has the focus.
-    static void premi(QWidget& d, int tasto)
-    {
-        QTest::keyClick(d.focusWidget() != nullptr ? d.focusWidget() : &d, static_cast<Qt::Key>(tasto));
     }
 
     // As a user would: picks `voce` in the list `campo` (an enabled one), types it into the
@@ -193,12 +176,6 @@ protected:
                 imposta(d, campo, voce);
             clicca(d, pulsante);
         };
-    }
-
-    // A message with only OK and the program's title.
-    static Messaggio avviso(const QString& testo, Icona icona = Icona::Informazione)
-    {
-        return Messaggio{testo, icona, "Kobaltino", Pulsanti::Ok};
     }
 };
 

@@ -1,6 +1,9 @@
 // Every instruction dialog: what it shows, what OK checks and in which order, what it hands
-// back, and cancelling; what each data type of a memory write lets into the value box.
+// back, opened on a row already in the grid, and cancelling; the lists and codes behind it;
+// what each data type of a memory write lets into the value box.
 #include "banco_dialoghi.h"
+#include "dialogs/elenchi.h"
+#include "dialogs/valore_memoria.h"
 #include "dialogs/dialogo_vai_a.h"
 #include "dialogs/fabbrica_dialoghi.h"
 
@@ -30,29 +33,22 @@ QString senza(const QString& proprio)
     return ingressi.join('|');
 }
 
-// The one-cell memory operations.
+// The one-cell memory operations; a missing address is asked for as "Inserire l'indirizzo
+// della memoria eeprom " or "... Ram " followed by `scopo`.
 struct Operando {
     Dialogo dialogo;
     const char* nome;
     const char* titolo;
-    const char* mancaEeprom;
-    const char* mancaRam;
+    const char* scopo;
 };
 
 const Operando Operandi[] = {
-    {Dialogo::Incrementa, "frmIncrementa", "Incrementa il registro",
-     "Inserire l'indirizzo della memoria eeprom da incrementare", "Inserire l'indirizzo della memoria Ram da incrementare"},
-    {Dialogo::Decrementa, "frmDecrementa", "Decrementa il registro",
-     "Inserire l'indirizzo della memoria eeprom da decrementare", "Inserire l'indirizzo della memoria Ram da decrementare"},
-    {Dialogo::Swappa, "frmSwappa", "Swappa il registro", "Inserire l'indirizzo della memoria eeprom da swappare",
-     "Inserire l'indirizzo della memoria Ram da swappare"},
-    {Dialogo::ScorriDestra, "frmScorriDestra", "Scorre il registro a destra",
-     "Inserire l'indirizzo della memoria eeprom da scorrere", "Inserire l'indirizzo della memoria Ram da scorrere"},
-    {Dialogo::ScorriSinistra, "frmScorriSinistra", "Scorre il registro a sinistra",
-     "Inserire l'indirizzo della memoria eeprom da scorrere", "Inserire l'indirizzo della memoria Ram da scorrere"},
-    {Dialogo::Complemento, "frmComplemento", "Complemento a 1 del registro",
-     "Inserire l'indirizzo della memoria eeprom per il complemento",
-     "Inserire l'indirizzo della memoria Ram per il complemento"},
+    {Dialogo::Incrementa, "frmIncrementa", "Incrementa il registro", "da incrementare"},
+    {Dialogo::Decrementa, "frmDecrementa", "Decrementa il registro", "da decrementare"},
+    {Dialogo::Swappa, "frmSwappa", "Swappa il registro", "da swappare"},
+    {Dialogo::ScorriDestra, "frmScorriDestra", "Scorre il registro a destra", "da scorrere"},
+    {Dialogo::ScorriSinistra, "frmScorriSinistra", "Scorre il registro a sinistra", "da scorrere"},
+    {Dialogo::Complemento, "frmComplemento", "Complemento a 1 del registro", "per il complemento"},
 };
 
 // Rows in grid k when its dialog opens; the last grid has rows past 255, all of them targets.
@@ -65,7 +61,7 @@ int righeDellaGriglia(int k)
 // that message ("" for none), leave the dialog open and move the focus to `campo`. Then
 // `voce` goes into `campo` (see `imposta`).
 struct Passo {
-    const char* avviso;
+    std::optional<QString> avviso;
     const char* campo;
     const char* voce;
     Icona icona = Icona::Informazione;
@@ -116,8 +112,8 @@ std::vector<Caso> casi()
          {{"Inserire il valore da scrivere nella memoria", "txtValoreRam", "1010101"},
           {mancaRam, "cmbIndirizzoRam", "5"},
           {"Il valore binario deve essere di 8 bit", "txtValoreRam", "1"},
-          {nullptr, "optNumerico", ""},
-          {nullptr, "txtValoreRam", "256"},
+          {std::nullopt, "optNumerico", ""},
+          {std::nullopt, "txtValoreRam", "256"},
           {"Inserire un valore compreso tra 0 e 255", "txtValoreRam", "007"}},
          esito("Ram5 d'007'", "", 5, "d'007'")},
         {Dialogo::ScriviEeprom, 1,
@@ -167,9 +163,9 @@ std::vector<Caso> casi()
                           QStringList{QString(o.nome) + ": " + o.titolo, "optEeprom: Indirizzo memoria Eeprom (x)",
                                       "cmbIndirizzoEeprom: " + Venti, "optRam: Indirizzo memoria Ram",
                                       "cmbIndirizzoRam: " + Venti + " (spenta)"} + OkChiudi,
-                          {{o.mancaEeprom, "cmbIndirizzoEeprom", "2"},
-                           {nullptr, "optRam", ""},
-                           {o.mancaRam, "cmbIndirizzoRam", "7"}},
+                          {{"Inserire l'indirizzo della memoria eeprom " + QString(o.scopo), "cmbIndirizzoEeprom", "2"},
+                           {std::nullopt, "optRam", ""},
+                           {"Inserire l'indirizzo della memoria Ram " + QString(o.scopo), "cmbIndirizzoRam", "7"}},
                           esito("Ram7")});
     for (int k = 1; k <= 10; ++k) {
         QStringList righe;
@@ -222,10 +218,11 @@ protected:
                 riga += l->text();
             else if (auto* g = qobject_cast<QGroupBox*>(w))
                 riga += g->title();
-            else if (auto* c = qobject_cast<QComboBox*>(w))
-                riga += voci(c).join('|') + (c->currentIndex() >= 0 ? " [" + c->currentText() + "]" : "")
-                        + (c->isEditable() ? " (modificabile)" : "");
-            else if (auto* e = qobject_cast<QLineEdit*>(w))
+            else if (auto* c = qobject_cast<QComboBox*>(w)) {
+                for (int i = 0; i < c->count(); ++i)
+                    riga += (i > 0 ? "|" : "") + c->itemText(i);
+                riga += (c->currentIndex() >= 0 ? " [" + c->currentText() + "]" : "") + (c->isEditable() ? " (modificabile)" : "");
+            } else if (auto* e = qobject_cast<QLineEdit*>(w))
                 riga += QStringLiteral("max %1").arg(e->maxLength());
             else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
                 auto* p = qobject_cast<QPushButton*>(w);
@@ -238,6 +235,12 @@ protected:
         }
         righe.sort();
         return righe;
+    }
+
+    // Presses a key in the control that has the focus.
+    static void premi(QWidget& d, int tasto)
+    {
+        QTest::keyClick(d.focusWidget() != nullptr ? d.focusWidget() : &d, static_cast<Qt::Key>(tasto));
     }
 };
 
@@ -261,12 +264,12 @@ TEST_F(Istruzioni, OkControllaInOrdineEConsegnaIlRisultato)
         SCOPED_TRACE(c.aspetto.first().toStdString());
         apri(*d);
         for (const Passo& p : c.passi) {
-            if (p.avviso != nullptr) {
+            if (p.avviso) {
                 Regia regia;
                 premi(*d, Qt::Key_Return);
                 std::vector<Messaggio> attesi;
-                if (*p.avviso != '\0')
-                    attesi.push_back(avviso(p.avviso, p.icona));
+                if (!p.avviso->isEmpty())
+                    attesi.push_back({*p.avviso, p.icona, "Kobaltino", Pulsanti::Ok});
                 EXPECT_EQ(regia.messaggi, attesi);
                 EXPECT_TRUE(d->isVisible());
                 EXPECT_EQ(d->focusWidget(), trova<QWidget>(*d, p.campo)) << p.campo;
@@ -351,6 +354,82 @@ TEST_F(Istruzioni, ScriviFiltraIlValoreSecondoIlTipoDiDato)
     QApplication::clipboard()->setText("01x10011");
     valore->paste();
     EXPECT_EQ(valore->text(), "");
+}
+
+// A dialog opened on a row already in the grid shows the row's values: OK straight away
+// gives back the very same parameter, and a conditional's action is shown but locked.
+TEST_F(Istruzioni, ApertoSuUnaRigaOkSubitoRendeLoStessoParametro)
+{
+    const struct { Dialogo dialogo; const char* parametro; const char* azione; int riga; const char* ok; } casi[] = {
+        {Dialogo::Attendi, "2,0", "", -1, "cmdOK"},
+        {Dialogo::SeDisattivoVaiA, "Aux", "", -1, "cmdOK"},
+        {Dialogo::ScriviRam, "Ram5 d'100'", "", -1, "cmdOk"},
+        {Dialogo::ScriviRam, "Ram20 'x'", "", -1, "cmdOk"},
+        {Dialogo::ScriviEeprom, "EEP12 b'10101010'", "", -1, "cmdOk"},
+        {Dialogo::SpostaEeprom, "EEP20 Ram1", "", -1, "cmdOk"},
+        {Dialogo::Incrementa, "Ram7", "", -1, "cmdOk"},
+        {Dialogo::Decrementa, "EEP4", "", -1, "cmdOk"},
+        {Dialogo::Operazioni, "Ram4 - Ram12", "", -1, "cmdOk"},
+        {Dialogo::Se, "Ram3 ! Ram5", "19", -1, "cmdOk"},
+        {Dialogo::SeAttivoFai, "Luce_sinistra", "21", -1, "cmdOk"},
+        {Dialogo::SeDisattivoFai, "Ultrasuono", "7", -1, "cmdOk"},
+        {Dialogo::VaiA, "", "", 5, "cmdOK"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.parametro);
+        const auto d = crea(c.dialogo, 6);  // six rows, and every input but Ottico_destro
+        ASSERT_NE(d, nullptr);
+        EsitoDialogo attuale;
+        attuale.parametro = QString::fromUtf8(c.parametro);
+        attuale.azione = QString::fromUtf8(c.azione);
+        attuale.riga = c.riga;
+        d->precompila(attuale);
+        apri(*d);
+        clicca(*d, QString::fromLatin1(c.ok));
+        ASSERT_TRUE(d->esito().has_value());
+        EXPECT_EQ(d->esito()->parametro, attuale.parametro);
+        EXPECT_EQ(d->esito()->azione, attuale.azione);
+        if (c.riga >= 0)
+            EXPECT_EQ(d->esito()->riga, c.riga);
+        if (auto* azione = d->findChild<QComboBox*>(QStringLiteral("cmbIstruzione")))
+            EXPECT_FALSE(azione->isEnabled());
+    }
+}
+
+TEST(Elenchi, OgniGrigliaLasciaFuoriIlProprioIngressoEOgniVoceHaIlSuoCodice)
+{
+    // Grids 2..10 handle Luce_destra, Luce_sinistra, then the rest in list order.
+    QStringList propri = TuttiGliIngressi;
+    propri.swapItemsAt(0, 1);
+    EXPECT_EQ(ingressiPerGriglia("MSHFlexGrid1"), TuttiGliIngressi);
+    for (int k = 2; k <= 10; ++k) {
+        QStringList atteso = TuttiGliIngressi;
+        atteso.removeOne(propri[k - 2]);
+        EXPECT_EQ(ingressiPerGriglia(QStringLiteral("MSHFlexGrid%1").arg(k)), atteso) << k;
+    }
+    for (const char* sconosciuta : {"", "MSHFlexGrid11", "MSHFlexGrid", "mshflexgrid1"})
+        EXPECT_TRUE(ingressiPerGriglia(sconosciuta).isEmpty()) << sconosciuta;
+    // Nothing chosen (-1) or past the end: an empty text, no crash.
+    QStringList codici, operatori;
+    for (int i = -1; i <= 10; ++i)
+        codici << codiceDellAzione(i);
+    for (int i = -1; i <= 4; ++i)
+        operatori << operatoreDelParagone(i);
+    EXPECT_EQ(codici, (QStringList{"", "1", "2", "3", "4", "5", "6", "7", "19", "20", "21", ""}));
+    EXPECT_EQ(operatori, (QStringList{"", " = ", " > ", " < ", " ! ", ""}));
+}
+
+TEST(ValoreMemoria, CarattereNelCodiceDelFileENumeroDaZeroA255)
+{
+    // Windows-1252 holds the euro sign and the accented Latin letters, not Greek or CJK.
+    for (char16_t c : {u'\u20AC', u'è', u' '})
+        EXPECT_TRUE(carattereAmmesso(TipoDato::Carattere, QChar(c))) << int(c);
+    for (char16_t c : {u'\u03A9', u'\u4E2D', u'\u0081', u'\t'})
+        EXPECT_FALSE(carattereAmmesso(TipoDato::Carattere, QChar(c))) << int(c);
+    for (const char* v : {"0", "7", "007", "255"})
+        EXPECT_TRUE(numeroByte(v)) << v;
+    for (const char* v : {"", "256", "999", "-1", "+7", " 7", "7 ", "1a", "1.5", "0x1", "1000"})
+        EXPECT_FALSE(numeroByte(v)) << v;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/banco_editor.h"
+#include "model/parametri.h"
 #include "persist/comandi_file.h"
 #include "persist/file_programma.h"
 
@@ -61,6 +62,33 @@ protected:
 
     static Messaggio critico(const QString& testo) { return {testo, Icona::Critica}; }
 };
+
+// A parameter the dialogs could write for `codice`; the bits of `n` pick the form and values.
+inline QString parametroDi(int codice, unsigned n)
+{
+    const char* const attese[] = {"0,5", "1,0", "1,5", "2,0", "2,5"};
+    const char* const ingressi[] = {"Luce_destra",   "Luce_sinistra",   "Prossimita_destra", "Prossimita_sinistra",
+                                    "Ottico_destro", "Ottico_sinistro", "Ultrasuono",        "Sensore_rotazione", "Aux"};
+    // Any character the "Carattere" option lets through: printable, no digit, quote or backslash.
+    const QString ammessi = QStringLiteral("è€ÿ !#$%&()*+,-./:;<=>?@AZaz[]^_`{|}~àù");
+    const unsigned v = n >> 2;
+    const QString valori[] = {"b'" + QString::number(v % 256, 2).rightJustified(8, u'0') + "'",
+                              QStringLiteral("d'%1'").arg(v % 256, static_cast<int>(1 + v / 256 % 3), 10, QChar(u'0')),
+                              QStringLiteral("'%1'").arg(ammessi[v % ammessi.size()])};
+    const QString ram = QStringLiteral("Ram%1").arg(v % 20 + 1), ram2 = QStringLiteral("Ram%1").arg(v / 20 % 20 + 1);
+    const QString eep = QStringLiteral("EEP%1").arg(v / 400 % 20 + 1);
+    switch (formaParametro(codice)) {
+    case FormaParametro::Attesa: return attese[n % 5];
+    case FormaParametro::Ingresso: return ingressi[n % 9];
+    case FormaParametro::ScritturaRam: return ram + " " + valori[n % 3];
+    case FormaParametro::ScritturaEeprom: return eep + " " + valori[n % 3];
+    case FormaParametro::Confronto: return ram + " " + QChar("=><!"[n % 4]) + " " + ram2;
+    case FormaParametro::SpostaEeprom: return eep + " " + ram;
+    case FormaParametro::Cella: return n % 2 ? ram : eep;
+    case FormaParametro::OperazioneRegistri: return ram + " " + QChar("+-"[n % 2]) + " " + ram2;
+    default: return {};
+    }
+}
 
 inline void PrintTo(const Riga& r, std::ostream* os)
 {

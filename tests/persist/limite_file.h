@@ -25,14 +25,9 @@ inline std::optional<QByteArray> conLimiteFile(rlim_t byte, const std::function<
         signal(SIGXFSZ, SIG_IGN);
         const rlimit limite{byte, byte};
         setrlimit(RLIMIT_FSIZE, &limite);
-        const QByteArray risultato = azione();
-        for (qsizetype scritti = 0; scritti < risultato.size();) {
-            const ssize_t n = write(tubo[1], risultato.constData() + scritti, static_cast<size_t>(risultato.size() - scritti));
-            if (n <= 0)
-                break;
-            scritti += n;
-        }
-        _exit(0);  // no exit handlers, no leak report of the parent's objects
+        const QByteArray risultato = azione();  // short: one write to a pipe takes it whole
+        const bool scritto = write(tubo[1], risultato.constData(), static_cast<size_t>(risultato.size())) == risultato.size();
+        _exit(scritto ? 0 : 1);  // no exit handlers, no leak report of the parent's objects
     }
     close(tubo[1]);
     QByteArray letto;

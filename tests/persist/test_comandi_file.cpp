@@ -14,10 +14,10 @@ const Messaggio TroppoLungo{"Il percorso del file è troppo lungo.\r\nIl compila
 const Messaggio ConSpazi{"ATTENZIONE: Non è possibile inserire spazzi per il nome del file.\r\n"
                          "Il nome del file deve essere senza spazzi."};
 const QByteArray Avanti = "\"\",\"1\",\"\",\"gg1\"\r\n";
-const char* const UsoConverti =
-    "Uso: kobaltino-cli converti PROGRAMMA NUOVO [--ignora-righe-sconosciute]\n"
-    "  Le righe che il programma non conosce (griglia o codice sconosciuti, oltre 950 istruzioni)\n"
-    "  fermano la conversione, a meno di --ignora-righe-sconosciute: allora si perdono.\n";
+const QString Saltate = "2 righe del file saltate.kbn non sono state caricate (righe 2, 4): una griglia o un codice di "
+                        "istruzione che questo programma non conosce, o un'istruzione oltre le 950 di una griglia.\r\n"
+                        "Salvando il programma, quelle righe andranno perse.";
+const QString Rotto = "Errore numero: 13\r\nIl file rotto.kbn indica la cella di memoria \"x\", che non è un numero (riga 2).";
 
 class ComandiDiFile : public BancoFile {
 protected:
@@ -28,6 +28,12 @@ protected:
         QTextStream out(&uscita), err(&errori);
         errori.clear();
         return cli::converti(argomenti, out, err);
+    }
+    // A file with two records this program cannot hold, and a damaged one.
+    void fileDifettosi()
+    {
+        scriviByte(percorso("saltate.kbn"), Avanti + "\"\",\"99\",\"\",\"gg1\"\r\n" + Avanti + "\"\",\"1\",\"\",\"gg11\"\r\n");
+        scriviByte(percorso("rotto.kbn"), "\"\",\"4\",\"\",\"gg1\"\r\n\"\",\"x\",\"\",\"RAM\"\r\n");
     }
 };
 
@@ -125,9 +131,10 @@ TEST_F(ComandiDiFile, ApriChiedeDiSalvareLeModificheECaricaIlFile)
     const QString esempio = percorso("esempio.kbn"), sdl = percorso("ordine_misto.sdl");
     QFile::copy(programmaDiProva("esempio.kbn"), esempio);
     QFile::copy(programmaDiProva("ordine_misto.sdl"), sdl);
+    fileDifettosi();
     riempi(1, 3);
     ui.risposte = {Risposta::Annulla, Risposta::Si, Risposta::Si, Risposta::No};
-    ui.file = {QString(), percorso("salvato.kbn"), esempio, sdl};
+    ui.file = {QString(), percorso("salvato.kbn"), esempio, sdl, percorso("rotto.kbn"), percorso("saltate.kbn")};
     comandi.apri();  // Annulla: nothing happens
     comandi.apri();  // Si, and the save dialog is cancelled: the unsaved program stays
     comandi.apri();  // Si: saved, then replaced
@@ -139,10 +146,6 @@ TEST_F(ComandiDiFile, ApriChiedeDiSalvareLeModificheECaricaIlFile)
     // Loading leaves the dialogs of the conditional actions and register operations confirmed, the others not.
     EXPECT_FALSE(stato.OkAttendi || stato.OkSe || stato.OkScriviRam || stato.OkVaiA.front() || stato.OkVaiA.back());
     EXPECT_TRUE(stato.OkSeAttivoFai && stato.OkSwappa && stato.OkOperazioni);
-
-    const Messaggio domanda{"Il programma non è stato salvato.\r\nSalvare adesso?", Icona::Informazione, "Attenzione",
-                            Pulsanti::SiNoAnnulla};
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>(4, domanda));
     ASSERT_EQ(ui.richiesteFile.size(), 4u);
     EXPECT_EQ(ui.richiesteFile[1].tipo, RichiestaFile::Salva);
     EXPECT_EQ(ui.richiesteFile[3].tipo, RichiestaFile::Apri);
@@ -154,14 +157,14 @@ TEST_F(ComandiDiFile, ApriChiedeDiSalvareLeModificheECaricaIlFile)
     EXPECT_EQ(stato.marca(Memoria::Ram, 3), "d'4'");
     EXPECT_EQ(stato.PercorsoFile, sdl);
 
-    // A damaged file: its number and what is wrong where; the program, path and caption as they were.
-    scriviByte(percorso("rotto.kbn"), "\"\",\"4\",\"\",\"gg1\"\r\n\"\",\"x\",\"\",\"RAM\"\r\n");
-    ui.file = {percorso("rotto.kbn")};
-    comandi.apri();
-    EXPECT_EQ(ui.messaggi.back(), critico("Errore numero: 13\r\nIl file rotto.kbn indica la cella di memoria \"x\", "
-                                          "che non è un numero (riga 2)."));
+    comandi.apri();  // damaged: its number and what is wrong where; the program and path as they were
     EXPECT_EQ(codici(1), (std::vector<int>{2, 5}));
     EXPECT_EQ(stato.PercorsoFile, sdl);
+    comandi.apri();  // rows it cannot hold: the rest loads, and the message says which
+    EXPECT_EQ(codici(1), (std::vector<int>{1, 1}));
+    const Messaggio domanda{"Il programma non è stato salvato.\r\nSalvare adesso?", Icona::Informazione, "Attenzione",
+                            Pulsanti::SiNoAnnulla};
+    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{domanda, domanda, domanda, domanda, critico(Rotto), informazione(Saltate)}));
 }
 
 TEST_F(ComandiDiFile, ConvertiRiscriveIlFileUgualeByteperByte)
@@ -175,69 +178,45 @@ TEST_F(ComandiDiFile, ConvertiRiscriveIlFileUgualeByteperByte)
     file.replace("\"\",\"7\",\"\",\"EEP\"", "\"" + ogniByte + "\",\"7\",\"\",\"EEP\"");
     ASSERT_TRUE(file.contains(ogniByte));
     scriviByte(percorso("vecchio.kbn"), file);
-    EXPECT_EQ(converti({percorso("vecchio.kbn"), percorso("nuovo.kbn")}), 0);
+    const QString nuovo = percorso("nuovo.kbn");
+    EXPECT_EQ(converti({percorso("vecchio.kbn"), nuovo}), 0);
     EXPECT_EQ(errori, "");
-    EXPECT_EQ(leggiByte(percorso("nuovo.kbn")), file);
+    EXPECT_EQ(leggiByte(nuovo), file);
 
     // The rows of each grid together, the empty grids leaving no blank line.
-    EXPECT_EQ(converti({programmaDiProva("ordine_misto.sdl"), percorso("nuovo.kbn")}), 0);
-    EXPECT_EQ(leggiByte(percorso("nuovo.kbn")),
-              "\"\",\"2\",\"\",\"gg1\"\r\n\"\",\"5\",\"\",\"gg1\"\r\n\"\",\"7\",\"\",\"gg2\"\r\n"
-              "\"\",\"1\",\"\",\"gg5\"\r\n\"0,5\",\"8\",\"\",\"gg5\"\r\n"
-                  + marcheVuote().replace("\"\",\"3\",\"\",\"RAM\"", "\"d'4'\",\"3\",\"\",\"RAM\""));
+    EXPECT_EQ(converti({programmaDiProva("ordine_misto.sdl"), nuovo}), 0);
+    EXPECT_EQ(leggiByte(nuovo), "\"\",\"2\",\"\",\"gg1\"\r\n\"\",\"5\",\"\",\"gg1\"\r\n\"\",\"7\",\"\",\"gg2\"\r\n"
+                                "\"\",\"1\",\"\",\"gg5\"\r\n\"0,5\",\"8\",\"\",\"gg5\"\r\n"
+                                    + marcheVuote().replace("\"\",\"3\",\"\",\"RAM\"", "\"d'4'\",\"3\",\"\",\"RAM\""));
 
+    // Records it cannot hold stop it unless told to drop them; a damaged file stops it anyway.
+    fileDifettosi();
     scriviByte(percorso("solo7.kbn"), "\"\",\"1\",\"\",\"gg7\"\r\n");
-    const QString esempio = programmaDiProva("esempio.kbn");
-    const struct { QStringList argomenti; const char* errori; } casi[] = {
-        {{percorso("manca.kbn"), percorso("n.kbn")}, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
-        {{percorso("solo7.kbn"), percorso("n.kbn")}, "Inserire almeno un codice nella griglia principale\n"},
-        {{esempio, "n.kbn"},  // the full path counts, from a folder 50 characters deep
+    const auto perRiga = [](QString t) { return t.replace("\r\n", "\n") + "\n"; };
+    const QString saltate = percorso("saltate.kbn"), esempio = programmaDiProva("esempio.kbn");
+    const struct { QStringList argomenti; int uscita; QString errori; } casi[] = {
+        {{saltate, nuovo}, 2, perRiga(Saltate)},
+        {{saltate, "--ignora-righe-sconosciute", nuovo}, 0, perRiga(Saltate)},
+        {{percorso("rotto.kbn"), nuovo, "--ignora-righe-sconosciute"}, 2, perRiga(Rotto)},
+        {{percorso("manca.kbn"), nuovo}, 2, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
+        {{percorso("solo7.kbn"), nuovo}, 2, "Inserire almeno un codice nella griglia principale\n"},
+        {{esempio, "n.kbn"}, 2,  // the full path counts, from a folder 50 characters deep
          "Il percorso del file è troppo lungo.\nIl compilatore non lo compilerà.\nCambiare il percorso del file\n"},
-        {{esempio}, UsoConverti}};
+        {{esempio}, 2,
+         "Uso: kobaltino-cli converti PROGRAMMA NUOVO [--ignora-righe-sconosciute]\n"
+         "  Le righe che il programma non conosce (griglia o codice sconosciuti, oltre 950 istruzioni)\n"
+         "  fermano la conversione, a meno di --ignora-righe-sconosciute: allora si perdono.\n"}};
     const QString cartellaDiLavoro = QDir::currentPath();
     ASSERT_TRUE(QDir().mkpath(percorso(QString(50, u'd'))) && QDir::setCurrent(percorso(QString(50, u'd'))));
     for (const auto& c : casi) {
-        EXPECT_EQ(converti(c.argomenti), 2) << c.errori;
+        SCOPED_TRACE(c.argomenti.join(' ').toStdString());
+        QFile::remove(nuovo);
+        EXPECT_EQ(converti(c.argomenti), c.uscita);
         EXPECT_EQ(errori, c.errori);
+        EXPECT_EQ(leggiByte(nuovo), c.uscita == 0 ? Avanti + Avanti + marcheVuote() : "<illeggibile>");
     }
     QDir::setCurrent(cartellaDiLavoro);
-    EXPECT_FALSE(QFile::exists(percorso("n.kbn")) || QFile::exists(percorso(QString(50, u'd') + "/n.kbn")));
-}
-
-// Records the program cannot hold: "Apri" and kobaltino-cli say how many and where; converti
-// stops unless told to drop them. A file with a parameter that is not data loads nothing.
-TEST_F(ComandiDiFile, RigheSaltateEParametriNonValidiSiDicono)
-{
-    const QString saltate = percorso("saltate.kbn"), iniettato = percorso("iniettato.kbn");
-    scriviByte(saltate, Avanti + "\"\",\"99\",\"\",\"gg1\"\r\n" + Avanti + "\"\",\"1\",\"\",\"gg11\"\r\n");
-    scriviByte(iniettato, Avanti + "\"Ram1,f\r\n         goto 0 ;\",\"19\",\"\",\"gg1\"\r\n");
-    const QString avviso = "2 righe del file saltate.kbn non sono state caricate (righe 2, 4): una griglia o un codice "
-                           "di istruzione che questo programma non conosce, o un'istruzione oltre le 950 di una "
-                           "griglia.\r\nSalvando il programma, quelle righe andranno perse.";
-    const QString rifiuto = "Errore numero: 5\r\nIl file iniettato.kbn ha un'istruzione non valida (riga 2): il "
-                            "parametro \"Ram1,f↵         goto 0 ;\" di \"Incrementa\" non è valido: ci vuole una cella "
-                            "da Ram1 a Ram20 o da EEP1 a EEP20.";
-    ui.file = {saltate, iniettato};
-    comandi.apri();
-    EXPECT_EQ(codici(1), (std::vector<int>{1, 1}));
-    comandi.apri();
-    EXPECT_EQ(codici(1), (std::vector<int>{1, 1}));
-    EXPECT_EQ(stato.PercorsoFile, saltate);
-    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{informazione(avviso), critico(rifiuto)}));
-
-    const QString nuovo = percorso("nuovo.kbn");
-    const auto perRiga = [](QString t) { return t.replace("\r\n", "\n") + "\n"; };
-    const struct { QStringList argomenti; int uscita; QString errori; bool scritto; } casi[] = {
-        {{saltate, nuovo}, 2, perRiga(avviso), false},
-        {{saltate, "--ignora-righe-sconosciute", nuovo}, 0, perRiga(avviso), true},
-        {{iniettato, nuovo, "--ignora-righe-sconosciute"}, 2, perRiga(rifiuto), false},
-    };
-    for (const auto& c : casi) {
-        QFile::remove(nuovo);
-        EXPECT_EQ(converti(c.argomenti), c.uscita) << c.argomenti.join(' ').toStdString();
-        EXPECT_EQ(errori, c.errori);
-        EXPECT_EQ(leggiByte(nuovo), c.scritto ? Avanti + Avanti + marcheVuote() : "<illeggibile>");
-    }
+    EXPECT_FALSE(QFile::exists(percorso(QString(50, u'd') + "/n.kbn")));
 }
 
 // A full disk, imitated by a file-size limit in a child process: every way a file is written
@@ -248,41 +227,34 @@ TEST_F(ComandiDiFile, UnDiscoPienoLasciaIlFileDiPrimaIntero)
     const QByteArray vecchio = Avanti + marcheVuote();  // 1 KiB; the new program is over 4 KiB
     const QByteArray vecchiDati = "\"74:73:73:\"\r\n\"/usr/bin/gpasm\"\r\n";
     const QString pieno = "Il file supera la dimensione massima consentita. Il file di prima è rimasto com'era.";
-    const struct {
-        const char* nome;
-        std::function<QByteArray()> azione;  // in the child: what it reports
-        QString atteso;
-    } casi[] = {
-        {"Salva",
-         [&] {
-             comandi.salva();
-             return ui.messaggi.empty() ? QByteArray() : ui.messaggi.back().testo.toUtf8();
-         },
-         "Impossibile salvare il file:\r\n" + programma + "\r\n" + pieno},
-        {"converti",
-         [&] {
-             scriviByte(percorso("grande.kbn"), testoProgramma(stato));
-             const int uscita = converti({percorso("grande.kbn"), programma});
-             QFile::remove(percorso("grande.kbn"));
-             return QByteArray::number(uscita) + " " + errori.toUtf8();
-         },
-         "2 Impossibile salvare il file:\n" + programma + "\n" + pieno + "\n"},
-        {"Compilatore",  // the settings file: silent, the old assembler stays
-         [&] {
-             ui.file = {"/opt/un/percorso/molto/lungo/per/superare/il/limite/gpasm"};
-             comandi.sceltaCompilatore();
-             return stato.PercorsoCompilatore.toUtf8();
-         },
-         "VUOTO"},
+    // In the child: what it reports.
+    const auto salva = [&] {
+        comandi.salva();
+        return ui.messaggi.empty() ? QByteArray() : ui.messaggi.back().testo.toUtf8();
     };
+    const auto convertiGrande = [&] {
+        scriviByte(percorso("grande.kbn"), testoProgramma(stato));
+        const int uscita = converti({percorso("grande.kbn"), programma});
+        QFile::remove(percorso("grande.kbn"));
+        return QByteArray::number(uscita) + " " + errori.toUtf8();
+    };
+    const auto compilatore = [&] {  // the settings file: silent, the old assembler stays
+        ui.file = {"/opt/un/percorso/molto/lungo/per/superare/il/limite/gpasm"};
+        comandi.sceltaCompilatore();
+        return stato.PercorsoCompilatore.toUtf8();
+    };
+    const struct { std::function<QByteArray()> azione; rlim_t limite; QString atteso; } casi[] = {
+        {salva, 4096, "Impossibile salvare il file:\r\n" + programma + "\r\n" + pieno},
+        {convertiGrande, 4096, "2 Impossibile salvare il file:\n" + programma + "\n" + pieno + "\n"},
+        {compilatore, 20, "VUOTO"}};
     riempi(1, 300);
     for (const auto& c : casi) {
-        SCOPED_TRACE(c.nome);
+        SCOPED_TRACE(c.atteso.toStdString());
         scriviByte(programma, vecchio);
         scriviByte(dati, vecchiDati);
         stato.PercorsoFile = programma;
         stato.PercorsoCompilatore = "VUOTO";
-        const std::optional<QByteArray> esito = conLimiteFile(std::string(c.nome) == "Compilatore" ? 20 : 4096, c.azione);
+        const std::optional<QByteArray> esito = conLimiteFile(c.limite, c.azione);
         ASSERT_TRUE(esito);
         EXPECT_EQ(QString::fromUtf8(*esito), c.atteso);
         EXPECT_EQ(leggiByte(programma), vecchio);
@@ -290,8 +262,7 @@ TEST_F(ComandiDiFile, UnDiscoPienoLasciaIlFileDiPrimaIntero)
         EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"giro.kbn"});
         EXPECT_EQ(QDir(percorso("Data")).entryList(QDir::Files | QDir::Hidden), QStringList{"Data.dat"});
     }
-    // Without the limit the same save goes through.
-    comandi.salva();
+    comandi.salva();  // without the limit the same save goes through
     EXPECT_EQ(leggiByte(programma), testoProgramma(stato));
 }
 

@@ -1,6 +1,5 @@
 // The program file: the bytes written, the rows and marks read back, the error numbers, damaged input.
 #include "banco_file.h"
-#include "model/parametri.h"
 #include "persist/salvataggio.h"
 
 namespace kobaltino {
@@ -18,26 +17,6 @@ TEST_F(FileProgramma, AvantiEAttendiDannoLeQuarantadueRigheDellEsempio)
     EXPECT_EQ(testoProgramma(stato), esempio);
 }
 
-// A parameter every dialog could have written for `codice`, different in each grid k.
-QString parametroDi(int codice, int k)
-{
-    const char* const attese[] = {"0,5", "1,0", "1,5", "2,0", "2,5"};
-    const char* const ingressi[] = {"Luce_destra",   "Luce_sinistra", "Prossimita_destra", "Prossimita_sinistra",
-                                    "Ottico_destro", "Ottico_sinistro", "Ultrasuono",      "Sensore_rotazione",
-                                    "Aux",           "Luce_destra"};
-    switch (formaParametro(codice)) {
-    case FormaParametro::Attesa: return attese[k % 5];
-    case FormaParametro::Ingresso: return ingressi[k - 1];
-    case FormaParametro::ScritturaRam: return QStringLiteral("Ram%1 'è'").arg(k);
-    case FormaParametro::ScritturaEeprom: return QStringLiteral("EEP%1 d'%1'").arg(k + 10);
-    case FormaParametro::Confronto: return QStringLiteral("Ram%1 ! Ram20").arg(k);
-    case FormaParametro::SpostaEeprom: return QStringLiteral("EEP%1 Ram%1").arg(k);
-    case FormaParametro::Cella: return QString(k % 2 ? "Ram%1" : "EEP%1").arg((codice + k) % 20 + 1);
-    case FormaParametro::OperazioneRegistri: return QStringLiteral("Ram%1 - Ram%1").arg(k);
-    default: return {};
-    }
-}
-
 TEST_F(FileProgramma, OgniCodiceInOgniGrigliaTornaUguale)
 {
     // Every code in every grid, each parameter different, some labels, every cell marked.
@@ -50,7 +29,7 @@ TEST_F(FileProgramma, OgniCodiceInOgniGrigliaTornaUguale)
     for (int k = 1; k <= 10; ++k)
         for (const VoceCatalogo& v : catalogo()) {
             if (v.parametro)
-                stato.*v.parametro = parametroDi(v.codice, k);
+                stato.*v.parametro = parametroDi(v.codice, static_cast<unsigned>(k));
             stato.RigaSalto = v.codice % 5;
             editor.inserisci(k, v.codice);
         }
@@ -64,18 +43,16 @@ TEST_F(FileProgramma, OgniCodiceInOgniGrigliaTornaUguale)
         stato.marca(Memoria::Eeprom, i) = QStringLiteral("'%1'").arg(QChar(u'A' + i));
     }
     ASSERT_EQ(righeNonValide(stato), QStringList{});
-    const auto griglie = stato.griglie;
-    const auto ram = stato.MemoriaRAM, eeprom = stato.MemoriaEEPROM;
-    const QString p = percorso("completo.kbn");
-    ASSERT_TRUE(scriviFileProgramma(stato, p, ui));
-    const QByteArray primo = leggiByte(p);
-    ASSERT_TRUE(leggiProgramma(editor, p).riuscito());  // the arm state is back to "Chiuso" after ten "Braccio"
+    const Stato prima = stato;
+    ASSERT_TRUE(scriviFileProgramma(stato, percorso("completo.kbn"), ui));
+    const QByteArray primo = leggiByte(percorso("completo.kbn"));
+    ASSERT_TRUE(leggiProgramma(editor, percorso("completo.kbn")).riuscito());  // arm back to "Chiuso" after ten
     EXPECT_EQ(testoProgramma(stato), primo);
     for (int k = 1; k <= 10; ++k)
         for (int r = 0; r < 29; ++r)
-            EXPECT_EQ(stato.griglia(k).riga(r), griglie[k - 1].riga(r)) << k << " " << r;
-    EXPECT_EQ(stato.MemoriaRAM, ram);
-    EXPECT_EQ(stato.MemoriaEEPROM, eeprom);
+            EXPECT_EQ(stato.griglia(k).riga(r), prima.griglia(k).riga(r)) << k << " " << r;
+    EXPECT_EQ(stato.MemoriaRAM, prima.MemoriaRAM);
+    EXPECT_EQ(stato.MemoriaEEPROM, prima.MemoriaEEPROM);
     EXPECT_TRUE(ui.messaggi.empty());
 }
 
@@ -94,13 +71,19 @@ TEST_F(FileProgramma, CampiRecordEParametriSoloDoveIlCodiceNePorta)
                             // 13..19: skipped, unknown grids and codes
                             "\"\",\"1\",\"\",\"gg11\"\r\n\"\",\"1\",\"\",\"gg0\"\r\n\"\",\"3\",\"\",\"xyz\"\r\n"
                             "\"\",\"0\",\"\",\"gg1\"\r\n\"\",\"29\",\"\",\"gg1\"\r\n\"\",\"01\",\"\",\"gg1\"\r\n"
-                            "\"\",\"6\",\"\",\"gg10\"\r\n";
+                            "\"\",\"6\",\"\",\"gg10\"\r\n"
+                            // "Braccio" takes its text from the arm toggle, not from the file
+                            "\"Chiuso\",\"21\",\"\",\"gg4\"\r\n\"Chiuso\",\"21\",\"\",\"gg4\"\r\n\"xyz\",\"21\",\"\",\"gg5\"\r\n";
     const EsitoLettura esito = carica(file);
     ASSERT_TRUE(esito.riuscito()) << esito.spiegazione.toStdString();
     const std::vector<Riga> attese{{"1,5", "8", ""},         {"", "1", "2"},  {"Ram2 ','", "13", ""}, {"", "1", "3"},
                                    {"Ram1 = Ram2", "15", ""}, {"", "16", ""}, {"Aux", "27", ""},     {"Ram3", "19", "12"}};
     EXPECT_EQ(righe(1), attese);
     EXPECT_EQ(codici(10), std::vector<int>{6});
+    EXPECT_EQ(righe(4), (std::vector<Riga>{{"Aperto", "21", ""}, {"Chiuso", "21", ""}}));
+    EXPECT_EQ(righe(5), (std::vector<Riga>{{"Aperto", "21", ""}}));
+    EXPECT_EQ(stato.StatoBraccio, "Aperto");
+    EXPECT_FALSE(stato.AuxAbilitata);
     EXPECT_EQ(stato.marca(Memoria::Ram, 4), "'y'");
     EXPECT_EQ(stato.marca(Memoria::Eeprom, 20), "b'00000001'");
     EXPECT_EQ(esito.saltati, 6);
@@ -109,19 +92,7 @@ TEST_F(FileProgramma, CampiRecordEParametriSoloDoveIlCodiceNePorta)
               informazione("6 righe del file prova.kbn non sono state caricate (righe 13, 14, 15, 16, 17, …): una "
                            "griglia o un codice di istruzione che questo programma non conosce, o un'istruzione oltre "
                            "le 950 di una griglia.\r\nSalvando il programma, quelle righe andranno perse."));
-    EXPECT_TRUE(ui.messaggi.empty());
-}
-
-TEST_F(FileProgramma, BraccioPrendeLoStatoDalCambioNonDalFile)
-{
-    ASSERT_TRUE(carica("\"Chiuso\",\"21\",\"\",\"gg1\"\r\n\"Chiuso\",\"21\",\"\",\"gg1\"\r\n"
-                       "\"xyz\",\"21\",\"\",\"gg4\"\r\n")
-                    .riuscito());
-    EXPECT_EQ(righe(1), (std::vector<Riga>{{"Aperto", "21", ""}, {"Chiuso", "21", ""}}));
-    EXPECT_EQ(righe(4), (std::vector<Riga>{{"Aperto", "21", ""}}));
-    EXPECT_EQ(stato.StatoBraccio, "Aperto");
-    EXPECT_FALSE(stato.AuxAbilitata);
-    EXPECT_TRUE(ui.messaggi.empty());  // no "disattiverà la griglia AUX" question while loading
+    EXPECT_TRUE(ui.messaggi.empty());  // not even the "disattiverà la griglia AUX" question of "Braccio"
 }
 
 TEST_F(FileProgramma, LeRigheOltreLaGrigliaPienaSiContanoEIlRestoSiCarica)
@@ -202,11 +173,10 @@ TEST_F(FileProgramma, OgniErroreHaIlSuoNumeroELeSueParoleEIlProgrammaResta)
         }
         const EsitoLettura esito = leggiProgramma(editor, p);
         EXPECT_EQ(esito.errore, c.errore);
-        if (!c.parole.isEmpty()) {
+        if (!c.parole.isEmpty())
             EXPECT_EQ(messaggioErroreLettura(esito),
                       critico("Errore numero: " + QString::number(c.errore) + "\r\n"
                               + (c.parole.contains("%1") ? c.parole.arg(QFileInfo(p).fileName()) : c.parole)));
-        }
         EXPECT_EQ(testoProgramma(stato) == prima, c.errore != 0);
         EXPECT_EQ(stato.PercorsoFile, c.errore == 0 ? p : "/vecchio.kbn");
         EXPECT_EQ(stato.Modificato, c.errore != 0);
