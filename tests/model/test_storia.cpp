@@ -12,42 +12,17 @@ namespace {
 class UtenteDisponibile : public Interazione {
 public:
     explicit UtenteDisponibile(std::mt19937& caso) : caso_(caso) {}
-    Risposta mostra(const Messaggio& m) override
-    {
-        return m.pulsanti == Pulsanti::Ok ? Risposta::Ok : Risposta::Si;
-    }
+    Risposta mostra(const Messaggio& m) override { return m.pulsanti == Pulsanti::Ok ? Risposta::Ok : Risposta::Si; }
     std::optional<EsitoDialogo> apriDialogo(Dialogo d, int k, const Stato& s) override
     {
-        EsitoDialogo e;
+        if (d == Dialogo::VaiA && s.NumIstruzioni(k) == 0)
+            return std::nullopt;
         const int cella = numero(1, 20);
-        switch (d) {
-        case Dialogo::VaiA:
-            if (s.NumIstruzioni(k) == 0)
-                return std::nullopt;
-            e.riga = numero(0, s.NumIstruzioni(k) - 1);
-            break;
-        case Dialogo::Attendi:
-            e.parametro = "1,5";
-            break;
-        case Dialogo::ScriviRam:
-        case Dialogo::ScriviEeprom:
-            e.marca = QStringLiteral("d'%1'").arg(numero(0, 255));
-            e.parametro = (d == Dialogo::ScriviRam ? "Ram" : "EEP") + QString::number(cella) + ' ' + e.marca;
-            e.cella = cella;
-            break;
-        case Dialogo::Se:
-            e.parametro = "Ram1 = Ram2";
-            e.azione = QString::number(numero(1, 7));
-            break;
-        case Dialogo::SeAttivoFai:
-            e.parametro = "Aux";
-            e.azione = "Sleep";
-            break;
-        default:
-            e.parametro = "Ram" + QString::number(cella);
-            break;
-        }
-        return e;
+        return EsitoDialogo{.parametro = QStringLiteral("Ram%1").arg(cella),
+                            .azione = QString::number(numero(1, 7)),
+                            .riga = d == Dialogo::VaiA ? numero(0, s.NumIstruzioni(k) - 1) : -1,
+                            .cella = cella,
+                            .marca = QStringLiteral("d'%1'").arg(numero(0, 255))};
     }
     QString scegliFile(const RichiestaFile&) override { return {}; }
 
@@ -139,59 +114,46 @@ TEST_F(Storico, AnnullaERipetiRiportanoOgniStatoByteAByte)
     EXPECT_EQ(testoProgramma(stato), modificato);
 }
 
-TEST_F(Storico, UnaModificaDopoLAnnullamentoCancellaIRipristini)
-{
-    editor.inserisci(1, codici::Avanti);
-    editor.inserisci(1, codici::Fermo);
-    editor.annulla();
-    EXPECT_TRUE(editor.puoRipetere());
-    editor.inserisci(1, codici::Sleep);
-    EXPECT_FALSE(editor.puoRipetere());
-    editor.annulla();
-    editor.annulla();
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    EXPECT_EQ(editor.ripeti(), 1);
-    EXPECT_EQ(editor.ripeti(), 1);
-    EXPECT_EQ(stato.griglia(1).codice(1), codici::Sleep);
-}
-
-TEST_F(Storico, UnSeEUnPassoSolo)
-{
-    editor.inserisci(2, codici::Se);
-    EXPECT_EQ(stato.NumIstruzioni(2), 3);
-    EXPECT_EQ(editor.storia().posizione(), 1);
-    EXPECT_EQ(editor.annulla(), 2);
-    EXPECT_EQ(stato.NumIstruzioni(2), 0);
-}
-
-// Modificato after each action: "salva" is what a successful save does to the state.
+// Modificato and grid 1 after each action; "salva" is what a successful save does to the state.
 TEST_F(Storico, ModificatoSegueLaStoria)
 {
-    struct Caso {
+    const struct {
         const char* azione;
         bool modificato;
+        const char* griglia1;
+        int griglia = -1;  // what "annulla" and "ripeti" return
+    } casi[] = {
+        {"avanti", true, "1"},       {"salva", false, "1"},        {"fermo", true, "1 | 7"},
+        {"annulla", false, "1", 1},  {"annulla", true, "", 1},     {"ripeti", false, "1", 1},
+        {"ripeti", true, "1 | 7", 1}, {"cancella", true, "1"},     {"annulla", true, "1 | 7", 1},
+        {"annulla", false, "1", 1},  {"sleep", true, "1 | 12"},    {"ripeti", true, "1 | 12", 0},
+        {"annulla", false, "1", 1},  {"tutto", false, ""},         {"annulla", false, "1", 1},
+        {"ripeti", false, "", 1},    {"annulla", false, "1", 1},   {"avanti", true, "1 | 1"},
+        {"annulla", false, "1", 1},  {"se", true, "1"},            {"annulla", false, "1", 2},
     };
-    const Caso casi[] = {{"avanti", true}, {"salva", false}, {"fermo", true}, {"annulla", false},
-                         {"annulla", true}, {"ripeti", false}, {"ripeti", true}, {"cancella", true},
-                         {"annulla", true}, {"annulla", false}, {"tutto", false}, {"annulla", false},
-                         {"ripeti", false}, {"annulla", false}, {"avanti", true}, {"annulla", false}};
-    for (const Caso& c : casi) {
+    for (const auto& c : casi) {
+        SCOPED_TRACE(std::to_string(&c - casi) + " " + c.azione);
         const QString a = c.azione;
-        if (a == "avanti")
-            editor.inserisci(1, codici::Avanti);
-        else if (a == "fermo")
-            editor.inserisci(1, codici::Fermo);
+        int griglia = -1;
+        if (a == "avanti" || a == "fermo" || a == "sleep")
+            editor.inserisci(1, a == "avanti" ? codici::Avanti : a == "fermo" ? codici::Fermo : codici::Sleep);
+        else if (a == "se")
+            editor.inserisci(2, codici::Se);  // three rows, one step
         else if (a == "salva")
             stato.Modificato = false;
         else if (a == "annulla")
-            editor.annulla();
+            griglia = editor.annulla();
         else if (a == "ripeti")
-            editor.ripeti();
-        else if (a == "cancella")
+            griglia = editor.ripeti();
+        else if (a == "cancella") {
+            stato.griglia(1).seleziona(1, ColCodice);
             editor.cancella(1);
+        }
         else if (a == "tutto")
             editor.cancellaTutto();  // nothing left to save, as the menu command has it
-        EXPECT_EQ(stato.Modificato, c.modificato) << &c - casi << " " << c.azione;
+        EXPECT_EQ(stato.Modificato, c.modificato);
+        EXPECT_EQ(testoGriglia(stato, 1), c.griglia1);
+        EXPECT_EQ(griglia, c.griglia);
     }
 }
 
@@ -210,15 +172,6 @@ TEST_F(Storico, UnProgrammaCaricatoRicominciaLaStoria)
     EXPECT_EQ(stato.NumIstruzioni(1), 1);
     EXPECT_FALSE(stato.Modificato);
     EXPECT_FALSE(editor.puoAnnullare());
-}
-
-TEST_F(Storico, NuovoRicominciaLaStoria)
-{
-    editor.inserisci(1, codici::Avanti);
-    stato.Modificato = false;
-    editor.nuovo();
-    EXPECT_FALSE(editor.puoAnnullare());
-    EXPECT_FALSE(editor.puoRipetere());
 }
 
 }  // namespace
