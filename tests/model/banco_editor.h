@@ -72,26 +72,12 @@ struct Postazione {
             editor.inserisci(k, codici::Avanti);
     }
 
-    static EsitoDialogo esito(const QString& parametro, const QString& azione = {})
-    {
-        EsitoDialogo e;
-        e.parametro = parametro;
-        e.azione = azione;
-        return e;
-    }
-    // A "Vai a" to `riga`; a memory write that marks `cella` with `marca`.
-    static EsitoDialogo salto(int riga)
-    {
-        EsitoDialogo e;
-        e.riga = riga;
-        return e;
-    }
+    // What a dialog hands back: a parameter and action; a "Vai a" target; a memory write marking a cell.
+    static EsitoDialogo esito(const QString& parametro, const QString& azione = {}) { return {parametro, azione, -1, 0, {}}; }
+    static EsitoDialogo salto(int riga) { return {{}, {}, riga, 0, {}}; }
     static EsitoDialogo scrittura(const QString& parametro, int cella, const QString& marca)
     {
-        EsitoDialogo e = esito(parametro);
-        e.cella = cella;
-        e.marca = marca;
-        return e;
+        return {parametro, {}, -1, cella, marca};
     }
 
     void selezionaCodice(int k, int riga) { stato.griglia(k).seleziona(riga, ColCodice); }

@@ -3,6 +3,8 @@
 
 #include "persist/file_programma.h"
 
+#include <functional>
+#include <map>
 #include <random>
 
 namespace kobaltino {
@@ -47,40 +49,28 @@ protected:
         const auto riga = [&] { return utente.numero(0, std::max(n - 1, 0)); };
         static const int Codici[] = {1, 8, 9, 13, 15, 17, 19, 21, 27};
         const int codice = Codici[utente.numero(0, static_cast<int>(std::size(Codici)) - 1)];
-        switch (utente.numero(0, 9)) {
-        case 0:
-        case 1:
+        const int scelta = utente.numero(0, 9);
+        if (scelta < 2) {
             editor.inserisci(k, codice);
-            break;
-        case 2:
-        case 3:
+        } else if (scelta < 4) {
             editor.inserisciIn(k, codice, utente.numero(0, n));
-            break;
-        case 4:
+        } else if (scelta == 4) {
             stato.griglia(k).seleziona(riga(), ColCodice);
             editor.cancella(k);
-            break;
-        case 5:
+        } else if (scelta == 5) {
             editor.cancellaRighe(k, {riga(), riga()});
-            break;
-        case 6:
+        } else if (scelta == 6) {
             editor.copiaRighe(k, {riga(), riga()});
             editor.incolla(3 - k);
-            break;
-        case 7:
+        } else if (scelta == 7) {
             editor.tagliaRighe(k, {riga()});
-            break;
-        case 8:
+        } else if (scelta == 8) {
             editor.sposta(k, {riga(), riga()}, utente.numero(0, n));
-            break;
-        case 9:
-            if (utente.numero(0, 3) == 0) {
-                editor.cancellaGriglie({k == 1, k == 2});
-            } else if (n > 0) {  // a parameter edit from outside the editor, as one step
-                const Editor::Passo passo(editor);
-                stato.griglia(k).riga(riga()).parametro = QStringLiteral("Ram%1").arg(utente.numero(1, 20));
-            }
-            break;
+        } else if (utente.numero(0, 3) == 0) {
+            editor.cancellaGriglie({k == 1, k == 2});
+        } else if (n > 0) {  // a parameter edit from outside the editor, as one step
+            const Editor::Passo passo(editor);
+            stato.griglia(k).riga(riga()).parametro = QStringLiteral("Ram%1").arg(utente.numero(1, 20));
         }
     }
 };
@@ -131,29 +121,22 @@ TEST_F(Storico, ModificatoSegueLaStoria)
         {"ripeti", false, "", 1},    {"annulla", false, "1", 1},   {"avanti", true, "1 | 1"},
         {"annulla", false, "1", 1},  {"se", true, "1"},            {"annulla", false, "1", 2},
     };
+    const std::map<QString, std::function<int()>> azioni = {
+        {"avanti", [&] { editor.inserisci(1, codici::Avanti); return -1; }},
+        {"fermo", [&] { editor.inserisci(1, codici::Fermo); return -1; }},
+        {"sleep", [&] { editor.inserisci(1, codici::Sleep); return -1; }},
+        {"se", [&] { editor.inserisci(2, codici::Se); return -1; }},  // three rows, one step
+        {"salva", [&] { stato.Modificato = false; return -1; }},
+        {"annulla", [&] { return editor.annulla(); }},
+        {"ripeti", [&] { return editor.ripeti(); }},
+        {"cancella", [&] { stato.griglia(1).seleziona(1, ColCodice); editor.cancella(1); return -1; }},
+        {"tutto", [&] { editor.cancellaTutto(); return -1; }},  // nothing left to save, as the menu has it
+    };
     for (const auto& c : casi) {
         SCOPED_TRACE(std::to_string(&c - casi) + " " + c.azione);
-        const QString a = c.azione;
-        int griglia = -1;
-        if (a == "avanti" || a == "fermo" || a == "sleep")
-            editor.inserisci(1, a == "avanti" ? codici::Avanti : a == "fermo" ? codici::Fermo : codici::Sleep);
-        else if (a == "se")
-            editor.inserisci(2, codici::Se);  // three rows, one step
-        else if (a == "salva")
-            stato.Modificato = false;
-        else if (a == "annulla")
-            griglia = editor.annulla();
-        else if (a == "ripeti")
-            griglia = editor.ripeti();
-        else if (a == "cancella") {
-            stato.griglia(1).seleziona(1, ColCodice);
-            editor.cancella(1);
-        }
-        else if (a == "tutto")
-            editor.cancellaTutto();  // nothing left to save, as the menu command has it
+        EXPECT_EQ(azioni.at(c.azione)(), c.griglia);
         EXPECT_EQ(stato.Modificato, c.modificato);
         EXPECT_EQ(testoGriglia(stato, 1), c.griglia1);
-        EXPECT_EQ(griglia, c.griglia);
     }
 }
 
