@@ -48,28 +48,27 @@ TEST(Catalogo, GriglieEProcessori)
 TEST(Griglia, TieneSempre950RigheETestiDiCella)
 {
     Griglia g;
-    EXPECT_EQ(g.numIstruzioni(), 0);
-    EXPECT_EQ(g.testoCella(0, ColNumero), "");
+    const auto celle = [&](int r) {
+        return QStringList{g.testoCella(r, ColNumero), g.testoCella(r, ColParametro), g.testoCella(r, ColCodice),
+                           g.testoCella(r, ColEtichetta), g.testoCella(r, ColLibera)}
+            .join('/');
+    };
+    EXPECT_EQ(celle(0), "////");
     EXPECT_EQ(g.accoda(8, "1,5"), 0);
-    EXPECT_EQ(g.testoCella(0, ColNumero), "0");
-    EXPECT_EQ(g.testoCella(0, ColParametro), "1,5");
-    EXPECT_EQ(g.testoCella(0, ColCodice), "8");
-    EXPECT_EQ(g.rigaCorrente(), 0);
-    EXPECT_EQ(g.colonnaCorrente(), ColCodice);
+    g.riga(0).etichetta = "3";
+    EXPECT_EQ(celle(0), "0/1,5/8/3/");
+    EXPECT_EQ(std::pair(g.rigaCorrente(), g.colonnaCorrente()), std::pair(0, int(ColCodice)));
     for (int i = 1; i < RigheGriglia; ++i)
         ASSERT_EQ(g.accoda(1, {}), i);
     EXPECT_TRUE(g.piena());
     EXPECT_EQ(g.accoda(1, {}), -1);
-    EXPECT_EQ(g.testoCella(949, ColNumero), "949");
-    EXPECT_EQ(g.testoCella(950, ColNumero), "");
+    EXPECT_EQ(celle(949) + ' ' + celle(950) + ' ' + celle(-1), "949//1// //// ////");
     g.rimuovi(0);
-    EXPECT_EQ(g.numIstruzioni(), 949);
-    EXPECT_EQ(g.testoCella(949, ColCodice), "");
+    EXPECT_EQ(celle(0) + ' ' + celle(948) + ' ' + celle(949), "0//1/3/ 948//1// ////");  // labels stay in place
     EXPECT_EQ(g.accoda(2, {}), 949);
     g.svuota();
-    EXPECT_EQ(g.numIstruzioni(), 0);
+    EXPECT_EQ(g.numIstruzioni() + g.rigaCorrente(), 0);
     EXPECT_EQ(g.riga(949), Riga{});
-    EXPECT_EQ(g.rigaCorrente(), 0);
 }
 
 TEST(Griglia, CodiceLeggeSoloCodiciValidi)

@@ -101,11 +101,11 @@ TEST_F(Inserimento, OgniIstruzioneEntraComeLaScriveIlSuoDialogo)
         }
         const bool nomina = blocco || c.codice == codici::SeAttivoVaiA || c.codice == codici::SeDisattivoVaiA;
         EXPECT_EQ(p.stato.NomeGriglia, nomina ? "MSHFlexGrid5" : "");
-        if (c.esiti.size() == 1 && c.esiti[0].cella > 0) {
-            const Memoria m = c.codice == codici::ScriviRam ? Memoria::Ram : Memoria::Eeprom;
-            const Memoria altra = m == Memoria::Ram ? Memoria::Eeprom : Memoria::Ram;
-            EXPECT_EQ(p.stato.marca(m, c.esiti[0].cella), c.esiti[0].marca);
-            EXPECT_EQ(p.stato.marca(altra, c.esiti[0].cella), "");
+        for (const EsitoDialogo& e : c.esiti) {  // a memory write marks its cell, in its memory only
+            if (e.cella > 0) {
+                EXPECT_EQ(p.stato.marca(Memoria::Ram, e.cella) + '/' + p.stato.marca(Memoria::Eeprom, e.cella),
+                          c.codice == codici::ScriviRam ? e.marca + '/' : '/' + e.marca);
+            }
         }
     }
 }
@@ -150,8 +150,16 @@ TEST_F(Inserimento, InserimentoAutomaticoUsaLeVariabili)
     EXPECT_TRUE(ui.messaggi.empty());
 }
 
-TEST_F(Inserimento, RigheSoleDelLettore)
+TEST_F(Inserimento, RigheSoleDelLettoreENullaFuoriDaiCodiciEDalleGriglie)
 {
+    editor.inserisci(0, codici::Avanti);
+    editor.inserisci(11, codici::Avanti);
+    editor.inserisci(1, 0);
+    editor.inserisci(1, 29);
+    editor.inserisciSoloRiga(11, codici::FineSe);
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_EQ(stato.NumIstruzioni(k), 0);
+    EXPECT_FALSE(stato.Modificato);
     stato.ParSe = "Ram1 = Ram2";
     for (int c : {codici::Se, codici::FineSe, codici::SeAttivoFai, codici::SeDisattivoFai, codici::Avanti})
         editor.inserisciSoloRiga(7, c);
@@ -175,18 +183,6 @@ TEST_F(Inserimento, BraccioChiedeUnaVoltaEAlterna)
     EXPECT_EQ(testoGriglia(1) + " / " + testoGriglia(3), "21 Aperto / 21 Chiuso");
     EXPECT_FALSE(stato.AuxAbilitata);
     EXPECT_EQ(stato.StatoBraccio, "Chiuso");
-}
-
-TEST_F(Inserimento, CodiciEGriglieFuoriIntervalloNonFannoNulla)
-{
-    editor.inserisci(0, codici::Avanti);
-    editor.inserisci(11, codici::Avanti);
-    editor.inserisci(1, 0);
-    editor.inserisci(1, 29);
-    editor.inserisciSoloRiga(11, codici::FineSe);
-    for (int k = 1; k <= 10; ++k)
-        EXPECT_EQ(stato.NumIstruzioni(k), 0);
-    EXPECT_FALSE(stato.Modificato);
 }
 
 }  // namespace

@@ -9,16 +9,17 @@ const Messaggio DomandaTutto = domandaSiNo("Vuoi cancellare tutte le istruzioni?
 const Messaggio DomandaSalva{"Il programma non è stato salvato.\r\nSalvare adesso?", Icona::Informazione,
                              "ATTENZIONE", Pulsanti::SiNoAnnulla};
 
-// Records what the editor asks of the file layer.
+// Records what the editor asks of the file layer; a save leaves nothing unsaved.
 struct FileFinti : AzioniFile {
-    Stato* stato = nullptr;
-    int salvataggi = 0, riscritture = 0;
+    explicit FileFinti(Postazione& p) : stato(p.stato) { p.editor.impostaAzioniFile(this); }
     void salva() override
     {
         ++salvataggi;
-        stato->Modificato = false;
+        stato.Modificato = false;
     }
     void riscriviImpostazioni() override { ++riscritture; }
+    Stato& stato;
+    int salvataggi = 0, riscritture = 0;
 };
 
 using Pulizia = BancoEditor;
@@ -146,9 +147,7 @@ TEST_F(Pulizia, NuovoEChiusuraOffronoDiSalvare)
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
         Postazione p;
-        FileFinti file;
-        file.stato = &p.stato;
-        p.editor.impostaAzioniFile(&file);
+        FileFinti file(p);
         scriviGriglia(p.stato, 1, c.principale);
         scriviGriglia(p.stato, 2, "1");
         p.stato.PercorsoFile = "/tmp/p.kbn";

@@ -17,16 +17,12 @@ using Programma = QStringList;
 void costruisci(Stato& s, const Programma& p)
 {
     QStringList righe;
-    for (const QString& voce : p) {
-        if (voce == "SE")
-            righe << "15 Ram1 = Ram2 | 1 | 16";
-        else if (voce == "F")
-            righe << "27 Aux | 7";
-        else if (voce == "A")
-            righe << "1";
-        else
-            righe << (voce[0] == 'S' ? "13 Ram1 d'" + voce.mid(1) + "' @" + voce.mid(1) : "9 " + voce);
-    }
+    for (const QString& voce : p)
+        righe << (voce == "SE"  ? "15 Ram1 = Ram2 | 1 | 16"
+                  : voce == "F" ? "27 Aux | 7"
+                  : voce == "A" ? "1"
+                  : voce[0] == 'S' ? "13 Ram1 d'" + voce.mid(1) + "' @" + voce.mid(1)
+                                   : "9 " + voce);
     scriviGriglia(s, 1, righe.join('|'));
     Griglia& g = s.griglia(1);
     for (int r = 0; r < g.numIstruzioni(); ++r) {
