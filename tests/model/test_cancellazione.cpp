@@ -11,9 +11,9 @@ const Messaggio NoAzione{"L'istruzione non si può cancellare.\r\nCancellare l'i
 // "Cancella" (or "Taglia") of the selected cell of grid 1.
 struct CasoCancella {
     const char* nome;
-    const char* prima;  // the rows after the `pieni` ones, before and after
+    const char* prima;  // grid 1 after its `pieni` rows
     int riga;
-    const char* dopo;
+    const char* dopo;  // the same, afterwards
     std::vector<Messaggio> messaggi;
     Risposta risposta = Risposta::Si;
     Colonna colonna = ColCodice;
