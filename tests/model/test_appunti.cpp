@@ -5,166 +5,92 @@ namespace {
 
 using Appunti = BancoEditor;
 
-TEST_F(Appunti, IncollaPrimaDiCopiareNonFaNulla)
-{
-    editor.incolla(1);
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    EXPECT_TRUE(ui.messaggi.empty());
-}
+// "Copia" of one row of grid 1, then "Incolla" on the empty grid 2.
+struct CasoAppunti {
+    QString nome, prima;
+    int riga;
+    QString appunti;  // code, parameter and action of the clipboard, "/" between them
+    QString dopo;     // grid 2
+};
 
-TEST_F(Appunti, CopiaEIncollaUnaRigaConParametro)
+TEST_F(Appunti, IncollaRicreaLaRigaCopiataSenzaDialogo)
 {
-    ui.esiti.push_back(esito("2,5"));
-    editor.inserisci(1, codici::Attendi);
-    stato.griglia(1).riga(0).etichetta = "3";
-    selezionaCodice(1, 0);
-    editor.copia(1);
-    EXPECT_EQ(stato.AppuntiCodice, "8");
-    EXPECT_EQ(stato.AppuntiParametro, "2,5");
-    stato.OkAttendi = false;
-    editor.incolla(4);
-    EXPECT_EQ(stato.griglia(4).riga(0), (Riga{"2,5", "8", ""}));  // the label is never copied
-    EXPECT_FALSE(stato.InserimentoAutomatico);
-    EXPECT_EQ(ui.dialoghi.size(), 1u);  // only the original insertion showed a dialog
-}
-
-TEST_F(Appunti, OgniCodiceConParametroSiRicreaSenzaDialogo)
-{
-    for (int codice : {8, 10, 11, 13, 17, 18, 19, 20, 22, 23, 24, 25, 26}) {
-        stato.griglia(2).svuota();
-        stato.griglia(2).accoda(codice, QString("p%1").arg(codice));
-        selezionaCodice(2, 0);
-        editor.copia(2);
-        editor.incolla(3);
-        const int r = stato.NumIstruzioni(3) - 1;
-        EXPECT_EQ(stato.griglia(3).riga(r), (Riga{QString("p%1").arg(codice), QString::number(codice), ""}));
+    std::vector<CasoAppunti> casi = {
+        {"Attendi, senza la sua etichetta", "8 2,5 @3", 0, "8/2,5/", "8 2,5"},
+        {"Avanti", "1 | 2", 1, "2//", "2"},
+        {"Se", "15 Ram3 > Ram12 | 6 | 16", 0, "15/Ram3 > Ram12/6", "15 Ram3 > Ram12 | 6 | 16"},
+        {"Se, Ritorna", "15 Ram1 = Ram2 | 14 | 16", 0, "15/Ram1 = Ram2/14", "15 Ram1 = Ram2 | 14 | 16"},
+        {"Se senza azione", "15 Ram1 = Ram2 | 16", 0, "15/Ram1 = Ram2/16", "15 Ram1 = Ram2 | 16"},
+        {"Se disattivo fai", "28 Ottico_destro | 12", 0, "28/Ottico_destro/12", "28 Ottico_destro | 12"},
+        {"FINE SE", "15 Ram1 = Ram2 | 1 | 16", 2, "16//", ""},
+        {"riga vuota", "1", 10, "//", ""},
+    };
+    for (int c : {10, 11, 13, 17, 18, 19, 20, 22, 23, 24, 25, 26})
+        casi.push_back({QString::number(c), QString::number(c) + " p", 0, QString::number(c) + "/p/",
+                        QString::number(c) + " p"});
+    for (const CasoAppunti& c : casi) {
+        SCOPED_TRACE(c.nome.toStdString());
+        Postazione p;
+        scriviGriglia(p.stato, 1, c.prima);
+        p.selezionaCodice(1, c.riga);
+        p.editor.copia(1);
+        EXPECT_EQ(p.stato.AppuntiCodice + '/' + p.stato.AppuntiParametro + '/' + p.stato.AppuntiAzione, c.appunti);
+        p.editor.incolla(2);
+        EXPECT_EQ(p.testoGriglia(2), c.dopo);
+        EXPECT_EQ(p.stato.Modificato, !c.dopo.isEmpty());
+        EXPECT_FALSE(p.stato.InserimentoAutomatico);
+        EXPECT_TRUE(p.ui.dialoghi.empty());
+        EXPECT_TRUE(p.ui.messaggi.empty());
     }
-    EXPECT_TRUE(ui.dialoghi.empty());
-}
-
-TEST_F(Appunti, SeIncollatoInUnAltraGriglia)
-{
-    ui.esiti.push_back(esito("Ram3 > Ram12", "6"));
-    editor.inserisci(1, codici::Se);
-    selezionaCodice(1, 0);
-    editor.copia(1);
-    EXPECT_EQ(stato.AppuntiAzione, "6");
-    editor.incolla(7);
-    EXPECT_EQ(codici(7), (std::vector<int>{15, 6, 16}));
-    EXPECT_EQ(stato.griglia(7).riga(0).parametro, "Ram3 > Ram12");
-
-    // "Ritorna" is inserted by the action code "21".
-    ui.esiti.push_back(esito("Ram1 = Ram2", "21"));
-    editor.inserisci(2, codici::Se);
-    selezionaCodice(2, 0);
-    editor.copia(2);
-    EXPECT_EQ(stato.AppuntiAzione, "14");
-    editor.incolla(2);
-    EXPECT_EQ(codici(2), (std::vector<int>{15, 14, 16, 15, 14, 16}));
-}
-
-TEST_F(Appunti, SeAttivoFaiPortaConSeLAzione)
-{
-    ui.esiti.push_back(esito("Ottico_destro", "Sleep"));
-    editor.inserisci(1, codici::SeDisattivoFai);
-    selezionaCodice(1, 0);
-    editor.copia(1);
-    editor.incolla(1);
-    EXPECT_EQ(codici(1), (std::vector<int>{28, 12, 28, 12}));
-    EXPECT_EQ(stato.griglia(1).riga(2).parametro, "Ottico_destro");
 }
 
 TEST_F(Appunti, VaiAChiedeDiNuovoIlBersaglio)
 {
-    riempi(5, 2);
-    EsitoDialogo e;
-    e.riga = 0;
-    ui.esiti.push_back(e);
-    editor.inserisci(5, codici::VaiA);
+    scriviGriglia(stato, 5, "1 @0 | 1 | 9 0");
     selezionaCodice(5, 2);
     editor.copia(5);
     editor.incolla(5);  // dialog cancelled
     EXPECT_EQ(stato.NumIstruzioni(5), 3);
-    ASSERT_EQ(ui.dialoghi.size(), 2u);
-    EXPECT_EQ(ui.dialoghi[1], std::make_pair(Dialogo::VaiA, 5));
-    e.riga = 1;
-    ui.esiti.push_back(e);
+    ui.esiti.push_back(salto(1));
     editor.incolla(5);
-    EXPECT_EQ(stato.griglia(5).riga(3).parametro, "1");
+    EXPECT_EQ(testoGriglia(5), "1 @0 | 1 @1 | 9 0 | 9 1");
+    EXPECT_EQ(ui.dialoghi, (std::vector<std::pair<Dialogo, int>>(2, {Dialogo::VaiA, 5})));
 }
 
-TEST_F(Appunti, BraccioIncollatoChiedeComeUnInserimento)
+TEST_F(Appunti, GliAppuntiRestanoMaUnaGrigliaPienaLiRifiuta)
 {
-    ui.risposte.push_back(Risposta::Si);
-    editor.inserisci(1, codici::Braccio);
-    selezionaCodice(1, 0);
-    editor.copia(1);
-    editor.incolla(1);  // Aux already disabled: no question
-    EXPECT_EQ(stato.griglia(1).riga(1).parametro, "Chiuso");
-    EXPECT_EQ(ui.messaggi.size(), 1u);
-}
-
-TEST_F(Appunti, FineSeEVuotoNonIncollanoNulla)
-{
-    ui.esiti.push_back(esito("Ram1 = Ram2", "1"));
-    editor.inserisci(1, codici::Se);
-    selezionaCodice(1, 2);
-    editor.copia(1);
-    editor.incolla(2);
-    selezionaCodice(1, 10);
-    editor.copia(1);
-    EXPECT_EQ(stato.AppuntiCodice, "");
-    editor.incolla(2);
-    EXPECT_EQ(stato.NumIstruzioni(2), 0);
-}
-
-TEST_F(Appunti, IncollaInGrigliaPiena)
-{
-    riempi(1, 1);
-    riempi(2, 950);
-    selezionaCodice(1, 0);
-    editor.copia(1);
-    stato.Modificato = false;
-    editor.incolla(2);
-    ASSERT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(ui.messaggi[0], Messaggio{"Non è possibile inserire più di 950 istruzioni."});
-    EXPECT_EQ(stato.NumIstruzioni(2), 950);
-    EXPECT_FALSE(stato.Modificato);
-}
-
-TEST_F(Appunti, TagliaCopiaECancella)
-{
-    editor.inserisci(1, codici::Avanti);
-    editor.inserisci(1, codici::Destra);
-    selezionaCodice(1, 1);
-    ui.risposte.push_back(Risposta::Si);
-    editor.taglia(1);
-    EXPECT_EQ(codici(1), (std::vector<int>{1}));
-    EXPECT_EQ(stato.AppuntiCodice, "4");
-}
-
-TEST_F(Appunti, TagliaDellAzioneRifiutatoMaCopiato)
-{
-    ui.esiti.push_back(esito("Ram1 = Ram2", "3"));
-    editor.inserisci(1, codici::Se);
-    selezionaCodice(1, 1);
-    ui.risposte.push_back(Risposta::Si);
-    editor.taglia(1);
-    EXPECT_EQ(codici(1), (std::vector<int>{15, 3, 16}));
-    EXPECT_EQ(stato.AppuntiCodice, "3");
-    EXPECT_EQ(ui.messaggi.back().testo,
-              "L'istruzione non si può cancellare.\r\nCancellare l'istruzione precedente.");
-}
-
-TEST_F(Appunti, GliAppuntiSopravvivonoACancellaTutto)
-{
-    riempi(1, 1);
+    scriviGriglia(stato, 1, "4");
     selezionaCodice(1, 0);
     editor.copia(1);
     ui.risposte.push_back(Risposta::Si);
     editor.cancellaTutto();
+    scriviGriglia(stato, 2, dopoPieni(950, ""));
+    editor.incolla(2);
+    EXPECT_EQ(ui.messaggi.back(), Limite);
+    EXPECT_EQ(stato.NumIstruzioni(2), 950);
+    EXPECT_FALSE(stato.Modificato);
     editor.incolla(1);
-    EXPECT_EQ(codici(1), (std::vector<int>{1}));
+    EXPECT_EQ(testoGriglia(1), "4");
+}
+
+// Several rows, widened to whole blocks: pasted whole, in one step, or not at all.
+TEST_F(Appunti, CopiaETagliaDiPiuRighe)
+{
+    scriviGriglia(stato, 1, "13 Ram1 d'1' | 15 Ram1 = Ram2 | 1 | 16 | 27 Aux | 7 | 13 Ram1 d'2'");
+    editor.copiaRighe(1, {0, 2, 5});  // a row, the "Se" block, the "Se attivo fai" pair
+    editor.incolla(2);
+    EXPECT_EQ(testoGriglia(2), "13 Ram1 d'1' | 15 Ram1 = Ram2 | 1 | 16 | 27 Aux | 7");
+    EXPECT_EQ(editor.storia().posizione(), 1);
+    ui.risposte.push_back(Risposta::Si);
+    editor.tagliaRighe(1, {4, 6});
+    EXPECT_EQ(testoGriglia(1), "13 Ram1 d'1' | 15 Ram1 = Ram2 | 1 | 16");
+    scriviGriglia(stato, 3, dopoPieni(948, ""));
+    ui.messaggi.clear();
+    editor.incolla(3);  // three rows do not fit in the two that are free
+    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{Limite});
+    EXPECT_EQ(stato.NumIstruzioni(3), 948);
+    editor.incolla(4);
+    EXPECT_EQ(testoGriglia(4), "27 Aux | 7 | 13 Ram1 d'2'");
 }
 
 }  // namespace

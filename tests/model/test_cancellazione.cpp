@@ -3,163 +3,97 @@
 namespace kobaltino {
 namespace {
 
-const Messaggio Domanda{"Si vuole cancellare l'istruzione selezionata?", Icona::Informazione, "ATTENZIONE",
-                        Pulsanti::SiNo};
+const Messaggio Domanda = domandaSiNo("Si vuole cancellare l'istruzione selezionata?");
 const Messaggio NoFineSe{"Non è possibile cancellare l'istruzione FINE SE.\r\n"
                          "Cancellare l'istruzione 'SE', inserita precedentemente"};
 const Messaggio NoAzione{"L'istruzione non si può cancellare.\r\nCancellare l'istruzione precedente."};
 
-class Cancellazione : public BancoEditor {
-protected:
-    // Deletes row `riga` of grid k, answering the question with `risposta`.
-    void cancellaRiga(int k, int riga, Risposta risposta = Risposta::Si)
-    {
-        selezionaCodice(k, riga);
-        ui.risposte.push_back(risposta);
-        editor.cancella(k);
-    }
-    void inserisciSe(int k, const QString& azione)
-    {
-        ui.esiti.push_back(esito("Ram1 = Ram2", azione));
-        editor.inserisci(k, codici::Se);
-    }
+// "Cancella" (or "Taglia") of the selected cell of grid 1.
+struct CasoCancella {
+    const char* nome;
+    const char* prima;  // grid 1 after its `pieni` rows
+    int riga;
+    const char* dopo;  // the same, afterwards
+    std::vector<Messaggio> messaggi;
+    Risposta risposta = Risposta::Si;
+    Colonna colonna = ColCodice;
+    bool taglia = false;
+    int pieni = 0;  // "Avanti" rows first
 };
 
-TEST_F(Cancellazione, UnicaIstruzione)
-{
-    riempi(1, 1);
-    cancellaRiga(1, 0);
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    EXPECT_EQ(stato.griglia(1).riga(0), Riga{});
-    ASSERT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(ui.messaggi[0], Domanda);
-}
+using Cancellazione = BancoEditor;
+const char* const Blocchi = "15 Ram1 = Ram2 | 2 | 16 | 27 Aux | 3 | 28 Aux | 4 | 2";
 
-TEST_F(Cancellazione, RispostaNoNonCambiaNulla)
-{
-    riempi(1, 2);
-    cancellaRiga(1, 1, Risposta::No);
-    EXPECT_EQ(stato.NumIstruzioni(1), 2);
-}
+const CasoCancella CasiCancella[] = {
+    {"unica istruzione", "1", 0, "", {Domanda}},
+    {"risposta No", "1 | 2", 1, "1 | 2", {Domanda}, Risposta::No},
+    {"griglia vuota", "", 0, "", {}},
+    {"sotto l'ultima istruzione", "1 | 2", 5, "1 | 2", {}},
+    {"cella del parametro vuota", "1 | 2", 0, "1 | 2", {}, Risposta::Si, ColParametro},
+    {"cella del numero", "1 | 2", 1, "1", {Domanda}, Risposta::Si, ColNumero},
+    {"le etichette viaggiano", "1 @10 | 2 @11 | 3 @12 | 4 @13 | 5 @14", 1, "1 @10 | 3 @12 | 4 @13 | 5 @14", {Domanda}},
+    {"FINE SE", "15 Ram1 = Ram2 | 1 | 16", 2, "15 Ram1 = Ram2 | 1 | 16", {Domanda, NoFineSe}},
+    {"azione del Se", Blocchi, 1, Blocchi, {Domanda, NoAzione}},
+    {"azione del Se attivo fai", Blocchi, 4, Blocchi, {Domanda, NoAzione}},
+    {"azione del Se disattivo fai", Blocchi, 6, Blocchi, {Domanda, NoAzione}},
+    {"la stessa istruzione fuori", Blocchi, 7, "15 Ram1 = Ram2 | 2 | 16 | 27 Aux | 3 | 28 Aux | 4", {Domanda}},
+    {"Se con il suo blocco", "1 | 15 Ram1 = Ram2 | 7 | 16 | 4", 1, "1 | 4", {Domanda}},
+    {"Se senza azione", "1 | 15 Ram1 = Ram2 | 16 | 7", 1, "1 | 7", {Domanda}},
+    {"Se attivo fai lascia l'azione", "27 Aux | 5", 0, "5", {Domanda}},
+    {"taglia", "1 | 4", 1, "1", {Domanda}, Risposta::Si, ColCodice, true},
+    {"taglia l'azione", "15 Ram1 = Ram2 | 3 | 16", 1, "15 Ram1 = Ram2 | 3 | 16", {Domanda, NoAzione}, Risposta::Si,
+     ColCodice, true},
+    {"griglia piena", "2 | 1 @fine", 948, "1 @fine", {Domanda}, Risposta::Si, ColCodice, false, 948},
+    {"ultima riga della griglia piena", "2 | 7", 949, "2", {Domanda}, Risposta::Si, ColCodice, false, 948},
+    {"Se in fondo alla griglia piena", "15 Ram1 = Ram2 | 1 | 16", 947, "", {Domanda}, Risposta::Si, ColCodice, false,
+     947},
+};
 
-TEST_F(Cancellazione, CellaVuotaOGrigliaVuotaNonChiedono)
+TEST_F(Cancellazione, LaRigaSelezionataVaViaConCioCheLeAppartiene)
 {
-    editor.cancella(1);
-    riempi(1, 2);
-    selezionaCodice(1, 5);  // below the last instruction
-    editor.cancella(1);
-    stato.griglia(1).seleziona(0, ColParametro);  // "Avanti" has no parameter text
-    editor.cancella(1);
-    EXPECT_TRUE(ui.messaggi.empty());
-    EXPECT_EQ(stato.NumIstruzioni(1), 2);
-    stato.griglia(1).seleziona(1, ColNumero);  // the row number is a text
-    ui.risposte.push_back(Risposta::Si);
-    editor.cancella(1);
-    EXPECT_EQ(stato.NumIstruzioni(1), 1);
-}
-
-TEST_F(Cancellazione, LeEtichetteViaggianoConLeIstruzioni)
-{
-    for (int c : {1, 2, 3, 4, 5})
-        editor.inserisci(1, c);
-    for (int r = 0; r < 5; ++r)
-        stato.griglia(1).riga(r).etichetta = QString::number(10 + r);
-    stato.Modificato = false;
-    cancellaRiga(1, 1);
-    EXPECT_EQ(codici(1), (std::vector<int>{1, 3, 4, 5}));
-    for (int r = 0; r < 4; ++r)
-        EXPECT_EQ(stato.griglia(1).riga(r).etichetta, QString::number(r == 0 ? 10 : 11 + r)) << r;
-    EXPECT_EQ(stato.griglia(1).riga(4), Riga{});
-    EXPECT_EQ(stato.griglia(1).testoCella(3, ColNumero), "3");
-    EXPECT_EQ(stato.griglia(1).testoCella(4, ColNumero), "");
-    EXPECT_TRUE(stato.Modificato);  // "Chiudi" must offer to save
-}
-
-// A deletion that happens marks the program as changed, so closing offers to save; a refused
-// or unanswered one leaves the mark as it was.
-TEST_F(Cancellazione, SoloLaCancellazioneAvvenutaSegnaModificato)
-{
-    const struct {
-        const char* nome;
-        int riga;
-        Risposta risposta;
-        bool taglia;
-        bool modificato;
-    } casi[] = {
-        {"istruzione", 0, Risposta::Si, false, true},  {"blocco Se", 1, Risposta::Si, false, true},
-        {"Braccio", 4, Risposta::Si, false, true},     {"taglia", 0, Risposta::Si, true, true},
-        {"risposta No", 0, Risposta::No, false, false}, {"FINE SE", 3, Risposta::Si, false, false},
-        {"riga d'azione", 2, Risposta::Si, true, false},
-    };
-    for (const auto& c : casi) {
+    for (const CasoCancella& c : CasiCancella) {
         SCOPED_TRACE(c.nome);
-        Stato s;
-        InterazioneFinta u;
-        Editor e(s, u);
-        e.inserisci(1, codici::Avanti);
-        u.esiti.push_back(esito("Ram1 = Ram2", "3"));
-        e.inserisci(1, codici::Se);  // rows 1..3
-        u.risposte = {Risposta::Si};
-        e.inserisci(1, codici::Braccio);
-        ASSERT_EQ(s.NumIstruzioni(1), 5);
-        s.Modificato = false;  // as just saved
-        s.griglia(1).seleziona(c.riga, ColCodice);
-        u.risposte = {c.risposta};
-        c.taglia ? e.taglia(1) : e.cancella(1);
-        EXPECT_EQ(s.Modificato, c.modificato);
-        EXPECT_EQ(s.NumIstruzioni(1) < 5, c.modificato);
+        Postazione p;
+        const QString prima = dopoPieni(c.pieni, c.prima), dopo = dopoPieni(c.pieni, c.dopo);
+        scriviGriglia(p.stato, 1, prima);
+        const QString codice = p.stato.griglia(1).riga(c.riga).codice;
+        p.stato.griglia(1).seleziona(c.riga, c.colonna);
+        p.ui.risposte.push_back(c.risposta);
+        c.taglia ? p.editor.taglia(1) : p.editor.cancella(1);
+        EXPECT_EQ(p.testoGriglia(1), dopo);
+        EXPECT_EQ(p.ui.messaggi, c.messaggi);
+        EXPECT_EQ(p.stato.Modificato, dopo != prima);  // "Chiudi" offers to save
+        for (int r = p.stato.NumIstruzioni(1); r < RigheGriglia; ++r)
+            ASSERT_EQ(p.stato.griglia(1).riga(r), Riga{}) << r;
+        EXPECT_EQ(p.stato.AppuntiCodice, c.taglia ? codice : "");
     }
 }
 
-TEST_F(Cancellazione, FineSeNonSiCancella)
+// Each deleted "Scrivi Ram" / "Scrivi Eeprom" frees its cell in the memory panel.
+TEST_F(Cancellazione, CancellareUnaScritturaLiberaLaCella)
 {
-    inserisciSe(1, "1");
-    cancellaRiga(1, 2);
-    EXPECT_EQ(ui.messaggi.back(), NoFineSe);
-    EXPECT_EQ(codici(1), (std::vector<int>{15, 1, 16}));
-}
-
-TEST_F(Cancellazione, RigaAzioneNonSiCancellaDaSola)
-{
-    inserisciSe(1, "2");
-    ui.esiti.push_back(esito("Aux", "3"));
-    editor.inserisci(1, codici::SeAttivoFai);
-    ui.esiti.push_back(esito("Aux", "4"));
-    editor.inserisci(1, codici::SeDisattivoFai);
-    editor.inserisci(1, codici::Indietro);
-    for (int r : {1, 4, 6}) {
-        cancellaRiga(1, r);
-        EXPECT_EQ(ui.messaggi.back(), NoAzione) << r;
-    }
-    EXPECT_EQ(codici(1), (std::vector<int>{15, 2, 16, 27, 3, 28, 4, 2}));
-    cancellaRiga(1, 7);  // the same instruction elsewhere goes
-    EXPECT_EQ(codici(1), (std::vector<int>{15, 2, 16, 27, 3, 28, 4}));
-}
-
-TEST_F(Cancellazione, SeToglieTuttoIlBlocco)
-{
-    editor.inserisci(1, codici::Avanti);
-    inserisciSe(1, "7");
-    editor.inserisci(1, codici::Destra);
-    cancellaRiga(1, 1);
-    EXPECT_EQ(codici(1), (std::vector<int>{1, 4}));
-    EXPECT_EQ(stato.griglia(1).testoCella(1, ColNumero), "1");
-
-    inserisciSe(1, "nessuna");  // block of two rows
-    editor.inserisci(1, codici::Fermo);
-    cancellaRiga(1, 2);
-    EXPECT_EQ(codici(1), (std::vector<int>{1, 4, 7}));
-}
-
-TEST_F(Cancellazione, SeAttivoFaiLasciaLAzione)
-{
-    ui.esiti.push_back(esito("Aux", "5"));
-    editor.inserisci(1, codici::SeAttivoFai);
+    scriviGriglia(stato, 1, "13 Ram5 d'100' | 13 Ram5 d'100' | 17 EEP12 b'10101010' | 13 Ram99 d'1'");
+    const auto marche = [&] {
+        QStringList m;
+        for (int i = 1; i <= CelleMemoria; ++i)
+            for (Memoria mem : {Memoria::Ram, Memoria::Eeprom})
+                if (!stato.marca(mem, i).isEmpty())
+                    m << (mem == Memoria::Ram ? "Ram" : "EEP") + QString::number(i) + ' ' + stato.marca(mem, i);
+        return m.join(", ");
+    };
+    stato.marca(Memoria::Ram, 5) = "d'100'";
+    stato.marca(Memoria::Eeprom, 5) = "d'5'";
+    stato.marca(Memoria::Ram, 7) = "d'7'";
+    stato.marca(Memoria::Eeprom, 12) = "b'10101010'";
     cancellaRiga(1, 0);
-    EXPECT_EQ(codici(1), (std::vector<int>{5}));
+    EXPECT_EQ(marche(), "EEP5 d'5', Ram7 d'7', EEP12 b'10101010'");  // the other row on cell 5 keeps no mark
+    ui.risposte.push_back(Risposta::Si);
+    editor.cancellaRighe(1, {1, 2});  // with a cell out of range: nothing else changes
+    EXPECT_EQ(marche(), "EEP5 d'5', Ram7 d'7'");
+    EXPECT_EQ(testoGriglia(1), "13 Ram5 d'100'");
 }
 
-TEST_F(Cancellazione, BraccioRiavvolgeLoStatoERiabilitaAux)
+TEST_F(Cancellazione, CancellareUnBraccioRiavvolgeLoStatoERiabilitaAux)
 {
     ui.risposte.push_back(Risposta::Si);
     editor.inserisci(1, codici::Braccio);  // Aperto
@@ -168,70 +102,11 @@ TEST_F(Cancellazione, BraccioRiavvolgeLoStatoERiabilitaAux)
     EXPECT_EQ(stato.StatoBraccio, "Aperto");
     EXPECT_FALSE(stato.AuxAbilitata);  // grid 1 still holds one
     editor.inserisci(1, codici::Braccio);
-    EXPECT_EQ(stato.griglia(1).riga(1).parametro, "Chiuso");
+    EXPECT_EQ(testoGriglia(1), "21 Aperto | 21 Chiuso");
     cancellaRiga(1, 1);
     cancellaRiga(1, 0);
     EXPECT_TRUE(stato.AuxAbilitata);
     EXPECT_EQ(stato.StatoBraccio, "Chiuso");
-}
-
-TEST_F(Cancellazione, ScriviRamLiberaLaCella)
-{
-    EsitoDialogo e = esito("Ram5 d'100'");
-    e.cella = 5;
-    e.marca = "d'100'";
-    ui.esiti.push_back(e);
-    editor.inserisci(1, codici::ScriviRam);
-    ui.esiti.push_back(e);
-    editor.inserisci(1, codici::ScriviRam);
-    e = esito("EEP12 b'10101010'");
-    e.cella = 12;
-    e.marca = "b'10101010'";
-    ui.esiti.push_back(e);
-    editor.inserisci(1, codici::ScriviEeprom);
-    stato.MemoriaRAM[6] = "d'7'";
-
-    cancellaRiga(1, 0);
-    EXPECT_EQ(stato.MemoriaRAM[4], "");  // the other row writing cell 5 does not keep the mark
-    EXPECT_EQ(stato.MemoriaRAM[6], "d'7'");
-    cancellaRiga(1, 1);
-    EXPECT_EQ(stato.MemoriaEEPROM[11], "");
-}
-
-TEST_F(Cancellazione, ParametroMalformatoNonToccaLeCelle)
-{
-    riempi(1, 1);
-    stato.griglia(1).riga(0) = Riga{"Ram99 d'1'", "13", ""};
-    stato.MemoriaRAM.fill("x");
-    cancellaRiga(1, 0);
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    for (const QString& m : stato.MemoriaRAM)
-        EXPECT_EQ(m, "x");
-}
-
-TEST_F(Cancellazione, GrigliaPiena)
-{
-    riempi(8, 950);
-    for (int r = 0; r < 950; ++r)
-        stato.griglia(8).riga(r).etichetta = r == 949 ? "fine" : "";
-    cancellaRiga(8, 0);
-    EXPECT_EQ(stato.NumIstruzioni(8), 949);
-    EXPECT_EQ(stato.griglia(8).riga(948).etichetta, "fine");  // the label goes with its row
-    EXPECT_EQ(stato.griglia(8).riga(949), Riga{});
-    editor.inserisci(8, codici::Fermo);
-    EXPECT_EQ(stato.griglia(8).codice(949), 7);
-    cancellaRiga(8, 949);
-    EXPECT_EQ(stato.NumIstruzioni(8), 949);
-}
-
-TEST_F(Cancellazione, SeInFondoAllaGrigliaPiena)
-{
-    riempi(1, 947);
-    inserisciSe(1, "1");
-    cancellaRiga(1, 947);
-    EXPECT_EQ(stato.NumIstruzioni(1), 947);
-    EXPECT_EQ(stato.griglia(1).riga(947), Riga{});
-    EXPECT_EQ(stato.griglia(1).riga(949), Riga{});
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "model/griglia.h"
 #include "model/stato.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace kobaltino {
@@ -25,76 +26,61 @@ TEST(Catalogo, OgniCodiceHaLaSuaVoceEIlSuoNome)
     EXPECT_STREQ(voce(6)->nomeMenu, "Ruota a destra");
 }
 
+// The action codes of a conditional's dialog and the rows they insert, both ways.
 TEST(Catalogo, CodiciAzione)
 {
-    EXPECT_EQ(codiceAzione("1"), 1);
-    EXPECT_EQ(codiceAzione("7"), 7);
-    EXPECT_EQ(codiceAzione("Sleep"), 12);
-    EXPECT_EQ(codiceAzione("19"), 19);
-    EXPECT_EQ(codiceAzione("20"), 20);
-    EXPECT_EQ(codiceAzione("21"), 14);  // "21" is Ritorna, not Braccio
-    EXPECT_EQ(codiceAzione(""), 0);
-    EXPECT_EQ(codiceAzione("8"), 0);
-    EXPECT_EQ(codiceAzione("sleep"), 0);
-    EXPECT_EQ(azioneDelCodice("12"), "Sleep");
-    EXPECT_EQ(azioneDelCodice("14"), "21");
-    EXPECT_EQ(azioneDelCodice("19"), "19");
-    EXPECT_EQ(azioneDelCodice("16"), "16");
+    const std::pair<const char*, int> casi[] = {{"1", 1},   {"7", 7}, {"Sleep", 12}, {"19", 19}, {"20", 20},
+                                                {"21", 14}, {"", 0},  {"8", 0},      {"sleep", 0}};
+    for (const auto& [azione, codice] : casi)
+        EXPECT_EQ(codiceAzione(azione), codice) << azione;
+    EXPECT_EQ(QStringList({azioneDelCodice("12"), azioneDelCodice("14"), azioneDelCodice("19"), azioneDelCodice("16")}),
+              QStringList({"Sleep", "21", "19", "16"}));
 }
 
 TEST(Catalogo, GriglieEProcessori)
 {
-    EXPECT_EQ(nomeControlloGriglia(1), "MSHFlexGrid1");
-    EXPECT_EQ(nomeControlloGriglia(10), "MSHFlexGrid10");
-    EXPECT_EQ(nomeGriglia(1), "Griglia principale");
-    EXPECT_EQ(nomeGriglia(4), "Prossimità destra");
-    EXPECT_EQ(nomeGriglia(8), "Ultrasuoni");
-    EXPECT_EQ(nomeGriglia(10), "Aux");
-    EXPECT_EQ(nomeGriglia(11), "");
-    EXPECT_EQ(Processori[0], "16F84");
-    EXPECT_EQ(Processori[1], "16F84A");
-    EXPECT_EQ(Processori[2], "16F628");
+    EXPECT_EQ(nomeControlloGriglia(1) + ' ' + nomeControlloGriglia(10), "MSHFlexGrid1 MSHFlexGrid10");
+    EXPECT_EQ(QStringList({nomeGriglia(1), nomeGriglia(4), nomeGriglia(8), nomeGriglia(10), nomeGriglia(11)}),
+              QStringList({"Griglia principale", "Prossimità destra", "Ultrasuoni", "Aux", ""}));
+    EXPECT_EQ(QStringList(Processori.begin(), Processori.end()), QStringList({"16F84", "16F84A", "16F628"}));
 }
 
 TEST(Griglia, TieneSempre950RigheETestiDiCella)
 {
     Griglia g;
-    EXPECT_EQ(g.numIstruzioni(), 0);
-    EXPECT_EQ(g.testoCella(0, ColNumero), "");
+    const auto celle = [&](int r) {
+        return QStringList{g.testoCella(r, ColNumero), g.testoCella(r, ColParametro), g.testoCella(r, ColCodice),
+                           g.testoCella(r, ColEtichetta), g.testoCella(r, ColLibera)}
+            .join('/');
+    };
+    EXPECT_EQ(celle(0), "////");
     EXPECT_EQ(g.accoda(8, "1,5"), 0);
-    EXPECT_EQ(g.testoCella(0, ColNumero), "0");
-    EXPECT_EQ(g.testoCella(0, ColParametro), "1,5");
-    EXPECT_EQ(g.testoCella(0, ColCodice), "8");
-    EXPECT_EQ(g.rigaCorrente(), 0);
-    EXPECT_EQ(g.colonnaCorrente(), ColCodice);
+    g.riga(0).etichetta = "3";
+    EXPECT_EQ(celle(0), "0/1,5/8/3/");
+    EXPECT_EQ(std::pair(g.rigaCorrente(), g.colonnaCorrente()), std::pair(0, int(ColCodice)));
     for (int i = 1; i < RigheGriglia; ++i)
         ASSERT_EQ(g.accoda(1, {}), i);
     EXPECT_TRUE(g.piena());
     EXPECT_EQ(g.accoda(1, {}), -1);
-    EXPECT_EQ(g.testoCella(949, ColNumero), "949");
-    EXPECT_EQ(g.testoCella(950, ColNumero), "");
+    EXPECT_EQ(celle(949) + ' ' + celle(950) + ' ' + celle(-1), "949//1// //// ////");
     g.rimuovi(0);
-    EXPECT_EQ(g.numIstruzioni(), 949);
-    EXPECT_EQ(g.testoCella(949, ColCodice), "");
+    EXPECT_EQ(celle(0) + ' ' + celle(948) + ' ' + celle(949), "0//1/3/ 948//1// ////");  // labels stay in place
     EXPECT_EQ(g.accoda(2, {}), 949);
     g.svuota();
-    EXPECT_EQ(g.numIstruzioni(), 0);
+    EXPECT_EQ(g.numIstruzioni() + g.rigaCorrente(), 0);
     EXPECT_EQ(g.riga(949), Riga{});
-    EXPECT_EQ(g.rigaCorrente(), 0);
 }
 
 TEST(Griglia, CodiceLeggeSoloCodiciValidi)
 {
     Griglia g;
     g.accoda(28, {});
-    g.riga(0).codice = "abc";
-    EXPECT_EQ(g.codice(0), 0);
-    g.riga(0).codice = "29";
-    EXPECT_EQ(g.codice(0), 0);
-    g.riga(0).codice = "16";
-    EXPECT_EQ(g.codice(0), 16);
-    EXPECT_EQ(g.codice(-1), 0);
-    EXPECT_EQ(g.codice(950), 0);
+    const std::pair<const char*, int> casi[] = {{"abc", 0}, {"29", 0}, {"16", 16}, {"", 0}};
+    for (const auto& [testo, codice] : casi) {
+        g.riga(0).codice = testo;
+        EXPECT_EQ(g.codice(0), codice) << testo;
+    }
+    EXPECT_EQ(g.codice(-1) + g.codice(950), 0);
 }
 
 }  // namespace

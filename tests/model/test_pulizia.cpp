@@ -5,93 +5,75 @@
 namespace kobaltino {
 namespace {
 
-const Messaggio DomandaTutto{"Vuoi cancellare tutte le istruzioni?", Icona::Informazione, "ATTENZIONE", Pulsanti::SiNo};
+const Messaggio DomandaTutto = domandaSiNo("Vuoi cancellare tutte le istruzioni?");
 const Messaggio DomandaSalva{"Il programma non è stato salvato.\r\nSalvare adesso?", Icona::Informazione,
                              "ATTENZIONE", Pulsanti::SiNoAnnulla};
 
-// Records what the editor asks of the file layer.
+// Records what the editor asks of the file layer; a save leaves nothing unsaved.
 struct FileFinti : AzioniFile {
-    Stato* stato = nullptr;
-    int salvataggi = 0, riscritture = 0;
+    explicit FileFinti(Postazione& p) : stato(p.stato) { p.editor.impostaAzioniFile(this); }
     void salva() override
     {
         ++salvataggi;
-        stato->Modificato = false;
+        stato.Modificato = false;
     }
     void riscriviImpostazioni() override { ++riscritture; }
+    Stato& stato;
+    int salvataggi = 0, riscritture = 0;
 };
 
-class Pulizia : public BancoEditor {
-protected:
-    FileFinti file;
-    void SetUp() override
-    {
-        file.stato = &stato;
-        editor.impostaAzioniFile(&file);
-    }
-};
+using Pulizia = BancoEditor;
 
-TEST_F(Pulizia, CancellaTuttoSuProgrammaVuotoNonChiede)
+TEST_F(Pulizia, CancellaTuttoChiedeESvuotaOgniCosa)
 {
-    editor.cancellaTutto();
+    editor.cancellaTutto();  // nothing to clear: no question
     EXPECT_TRUE(ui.messaggi.empty());
-}
-
-TEST_F(Pulizia, CancellaTuttoChiedeESvuota)
-{
-    riempi(10, 3);
-    stato.MemoriaRAM[0] = "d'1'";
-    stato.MemoriaEEPROM[19] = "'a'";
+    scriviGriglia(stato, 10, "1 | 2 | 3");
+    stato.marca(Memoria::Ram, 1) = "d'1'";
+    stato.marca(Memoria::Eeprom, 20) = "'a'";
     stato.PercorsoFile = "/tmp/a.kbn";
-    stato.griglia(10).seleziona(2, ColCodice);
-    ui.risposte.push_back(Risposta::No);
+    stato.Modificato = true;
+    selezionaCodice(10, 2);
+    ui.risposte = {Risposta::No, Risposta::Si};
     editor.cancellaTutto();
     EXPECT_EQ(stato.NumIstruzioni(10), 3);
-    ui.risposte.push_back(Risposta::Si);
     editor.cancellaTutto();
-    ASSERT_EQ(ui.messaggi.size(), 2u);
-    EXPECT_EQ(ui.messaggi[1], DomandaTutto);
+    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>(2, DomandaTutto));
     EXPECT_EQ(stato.NumIstruzioni(10), 0);
     EXPECT_EQ(stato.griglia(10).rigaCorrente(), 0);
-    EXPECT_EQ(stato.MemoriaRAM[0], "");
-    EXPECT_EQ(stato.MemoriaEEPROM[19], "");
+    EXPECT_EQ(stato.MemoriaRAM[0] + stato.MemoriaEEPROM[19], "");
     EXPECT_FALSE(stato.Modificato);
     EXPECT_EQ(stato.PercorsoFile, "/tmp/a.kbn");
-}
 
-TEST_F(Pulizia, CancellaTuttoAutomaticoNonChiede)
-{
-    riempi(1, 1);
-    stato.InserimentoAutomatico = true;
+    scriviGriglia(stato, 1, "1");
+    stato.InserimentoAutomatico = true;  // loading a file: no question
     editor.cancellaTutto();
-    EXPECT_TRUE(ui.messaggi.empty());
+    EXPECT_EQ(ui.messaggi.size(), 2u);
     EXPECT_EQ(stato.NumIstruzioni(1), 0);
 }
 
 TEST_F(Pulizia, CancellaGriglieSiFermaAllaPrimaVuota)
 {
-    riempi(3, 2);
+    scriviGriglia(stato, 3, "1 | 1");
     // "Luce destra" empty and "Luce sinistra" not: nothing cleared, the dialog stays open.
-    EXPECT_FALSE(editor.cancellaGriglie({false, true, true, false, false, false, false, false}));
+    EXPECT_FALSE(editor.cancellaGriglie({false, true, true}));
     EXPECT_EQ(stato.NumIstruzioni(3), 2);
+    EXPECT_FALSE(stato.Modificato);
 
-    riempi(2, 1);
+    scriviGriglia(stato, 2, "1");
     stato.griglia(3).svuota();
-    riempi(4, 1);
-    EXPECT_FALSE(editor.cancellaGriglie({false, true, true, true, false, false, false, false}));
+    scriviGriglia(stato, 4, "1");
+    EXPECT_FALSE(editor.cancellaGriglie({false, true, true, true}));
     EXPECT_EQ(stato.NumIstruzioni(2), 0);
     EXPECT_EQ(stato.NumIstruzioni(4), 1);  // not looked at
+    EXPECT_TRUE(stato.Modificato);  // the file on disk still holds grid 2
 
-    riempi(1, 1);
-    riempi(8, 1);
+    scriviGriglia(stato, 1, "1");
+    scriviGriglia(stato, 8, "1");
     stato.MemoriaRAM[2] = "d'3'";
-    stato.Modificato = true;
     EXPECT_TRUE(editor.cancellaGriglie({true, false, false, false, false, false, false, true}));
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    EXPECT_EQ(stato.NumIstruzioni(8), 0);
-    EXPECT_EQ(stato.NumIstruzioni(4), 1);
+    EXPECT_EQ(testoGriglia(1) + testoGriglia(8) + testoGriglia(4), "1");
     EXPECT_EQ(stato.MemoriaRAM[2], "d'3'");
-    EXPECT_TRUE(stato.Modificato);
     EXPECT_TRUE(ui.messaggi.empty());
 }
 
@@ -121,98 +103,73 @@ TEST_F(Pulizia, AuxEBraccioSeguonoIlProgramma)
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
-        Stato s;
-        InterazioneFinta u;
-        Editor e(s, u);
-        u.risposte = {Risposta::Si};  // the Aux question of the first "Braccio"
+        Postazione p;
+        p.ui.risposte = {Risposta::Si};  // the Aux question of the first "Braccio"
         for (int k : {1, 1, 3})
-            e.inserisci(k, codici::Braccio);
-        e.inserisci(2, codici::Avanti);
-        ASSERT_FALSE(s.AuxAbilitata);
-        u.risposte.assign(c.risposte.begin(), c.risposte.end());
-        c.comando(e);
-        EXPECT_EQ(s.AuxAbilitata, c.aux);
-        EXPECT_EQ(s.StatoBraccio, c.braccio);
+            p.editor.inserisci(k, codici::Braccio);
+        p.editor.inserisci(2, codici::Avanti);
+        ASSERT_FALSE(p.stato.AuxAbilitata);
+        p.ui.risposte.assign(c.risposte.begin(), c.risposte.end());
+        c.comando(p.editor);
+        EXPECT_EQ(p.stato.AuxAbilitata, c.aux);
+        EXPECT_EQ(p.stato.StatoBraccio, c.braccio);
     }
 }
 
-TEST_F(Pulizia, NuovoConGrigliaPrincipaleVuotaNonFaNulla)
+// "Nuovo", "Chiudi" and closing the window on a program whose grids 2 and 3 hold a row.
+TEST_F(Pulizia, NuovoEChiusuraOffronoDiSalvare)
 {
-    riempi(5, 1);
-    editor.nuovo();
-    EXPECT_EQ(stato.NumIstruzioni(5), 1);
-    EXPECT_TRUE(ui.messaggi.empty());
-}
-
-TEST_F(Pulizia, NuovoSalvaSeRispostaSiEPoiSvuota)
-{
-    riempi(1, 1);
-    riempi(2, 1);
-    stato.PercorsoFile = "/tmp/p.kbn";
-    stato.MemoriaEEPROM[0] = "d'9'";
-    ui.risposte.push_back(Risposta::Si);
-    editor.nuovo();
-    EXPECT_EQ(ui.messaggi.at(0), DomandaSalva);
-    EXPECT_EQ(file.salvataggi, 1);
-    EXPECT_EQ(stato.NumIstruzioni(1), 1);  // kept after saving
-
-    editor.nuovo();  // now saved: no question
-    EXPECT_EQ(ui.messaggi.size(), 1u);
-    for (int k = 1; k <= 10; ++k)
-        EXPECT_EQ(stato.NumIstruzioni(k), 0);
-    EXPECT_EQ(stato.PercorsoFile, "");
-    EXPECT_EQ(stato.MemoriaEEPROM[0], "");
-}
-
-TEST_F(Pulizia, NuovoAnnullatoONo)
-{
-    riempi(1, 1);
-    ui.risposte.push_back(Risposta::Annulla);
-    editor.nuovo();
-    EXPECT_EQ(stato.NumIstruzioni(1), 1);
-    ui.risposte.push_back(Risposta::No);
-    editor.nuovo();
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    EXPECT_FALSE(stato.Modificato);
-    EXPECT_EQ(file.salvataggi, 0);
-}
-
-TEST_F(Pulizia, ChiudiRiscriveSempreLeImpostazioni)
-{
-    EXPECT_TRUE(editor.chiudi());
-    EXPECT_EQ(file.riscritture, 1);
-    EXPECT_TRUE(ui.messaggi.empty());
-
-    riempi(1, 1);
-    ui.risposte.push_back(Risposta::Annulla);
-    EXPECT_FALSE(editor.chiudi());
-    EXPECT_EQ(file.riscritture, 2);
-    EXPECT_EQ(ui.messaggi.back(), DomandaSalva);
-
-    ui.risposte.push_back(Risposta::Si);
-    EXPECT_FALSE(editor.chiudi());  // saved, keeps running
-    EXPECT_EQ(file.salvataggi, 1);
-    EXPECT_EQ(file.riscritture, 3);
-
-    stato.Modificato = true;
-    ui.risposte.push_back(Risposta::No);
-    EXPECT_TRUE(editor.chiudi());
-    EXPECT_EQ(file.riscritture, 4);
-}
-
-TEST_F(Pulizia, ChiusuraDellaFinestra)
-{
-    EXPECT_TRUE(editor.chiusuraFinestra());
-    riempi(1, 1);
-    ui.risposte.push_back(Risposta::Annulla);
-    EXPECT_FALSE(editor.chiusuraFinestra());
-    ui.risposte.push_back(Risposta::No);
-    EXPECT_TRUE(editor.chiusuraFinestra());
-    ui.risposte.push_back(Risposta::Si);
-    EXPECT_TRUE(editor.chiusuraFinestra());
-    EXPECT_EQ(file.salvataggi, 1);
-    EXPECT_EQ(file.riscritture, 0);
-    EXPECT_EQ(ui.messaggi.size(), 3u);
+    enum Comando { Nuovo, Chiudi, Finestra };
+    const struct {
+        const char* nome;
+        Comando comando;
+        const char* principale;  // grid 1
+        bool modificato;
+        std::vector<Risposta> risposte;  // one answer: the save question is asked
+        bool esito;                      // of Chiudi and of the window's close
+        int salvataggi, riscritture;
+        bool svuotato;
+    } casi[] = {
+        {"Nuovo, griglia principale vuota", Nuovo, "", true, {}, false, 0, 0, false},
+        {"Nuovo, salvato", Nuovo, "1", false, {}, false, 0, 0, true},
+        {"Nuovo, Sì", Nuovo, "1", true, {Risposta::Si}, false, 1, 0, false},
+        {"Nuovo, No", Nuovo, "1", true, {Risposta::No}, false, 0, 0, true},
+        {"Nuovo, Annulla", Nuovo, "1", true, {Risposta::Annulla}, false, 0, 0, false},
+        {"Chiudi, salvato", Chiudi, "1", false, {}, true, 0, 1, false},
+        {"Chiudi, Sì", Chiudi, "1", true, {Risposta::Si}, false, 1, 1, false},
+        {"Chiudi, No", Chiudi, "1", true, {Risposta::No}, true, 0, 1, false},
+        {"Chiudi, Annulla", Chiudi, "1", true, {Risposta::Annulla}, false, 0, 1, false},
+        {"finestra, salvato", Finestra, "1", false, {}, true, 0, 0, false},
+        {"finestra, Sì", Finestra, "1", true, {Risposta::Si}, true, 1, 0, false},
+        {"finestra, No", Finestra, "1", true, {Risposta::No}, true, 0, 0, false},
+        {"finestra, Annulla", Finestra, "1", true, {Risposta::Annulla}, false, 0, 0, false},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Postazione p;
+        FileFinti file(p);
+        scriviGriglia(p.stato, 1, c.principale);
+        scriviGriglia(p.stato, 2, "1");
+        p.stato.PercorsoFile = "/tmp/p.kbn";
+        p.stato.marca(Memoria::Eeprom, 1) = "d'9'";
+        p.editor.inserisci(3, codici::Avanti);
+        p.stato.Modificato = c.modificato;
+        p.ui.risposte.assign(c.risposte.begin(), c.risposte.end());
+        bool esito = false;
+        if (c.comando == Nuovo)
+            p.editor.nuovo();
+        else
+            esito = c.comando == Chiudi ? p.editor.chiudi() : p.editor.chiusuraFinestra();
+        EXPECT_EQ(esito, c.esito);
+        EXPECT_EQ(p.ui.messaggi, std::vector<Messaggio>(c.risposte.size(), DomandaSalva));
+        EXPECT_EQ(file.salvataggi, c.salvataggi);
+        EXPECT_EQ(file.riscritture, c.riscritture);
+        EXPECT_EQ(p.stato.NumIstruzioni(2) + p.stato.NumIstruzioni(3) == 0, c.svuotato);
+        EXPECT_EQ(p.stato.PercorsoFile.isEmpty(), c.svuotato);
+        EXPECT_EQ(p.stato.MemoriaEEPROM[0].isEmpty(), c.svuotato);
+        EXPECT_EQ(p.editor.puoAnnullare(), !c.svuotato);  // a new program starts a new history
+        EXPECT_FALSE(c.svuotato && p.stato.Modificato);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include "persist/file_programma.h"
 
+#include <functional>
+#include <map>
 #include <random>
 
 namespace kobaltino {
@@ -12,42 +14,17 @@ namespace {
 class UtenteDisponibile : public Interazione {
 public:
     explicit UtenteDisponibile(std::mt19937& caso) : caso_(caso) {}
-    Risposta mostra(const Messaggio& m) override
-    {
-        return m.pulsanti == Pulsanti::Ok ? Risposta::Ok : Risposta::Si;
-    }
+    Risposta mostra(const Messaggio& m) override { return m.pulsanti == Pulsanti::Ok ? Risposta::Ok : Risposta::Si; }
     std::optional<EsitoDialogo> apriDialogo(Dialogo d, int k, const Stato& s) override
     {
-        EsitoDialogo e;
+        if (d == Dialogo::VaiA && s.NumIstruzioni(k) == 0)
+            return std::nullopt;
         const int cella = numero(1, 20);
-        switch (d) {
-        case Dialogo::VaiA:
-            if (s.NumIstruzioni(k) == 0)
-                return std::nullopt;
-            e.riga = numero(0, s.NumIstruzioni(k) - 1);
-            break;
-        case Dialogo::Attendi:
-            e.parametro = "1,5";
-            break;
-        case Dialogo::ScriviRam:
-        case Dialogo::ScriviEeprom:
-            e.marca = QStringLiteral("d'%1'").arg(numero(0, 255));
-            e.parametro = (d == Dialogo::ScriviRam ? "Ram" : "EEP") + QString::number(cella) + ' ' + e.marca;
-            e.cella = cella;
-            break;
-        case Dialogo::Se:
-            e.parametro = "Ram1 = Ram2";
-            e.azione = QString::number(numero(1, 7));
-            break;
-        case Dialogo::SeAttivoFai:
-            e.parametro = "Aux";
-            e.azione = "Sleep";
-            break;
-        default:
-            e.parametro = "Ram" + QString::number(cella);
-            break;
-        }
-        return e;
+        return EsitoDialogo{.parametro = QStringLiteral("Ram%1").arg(cella),
+                            .azione = QString::number(numero(1, 7)),
+                            .riga = d == Dialogo::VaiA ? numero(0, s.NumIstruzioni(k) - 1) : -1,
+                            .cella = cella,
+                            .marca = QStringLiteral("d'%1'").arg(numero(0, 255))};
     }
     QString scegliFile(const RichiestaFile&) override { return {}; }
 
@@ -72,40 +49,28 @@ protected:
         const auto riga = [&] { return utente.numero(0, std::max(n - 1, 0)); };
         static const int Codici[] = {1, 8, 9, 13, 15, 17, 19, 21, 27};
         const int codice = Codici[utente.numero(0, static_cast<int>(std::size(Codici)) - 1)];
-        switch (utente.numero(0, 9)) {
-        case 0:
-        case 1:
+        const int scelta = utente.numero(0, 9);
+        if (scelta < 2) {
             editor.inserisci(k, codice);
-            break;
-        case 2:
-        case 3:
+        } else if (scelta < 4) {
             editor.inserisciIn(k, codice, utente.numero(0, n));
-            break;
-        case 4:
+        } else if (scelta == 4) {
             stato.griglia(k).seleziona(riga(), ColCodice);
             editor.cancella(k);
-            break;
-        case 5:
+        } else if (scelta == 5) {
             editor.cancellaRighe(k, {riga(), riga()});
-            break;
-        case 6:
+        } else if (scelta == 6) {
             editor.copiaRighe(k, {riga(), riga()});
             editor.incolla(3 - k);
-            break;
-        case 7:
+        } else if (scelta == 7) {
             editor.tagliaRighe(k, {riga()});
-            break;
-        case 8:
+        } else if (scelta == 8) {
             editor.sposta(k, {riga(), riga()}, utente.numero(0, n));
-            break;
-        case 9:
-            if (utente.numero(0, 3) == 0) {
-                editor.cancellaGriglie({k == 1, k == 2});
-            } else if (n > 0) {  // a parameter edit from outside the editor, as one step
-                const Editor::Passo passo(editor);
-                stato.griglia(k).riga(riga()).parametro = QStringLiteral("Ram%1").arg(utente.numero(1, 20));
-            }
-            break;
+        } else if (utente.numero(0, 3) == 0) {
+            editor.cancellaGriglie({k == 1, k == 2});
+        } else if (n > 0) {  // a parameter edit from outside the editor, as one step
+            const Editor::Passo passo(editor);
+            stato.griglia(k).riga(riga()).parametro = QStringLiteral("Ram%1").arg(utente.numero(1, 20));
         }
     }
 };
@@ -139,86 +104,50 @@ TEST_F(Storico, AnnullaERipetiRiportanoOgniStatoByteAByte)
     EXPECT_EQ(testoProgramma(stato), modificato);
 }
 
-TEST_F(Storico, UnaModificaDopoLAnnullamentoCancellaIRipristini)
-{
-    editor.inserisci(1, codici::Avanti);
-    editor.inserisci(1, codici::Fermo);
-    editor.annulla();
-    EXPECT_TRUE(editor.puoRipetere());
-    editor.inserisci(1, codici::Sleep);
-    EXPECT_FALSE(editor.puoRipetere());
-    editor.annulla();
-    editor.annulla();
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    EXPECT_EQ(editor.ripeti(), 1);
-    EXPECT_EQ(editor.ripeti(), 1);
-    EXPECT_EQ(stato.griglia(1).codice(1), codici::Sleep);
-}
-
-TEST_F(Storico, UnSeEUnPassoSolo)
-{
-    editor.inserisci(2, codici::Se);
-    EXPECT_EQ(stato.NumIstruzioni(2), 3);
-    EXPECT_EQ(editor.storia().posizione(), 1);
-    EXPECT_EQ(editor.annulla(), 2);
-    EXPECT_EQ(stato.NumIstruzioni(2), 0);
-}
-
-// Modificato after each action: "salva" is what a successful save does to the state.
+// Modificato and grid 1 after each action; "salva" is what a successful save does to the state.
 TEST_F(Storico, ModificatoSegueLaStoria)
 {
-    struct Caso {
+    const struct {
         const char* azione;
         bool modificato;
+        const char* griglia1;
+        int griglia = -1;  // what "annulla" and "ripeti" return
+    } casi[] = {
+        {"avanti", true, "1"},       {"salva", false, "1"},        {"fermo", true, "1 | 7"},
+        {"annulla", false, "1", 1},  {"annulla", true, "", 1},     {"ripeti", false, "1", 1},
+        {"ripeti", true, "1 | 7", 1}, {"cancella", true, "1"},     {"annulla", true, "1 | 7", 1},
+        {"annulla", false, "1", 1},  {"sleep", true, "1 | 12"},    {"ripeti", true, "1 | 12", 0},
+        {"annulla", false, "1", 1},  {"tutto", false, ""},         {"annulla", false, "1", 1},
+        {"ripeti", false, "", 1},    {"annulla", false, "1", 1},   {"avanti", true, "1 | 1"},
+        {"annulla", false, "1", 1},  {"se", true, "1"},            {"annulla", false, "1", 2},
+        // Loading a file replaces the program outside the history: the history starts again.
+        {"carica", false, "7"},      {"annulla", false, "7", 0},   {"avanti", true, "7 | 1"},
+        {"annulla", false, "7", 1},  {"annulla", false, "7", 0},
     };
-    const Caso casi[] = {{"avanti", true}, {"salva", false}, {"fermo", true}, {"annulla", false},
-                         {"annulla", true}, {"ripeti", false}, {"ripeti", true}, {"cancella", true},
-                         {"annulla", true}, {"annulla", false}, {"tutto", false}, {"annulla", false},
-                         {"ripeti", false}, {"annulla", false}, {"avanti", true}, {"annulla", false}};
-    for (const Caso& c : casi) {
-        const QString a = c.azione;
-        if (a == "avanti")
-            editor.inserisci(1, codici::Avanti);
-        else if (a == "fermo")
-            editor.inserisci(1, codici::Fermo);
-        else if (a == "salva")
-            stato.Modificato = false;
-        else if (a == "annulla")
-            editor.annulla();
-        else if (a == "ripeti")
-            editor.ripeti();
-        else if (a == "cancella")
-            editor.cancella(1);
-        else if (a == "tutto")
-            editor.cancellaTutto();  // nothing left to save, as the menu command has it
-        EXPECT_EQ(stato.Modificato, c.modificato) << &c - casi << " " << c.azione;
+    const std::map<QString, std::function<int()>> azioni = {
+        {"avanti", [&] { editor.inserisci(1, codici::Avanti); return -1; }},
+        {"fermo", [&] { editor.inserisci(1, codici::Fermo); return -1; }},
+        {"sleep", [&] { editor.inserisci(1, codici::Sleep); return -1; }},
+        {"se", [&] { editor.inserisci(2, codici::Se); return -1; }},  // three rows, one step
+        {"salva", [&] { stato.Modificato = false; return -1; }},
+        {"annulla", [&] { return editor.annulla(); }},
+        {"ripeti", [&] { return editor.ripeti(); }},
+        {"cancella", [&] { stato.griglia(1).seleziona(1, ColCodice); editor.cancella(1); return -1; }},
+        {"tutto", [&] { editor.cancellaTutto(); return -1; }},  // nothing left to save, as the menu has it
+        {"carica", [&] {
+             stato.InserimentoAutomatico = true;
+             editor.cancellaTutto();
+             editor.inserisci(1, codici::Fermo);
+             stato.InserimentoAutomatico = stato.Modificato = false;
+             return -1;
+         }},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(std::to_string(&c - casi) + " " + c.azione);
+        EXPECT_EQ(azioni.at(c.azione)(), c.griglia);
+        EXPECT_EQ(stato.Modificato, c.modificato);
+        EXPECT_EQ(testoGriglia(stato, 1), c.griglia1);
     }
-}
-
-// Loading a file replaces the program outside the history: the history starts again.
-TEST_F(Storico, UnProgrammaCaricatoRicominciaLaStoria)
-{
-    editor.inserisci(1, codici::Avanti);
-    stato.InserimentoAutomatico = true;
-    editor.cancellaTutto();
-    editor.inserisci(1, codici::Fermo);
-    stato.InserimentoAutomatico = false;
-    stato.Modificato = false;
-    EXPECT_FALSE(editor.puoAnnullare());
-    editor.inserisci(1, codici::Avanti);
-    editor.annulla();
-    EXPECT_EQ(stato.NumIstruzioni(1), 1);
-    EXPECT_FALSE(stato.Modificato);
-    EXPECT_FALSE(editor.puoAnnullare());
-}
-
-TEST_F(Storico, NuovoRicominciaLaStoria)
-{
-    editor.inserisci(1, codici::Avanti);
-    stato.Modificato = false;
-    editor.nuovo();
-    EXPECT_FALSE(editor.puoAnnullare());
-    EXPECT_FALSE(editor.puoRipetere());
 }
 
 }  // namespace
