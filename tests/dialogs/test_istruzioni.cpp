@@ -8,6 +8,7 @@
 #include "dialogs/fabbrica_dialoghi.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,20 +19,6 @@
 
 namespace kobaltino {
 namespace {
-
-const QString Venti = "1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20";
-const QString Azioni = "Avanti|Indietro|Sinistra|Destra|Ruota a sinistra|Ruota a destra|Fermo|Incrementa|"
-                       "Decrementa|Ritorna";
-const QStringList Chiudi = {"cmdChiudi: &Chiudi", "cmdChiudi? Fare click per chiudere la finestra"};
-const QStringList OkChiudi = {"cmdOk: &Ok (default)", "cmbChiudi: &Chiudi"};
-const QStringList OkEsci = {"cmdOk: &Ok (default)", "cmdEsci: &Esci"};
-
-QString senza(const QString& proprio)
-{
-    QStringList ingressi = TuttiGliIngressi;
-    ingressi.removeOne(proprio);
-    return ingressi.join('|');
-}
 
 // The one-cell memory operations; a missing address is asked for as "Inserire l'indirizzo
 // della memoria eeprom " or "... Ram " followed by `scopo`.
@@ -72,12 +59,11 @@ EsitoDialogo esito(const char* parametro, const char* azione = "", int cella = 0
     return EsitoDialogo{parametro, azione, riga, cella, marca};
 }
 
-// A dialog as opened on grid k: the lines `descrivi` gives for it and, for one dialog of
-// each kind, the steps up to a confirmed OK.
+// A dialog as opened on grid k and, for one dialog of each kind, the steps up to a confirmed
+// OK. What each one shows is in fixtures/aspetto_dialoghi.txt, in the same order.
 struct Caso {
     Dialogo dialogo;
     int k;
-    QStringList aspetto;
     std::vector<Passo> passi = {};
     std::optional<EsitoDialogo> esito = {};  // what Enter then hands back
 };
@@ -87,28 +73,12 @@ std::vector<Caso> casi()
     const char* mancaRam = "Inserire l'indirizzo della memoria Ram";
     const char* mancaRegistro = "Scegliere un indirizzo della memoria RAM";
     const char* mancaAzione = "Inserire un azione da eseguire";
-    const auto sensore = [](const QString& nome, const QString& ingressi) {
-        return QStringList{nome + ": Seleziona il sensore dove saltare", "lblRiga: Sensore:", "cmbSensore: " + ingressi,
-                           "cmbSensore? Fare click per scegliere il sensore dove saltare", "cmdOK: &OK (default)",
-                           "cmdOK? Fare click per assegnare il sensore dove saltare"} + Chiudi;
-    };
-    const auto scrivi = [](const QString& nome, const QString& etichetta, const QString& lista, const QString& valore) {
-        return QStringList{nome, "fmTipodidato: Tipo di dato", "optNumerico: Numerico", "optCarattere: Carattere",
-                           "optBinario: Binario (x)", "lblIndirizzoRam: " + etichetta, lista + ": " + Venti,
-                           "lblValoreRam: Valore da scrivere", valore + ": max 8", "cmdOk: &Ok (default)",
-                           "cmdChiudi: &Chiudi"};
-    };
     std::vector<Caso> elenco = {
-        {Dialogo::Attendi, 1,
-         QStringList{"frmAttendi: Inserire i secondi di attesa", "lblSecondi: Secondi:", "cmbSecondi: 0,5|1,0|1,5|2,0|2,5",
-                     "cmbSecondi? Fare click per selezionare il tempo di attesa", "cmdOK: &OK (default)",
-                     "cmdOK? Fare click per assegnare il tempo di attesa"} + Chiudi,
-         {{"Selezionare il tempo di attesa", "cmbSecondi", "1,5"}}, esito("1,5")},
-        {Dialogo::SeAttivoVaiA, 2, sensore("frmSe_Attivo_Salta_A1", senza("Luce_destra")),
-         {{"Selezionare almeno un sensore", "cmbSensore", "Ottico_destro", Icona::Nessuna}}, esito("Ottico_destro")},
-        {Dialogo::SeDisattivoVaiA, 1, sensore("frmSe_Disattivo_Salta_A1", TuttiGliIngressi.join('|'))},
+        {Dialogo::Attendi, 1, {{"Selezionare il tempo di attesa", "cmbSecondi", "1,5"}}, esito("1,5")},
+        {Dialogo::SeAttivoVaiA, 2, {{"Selezionare almeno un sensore", "cmbSensore", "Ottico_destro", Icona::Nessuna}},
+         esito("Ottico_destro")},
+        {Dialogo::SeDisattivoVaiA, 1},
         {Dialogo::ScriviRam, 1,
-         scrivi("frmScrivi_Ram: Scrivi nella memoria ram", "Indirizzo Ram", "cmbIndirizzoRam", "txtValoreRam"),
          {{"Inserire il valore da scrivere nella memoria", "txtValoreRam", "1010101"},
           {mancaRam, "cmbIndirizzoRam", "5"},
           {"Il valore binario deve essere di 8 bit", "txtValoreRam", "1"},
@@ -117,67 +87,38 @@ std::vector<Caso> casi()
           {"Inserire un valore compreso tra 0 e 255", "txtValoreRam", "007"}},
          esito("Ram5 d'007'", "", 5, "d'007'")},
         {Dialogo::ScriviEeprom, 1,
-         scrivi("frmScrivi_EEP: Scrivi nella memoria eeprom", "Indirizzo Eeprom", "cmbIndirizzoEeprom", "txtValoreeprom"),
          {{"Inserire il valore da scrivere nella memoria", "txtValoreeprom", "10101010"},
           {"Inserire l'indirizzo della memoria eeprom", "cmbIndirizzoEeprom", "12"}},
          esito("EEP12 b'10101010'", "", 12, "b'10101010'")},
         {Dialogo::SpostaEeprom, 1,
-         QStringList{"frmSpostaEeprom: Spostare il valore nella Ram", "Label1: Indirizzo memoria Eeprom",
-                     "cmbIndirizzoEeprom: " + Venti, "Label2: Indirizzo memoria Ram", "cmbIndirizzoRam: " + Venti}
-             + OkChiudi,
          {{"Inserire l'indirizzo della memoria eeprom da spostare", "cmbIndirizzoEeprom", "20"},
           {mancaRam, "cmbIndirizzoRam", "1"}},
          esito("EEP20 Ram1")},
         {Dialogo::Operazioni, 1,
-         QStringList{"frmOperazioniTraRegistri: Operazioni tra registri", "Label2: Registro 1", "cmbIndirizzoRam: " + Venti,
-                     "Label3: Registro 2", "cmbIndirizzoRam2: " + Venti, "Label1: Operazione da eseguire",
-                     "cmbOperazione: +|-"} + OkChiudi,
          {{mancaRam, "cmbIndirizzoRam", "4"},
           {mancaRam, "cmbIndirizzoRam2", "4"},
           {"Inserire l'operazione da compiere", "cmbOperazione", "-"}},
          esito("Ram4 - Ram4")},
         {Dialogo::Se, 1,
-         QStringList{"frmSe: Creare la condizione", "Label1: Se il valore in memoria", "cmbMemoriaRam1: " + Venti,
-                     "Label2: è", "cmbParagone: Uguale a|Maggiore di|Minore di|Differente da",
-                     "Label3: il valore in memoria", "cmbMemoriaRam2: " + Venti, "Label4: allora fai",
-                     "cmbIstruzione: " + Azioni} + OkEsci,
          {{mancaRegistro, "cmbMemoriaRam1", "1"},
           {mancaRegistro, "cmbMemoriaRam2", "20"},
           {"Inserire una condizione di paragone", "cmbParagone", "Maggiore di"},
           {mancaAzione, "cmbIstruzione", "Decrementa"}},
          esito("Ram1 > Ram20", "20")},
         {Dialogo::SeAttivoFai, 6,
-         QStringList{"frmSe_Attivo_Fai: Scegliere attivo", "Label1: Se il sensore è attivo",
-                     "cmbSensoreAttivo: " + senza("Ottico_destro"), "Label4: allora fai", "cmbIstruzione: " + Azioni}
-             + OkEsci,
          {{"Scegliere un sensore dalla lista.", "cmbSensoreAttivo", "Aux"}, {mancaAzione, "cmbIstruzione", "Ritorna"}},
          esito("Aux", "21")},
-        {Dialogo::SeDisattivoFai, 1,
-         QStringList{"frmSe_Disattivo_Fai: Scegliere sensore disattivo", "Label1: Se il sensore è disattivo",
-                     "cmbSensoreAttivo: " + TuttiGliIngressi.join('|'), "Label4: allora fai", "cmbIstruzione: " + Azioni}
-             + OkEsci},
+        {Dialogo::SeDisattivoFai, 1},
     };
     // The choice in the list beside the option not selected does not count.
     for (const Operando& o : Operandi)
         elenco.push_back({o.dialogo, 1,
-                          QStringList{QString(o.nome) + ": " + o.titolo, "optEeprom: Indirizzo memoria Eeprom (x)",
-                                      "cmbIndirizzoEeprom: " + Venti, "optRam: Indirizzo memoria Ram",
-                                      "cmbIndirizzoRam: " + Venti + " (spenta)"} + OkChiudi,
                           {{"Inserire l'indirizzo della memoria eeprom " + QString(o.scopo), "cmbIndirizzoEeprom", "2"},
                            {std::nullopt, "optRam", ""},
                            {"Inserire l'indirizzo della memoria Ram " + QString(o.scopo), "cmbIndirizzoRam", "7"}},
                           esito("Ram7")});
-    for (int k = 1; k <= 10; ++k) {
-        QStringList righe;
-        for (int r = 0; r < righeDellaGriglia(k); ++r)
-            righe << QString::number(r);
-        elenco.push_back({Dialogo::VaiA, k,
-                          QStringList{QStringLiteral("frmVai_A%1: ").arg(k)
-                                          + (k == 1 ? "Selezionare il numero di riga" : "Seleziona il numero di riga"),
-                                      "lblRiga: Numero riga:", "cmbRiga: " + righe.join('|'),
-                                      "cmbRiga? Fare click per scegliere la riga dove saltare", "cmdOK: &OK (default)",
-                                      "cmdOK? Fare click per assegnare la riga dove saltare"} + Chiudi});
-    }
+    for (int k = 1; k <= 10; ++k)
+        elenco.push_back({Dialogo::VaiA, k});
     // With no row chosen, OK does nothing and says nothing.
     elenco.back().passi = {{"", "cmbRiga", "299"}};
     elenco.back().esito = esito("", "", 0, "", 299);
@@ -246,13 +187,19 @@ protected:
 
 TEST_F(Istruzioni, OgniDialogoMostraISuoiTestiEListe)
 {
-    for (Caso c : casi()) {
+    QFile f(KOBALTINO_FIXTURES "/aspetto_dialoghi.txt");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList attese = QString::fromUtf8(f.readAll()).split('\n');
+    QStringList viste;
+    for (const Caso& c : casi()) {
         auto d = crea(c.dialogo, c.k);
-        ASSERT_NE(d, nullptr) << c.aspetto.first().toStdString();
-        EXPECT_TRUE(d->isModal());
-        c.aspetto.sort();
-        EXPECT_EQ(descrivi(*d), c.aspetto);
+        ASSERT_NE(d, nullptr) << c.k;
+        EXPECT_TRUE(d->isModal()) << d->objectName().toStdString();
+        viste << "== " + QString::number(c.k) << descrivi(*d);
     }
+    viste << "";
+    for (qsizetype i = 0; i < std::max(viste.size(), attese.size()); ++i)
+        ASSERT_EQ(viste.value(i), attese.value(i)) << "riga " << i + 1 << " di aspetto_dialoghi.txt";
 }
 
 TEST_F(Istruzioni, OkControllaInOrdineEConsegnaIlRisultato)
@@ -261,7 +208,7 @@ TEST_F(Istruzioni, OkControllaInOrdineEConsegnaIlRisultato)
         if (!c.esito)
             continue;
         auto d = crea(c.dialogo, c.k);
-        SCOPED_TRACE(c.aspetto.first().toStdString());
+        SCOPED_TRACE(d->objectName().toStdString());
         apri(*d);
         for (const Passo& p : c.passi) {
             if (p.avviso) {
@@ -301,7 +248,7 @@ TEST_F(Istruzioni, ChiudiEscOChiusuraEVaiASenzaRigheNonConsegnanoNulla)
                 if (modo == 2 && !b->isDefault())  // the closing button
                     QTest::mouseClick(b, Qt::LeftButton);
             }
-            EXPECT_EQ(d->result(), QDialog::Rejected) << c.aspetto.first().toStdString() << " " << modo;
+            EXPECT_EQ(d->result(), QDialog::Rejected) << d->objectName().toStdString() << " " << modo;
             EXPECT_FALSE(d->isVisible());
             EXPECT_FALSE(d->esito().has_value());
         }
@@ -389,10 +336,12 @@ TEST_F(Istruzioni, ApertoSuUnaRigaOkSubitoRendeLoStessoParametro)
         ASSERT_TRUE(d->esito().has_value());
         EXPECT_EQ(d->esito()->parametro, attuale.parametro);
         EXPECT_EQ(d->esito()->azione, attuale.azione);
-        if (c.riga >= 0)
+        if (c.riga >= 0) {
             EXPECT_EQ(d->esito()->riga, c.riga);
-        if (auto* azione = d->findChild<QComboBox*>(QStringLiteral("cmbIstruzione")))
+        }
+        if (auto* azione = d->findChild<QComboBox*>(QStringLiteral("cmbIstruzione"))) {
             EXPECT_FALSE(azione->isEnabled());
+        }
     }
 }
 
