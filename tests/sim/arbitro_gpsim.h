@@ -147,35 +147,13 @@ inline std::string differenze(Istantanea chip, Istantanea gpsim)
     return d;
 }
 
-// Where the chip stops: the cycle N at which a one-cycle instruction starts, and the chip's state
-// right after it, which is what gpsim shows at "break c N".
-struct Fermate {
-    std::vector<uint64_t> cicli;
-    std::vector<Istantanea> stati;
-
-    // Runs the chip (its wait loops counted in one step) to `almeno`, or two cycles after the
-    // previous stop, then steps it until a one-cycle instruction starts, and records the stop.
-    void fermaDopo(Chip& chip, uint64_t almeno)
-    {
-        const uint64_t minimo = std::max(almeno, cicli.empty() ? 0 : cicli.back() + 2);
-        chip.esegui(minimo);
-        for (;;) {
-            const uint64_t inizio = chip.cicli();
-            // gpsim's dump reads TMR0, and a read in the overflow cycle raises T0IF a cycle early.
-            if (chip.passo() == 1 && inizio >= minimo && chip.cicli() != chip.stato().overflowTmr0) {
-                cicli.push_back(inizio);
-                stati.push_back(fotografa(chip));
-                return;
-            }
-        }
-    }
-};
-
-// Runs `sorgente` in the chip and in gpsim and checks that both were in the same state at every stop
-// `scegli` picks (it gets the loaded chip and fills the stops). An unwritten EEPROM cell starts at 0
-// in gpsim (erased, 0xFF, in a real chip), so the chip gets it so. Returns the program's image.
-template <typename Scelta>
-std::optional<ImmagineHex> confrontaConGpsim(ModelloPic modello, const QByteArray& sorgente, Scelta scegli)
+// Runs `sorgente` in the chip and in gpsim and checks that both are in the same state at each stop:
+// the chip runs (its wait loops counted in one step) `distanze[i]` cycles past the previous stop,
+// then steps until a one-cycle instruction starts, at cycle N; its state after it is what gpsim
+// shows at "break c N". An unwritten EEPROM cell starts at 0 in gpsim (erased, 0xFF, in a real
+// chip), so the chip gets it so. Returns the program's image.
+inline std::optional<ImmagineHex> confrontaConGpsim(ModelloPic modello, const QByteArray& sorgente,
+                                                    const std::vector<uint64_t>& distanze)
 {
     const Assemblato programma = assembla(sorgente);
     if (!programma.immagine)
@@ -185,13 +163,25 @@ std::optional<ImmagineHex> confrontaConGpsim(ModelloPic modello, const QByteArra
         b = std::max(b, 0);
     Chip chip(modello);
     chip.carica(comeInGpsim);
-    Fermate fermate;
-    scegli(chip, fermate);
-    const std::vector<Istantanea> suoi = esegui(programma, fermate.cicli);
-    for (size_t i = 0; i < std::min(suoi.size(), fermate.stati.size()); ++i)
-        if (const std::string d = differenze(fermate.stati[i], suoi[i]); !d.empty()) {
-            ADD_FAILURE() << "al ciclo " << fermate.cicli[i] << " (fermata " << i << ", pc del chip 0x" << std::hex
-                          << fermate.stati[i].pc << "):\n" << d;
+    std::vector<uint64_t> cicli;
+    std::vector<Istantanea> nostri;
+    for (const uint64_t distanza : distanze) {
+        const uint64_t minimo = (cicli.empty() ? 0 : cicli.back()) + std::max<uint64_t>(distanza, 2);
+        chip.esegui(minimo);
+        for (uint64_t inizio = chip.cicli();; inizio = chip.cicli()) {
+            // gpsim's dump reads TMR0, and a read in the overflow cycle raises T0IF a cycle early.
+            if (chip.passo() == 1 && inizio >= minimo && chip.cicli() != chip.stato().overflowTmr0) {
+                cicli.push_back(inizio);
+                nostri.push_back(fotografa(chip));
+                break;
+            }
+        }
+    }
+    const std::vector<Istantanea> suoi = esegui(programma, cicli);
+    for (size_t i = 0; i < std::min(suoi.size(), nostri.size()); ++i)
+        if (const std::string d = differenze(nostri[i], suoi[i]); !d.empty()) {
+            ADD_FAILURE() << "al ciclo " << cicli[i] << " (fermata " << i << ", pc del chip 0x" << std::hex << nostri[i].pc
+                          << "):\n" << d;
             break;
         }
     return programma.immagine;

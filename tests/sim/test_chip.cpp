@@ -118,10 +118,7 @@ TEST(Chip, ComeGpsim)
                             .sorgente.byte()
                             .replace("16F84A", "16F84")
                             .replace("16f84a", "16f84");
-        const auto immagine = arbitro::confrontaConGpsim(c.modello, sorgente, [&](Chip& chip, arbitro::Fermate& fermate) {
-            for (uint64_t dopo : c.profilo ? ogniSette : robot)
-                fermate.fermaDopo(chip, (fermate.cicli.empty() ? 0 : fermate.cicli.back()) + dopo);
-        });
+        const auto immagine = arbitro::confrontaConGpsim(c.modello, sorgente, c.profilo ? ogniSette : robot);
         ASSERT_TRUE(immagine.has_value());
         for (int parola : immagine->programma)
             if (c.profilo && parola >= 0)
