@@ -7,8 +7,10 @@
 #include "model/stato.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <map>
 #include <random>
 
 namespace kobaltino::arbitro {
@@ -16,69 +18,48 @@ namespace kobaltino::arbitro {
 // `eeprom` false leaves out the rows that reach the data EEPROM.
 inline Stato programmaRobotCasuale(const QString& processore, uint32_t seme, int righe, bool eeprom)
 {
-    static const char* const ingressi[] = {"Luce_destra",   "Luce_sinistra",   "Prossimita_destra", "Prossimita_sinistra",
-                                           "Ottico_destro", "Ottico_sinistro", "Ultrasuono",        "Sensore_rotazione"};
+    // Kinds of row: one of `quanti` codes from `codice`, and a parameter where R is a RAM cell, E an
+    // EEPROM cell, X one or the other, V a value, and the other letters one of their `scelte`; a
+    // "+" adds a movement row after it. The kinds that reach the EEPROM come last.
+    static const struct {
+        int codice, quanti;
+        const char* parametro;
+    } tipi[] = {{codici::Avanti, 7, ""},        {codici::Avanti, 7, ""},         {codici::Avanti, 7, ""},
+                {codici::Attendi, 1, "T"},      {codici::SeAttivoVaiA, 2, "I"},  {codici::SeAttivoFai, 2, "I +"},
+                {codici::ScriviRam, 1, "R V"},  {codici::Se, 1, "R C R +"},      {codici::Incrementa, 2, "X"},
+                {codici::Braccio, 1, "B"},      {codici::Swappa, 4, "R"},        {codici::Operazioni, 1, "R O R"},
+                {codici::ScriviEeprom, 1, "E V"}, {codici::SpostaEeprom, 1, "E R"}};
+    static const std::map<QChar, QStringList> scelte = {
+        {'I', {"Luce_destra", "Luce_sinistra", "Prossimita_destra", "Prossimita_sinistra", "Ottico_destro",
+               "Ottico_sinistro", "Ultrasuono", "Sensore_rotazione"}},
+        {'C', {"=", "!", ">", "<"}}, {'O', {"+", "-"}}, {'T', {"0,5", "1,0"}}, {'B', {"Aperto", "Chiuso"}}};
     std::mt19937 caso(seme);
-    auto numero = [&caso](int n) { return static_cast<int>(caso() % static_cast<uint32_t>(n)); };
-    auto ram = [&numero] { return QStringLiteral("Ram%1").arg(1 + numero(20)); };
-    auto eep = [&numero] { return QStringLiteral("EEP%1").arg(1 + numero(20)); };
-    auto valore = [&numero] { return QStringLiteral("d'%1'").arg(numero(256)); };
-    auto unoDi = [&numero](auto a, auto b) { return numero(2) ? a : b; };
+    auto numero = [&caso](qsizetype n) { return static_cast<int>(caso() % static_cast<uint32_t>(n)); };
     Stato s;
     s.Processore = processore;
     s.AuxAbilitata = false;  // Aux drives the arm
-    auto aggiungi = [&s](int codice, const QString& parametro = {}) { return s.griglia(1).accoda(codice, parametro); };
-    // A row with two words in its parameter, drawn in order.
-    auto coppia = [&](int codice, const QString& primo, auto secondo, const char* tra = " ") {
-        aggiungi(codice, primo + QLatin1String(tra) + secondo());
-    };
-    auto movimento = [&] { aggiungi(1 + numero(7)); };
-    s.griglia(1).riga(aggiungi(codici::Avanti)).etichetta = QStringLiteral("0");
+    auto riga = [&s](int codice, const QString& parametro = {}) { return s.griglia(1).accoda(codice, parametro); };
+    s.griglia(1).riga(riga(codici::Avanti)).etichetta = QStringLiteral("0");
     for (int i = 0; i < righe; ++i) {
-        const int tipo = numero(14);
-        switch (!eeprom && (tipo == 6 || tipo == 7) ? 0 : tipo) {
-        case 1: aggiungi(codici::Attendi, unoDi("1,0", "0,5")); break;
-        case 2:
-        case 3: {  // on an input, a jump or a movement
-            const int codice = tipo == 2 ? unoDi(codici::SeAttivoVaiA, codici::SeDisattivoVaiA)
-                                         : unoDi(codici::SeAttivoFai, codici::SeDisattivoFai);
-            aggiungi(codice, ingressi[numero(8)]);
-            if (tipo == 3)
-                movimento();
-            break;
+        const auto& tipo = tipi[numero(std::size(tipi) - (eeprom ? 0 : 2))];
+        const int codice = tipo.codice + numero(tipo.quanti);
+        QStringList parole;
+        for (const QString& p : QString::fromLatin1(tipo.parametro).split(' ', Qt::SkipEmptyParts)) {
+            const bool suEeprom = p == "E" || (p == "X" && eeprom && numero(3) == 0);
+            if (scelte.count(p[0]))
+                parole << scelte.at(p[0])[numero(scelte.at(p[0]).size())];
+            else if (p == "V")
+                parole << QStringLiteral("d'%1'").arg(numero(256));
+            else if (p != "+")
+                parole << QStringLiteral("%1%2").arg(suEeprom ? "EEP" : "Ram").arg(1 + numero(20));
         }
-        case 4: coppia(codici::ScriviRam, ram(), valore); break;
-        case 5: {
-            static const char* const confronti[] = {" = ", " ! ", " > ", " < "};
-            const QString primo = ram();
-            coppia(codici::Se, primo, ram, confronti[numero(4)]);
-            movimento();
-            break;
-        }
-        case 6: coppia(codici::ScriviEeprom, eep(), valore); break;
-        case 7: coppia(codici::SpostaEeprom, eep(), ram); break;
-        case 8: {
-            const int codice = unoDi(codici::Incrementa, codici::Decrementa);
-            aggiungi(codice, numero(3) || !eeprom ? ram() : eep());
-            break;
-        }
-        case 9: aggiungi(codici::Braccio, unoDi("Aperto", "Chiuso")); break;
-        case 10: {  // swap, shifts, complement
-            const int codice = codici::Swappa + numero(4);
-            aggiungi(codice, ram());
-            break;
-        }
-        case 11: {
-            const QString primo = ram();
-            coppia(codici::Operazioni, primo, ram, unoDi(" + ", " - "));
-            break;
-        }
-        default: movimento(); break;
-        }
+        riga(codice, parole.join(' '));
+        if (QByteArray(tipo.parametro).endsWith('+'))
+            riga(codici::Avanti + numero(7));
     }
-    aggiungi(codici::VaiA, QStringLiteral("0"));
+    riga(codici::VaiA, QStringLiteral("0"));
     for (int k = 2; k <= 10; ++k)
-        s.griglia(k).accoda(1 + numero(7), {});
+        s.griglia(k).accoda(codici::Avanti + numero(7), {});
     return s;
 }
 
