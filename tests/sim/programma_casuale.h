@@ -39,8 +39,10 @@ inline const char* const Pezzi[] = {
     "%s", "%s", "%s", "%s", "%s", "%n", "%n", "%r", "btfsc %f,%b\n%s", "btfss %f,%b\n%s", "decfsz %g,%d\n%s",
     "incfsz %g,%d\n%s", "goto $+2\n%s", "clrf PCLATH\nmovlw %t\ncall tabella", "%c\n%r", "%0\nmovlw %k\nmovwf TMR0",
     "%0\nmovf TMR0,w", "%0\nbcf INTCON,T0IF", "%0\nbtfsc INTCON,T0IF\n%s",
-    // From here on only in the main sequence.
-    "%1\nmovlw %o\nmovwf OPTION_REG\n%0", "%0\nbcf INTCON,T0IF\nmovlw %z\nmovwf TMR0\nbtfss INTCON,T0IF\ngoto $-1",
+    // From here on only in the main sequence. gpsim stops TMR0 when OPTION_REG changes between a
+    // write to TMR0 and its overflow: OPTION_REG changes right after an overflow.
+    "%0\nbcf INTCON,T0IF\nmovlw %z\nmovwf TMR0\nbtfss INTCON,T0IF\ngoto $-1",
+    "%0\nbcf INTCON,T0IF\nmovlw %z\nmovwf TMR0\nbtfss INTCON,T0IF\ngoto $-1\n%1\nmovlw %o\nmovwf OPTION_REG\n%0",
     "%e\nmovlw %a\nmovwf EEADR\n%1\nbsf EECON1,RD\n%e\nmovf EEDATA,w",
     "%e\nmovlw %a\nmovwf EEADR\nmovlw %k\nmovwf EEDATA\n%1\nbsf EECON1,WREN\nmovlw 0x55\nmovwf EECON2\nmovlw 0xAA\n"
     "movwf EECON2\nbsf EECON1,WR\nbcf EECON1,WREN\n%w"};

@@ -106,7 +106,7 @@ TEST(Chip, ComeGpsim)
         uint32_t seme;
         bool dormeOEeprom;  // the sequence ends in SLEEP; the robot program has EEPROM rows
     } casi[] = {{ModelloPic::P16F84, &arbitro::P16F84, 1, false},   {ModelloPic::P16F84, &arbitro::P16F84, 2, true},
-                {ModelloPic::P16F628, &arbitro::P16F628, 3, false}, {ModelloPic::P16F628, &arbitro::P16F628, 5, true},
+                {ModelloPic::P16F628, &arbitro::P16F628, 3, false}, {ModelloPic::P16F628, &arbitro::P16F628, 4, true},
                 {ModelloPic::P16F84, nullptr, 11, true},            {ModelloPic::P16F84A, nullptr, 12, true},
                 {ModelloPic::P16F628, nullptr, 13, false},          {ModelloPic::P16F628, nullptr, 14, false}};
     std::set<std::string> usate;
