@@ -1,7 +1,8 @@
 #pragma once
 
-// gpsim as the referee: a source is assembled with the real gpasm and run in gpsim, which stops at
-// the cycles asked and prints its whole state there. Fails the test loudly when a tool is missing.
+// gpsim as the referee: a source is assembled with the real gpasm, run in the chip and in gpsim,
+// stopped at the same cycles in both and compared whole (W, PC, every file register, the EEPROM).
+// A missing tool fails the test loudly.
 #include "sim/chip.h"
 #include "sim/hex.h"
 
@@ -20,12 +21,11 @@
 
 namespace kobaltino::arbitro {
 
-// The chip as gpsim shows it at a stop.
+// The chip's state as gpsim prints it at a stop.
 struct Istantanea {
     int w = -1, pc = -1;
-    std::map<int, int> registri;  // address -> byte; addresses gpsim shows as "--" are missing
-    std::vector<int> eeprom;
-    uint8_t analogiciPortaA = 0;  // PORTA bits the 16F628's comparators take (the chip reads them as 0)
+    std::map<int, int> registri, eeprom;  // address -> byte; cells gpsim shows as "--" are missing
+    uint8_t analogiciPortaA = 0;          // PORTA bits the 16F628's comparators hold (the chip reads 0)
 };
 
 inline bool esegui(const QString& cartella, const char* strumento, const QStringList& argomenti, QString& uscita)
@@ -36,29 +36,13 @@ inline bool esegui(const QString& cartella, const char* strumento, const QString
     p.start(QStandardPaths::findExecutable(QLatin1String(strumento)), argomenti);
     const bool finito = p.waitForFinished(60000);
     uscita = QString::fromLatin1(p.readAll());
-    if (!finito || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        ADD_FAILURE() << strumento << " non trovato o non riuscito (installare gputils e gpsim):\n"
-                      << uscita.toStdString();
-        return false;
-    }
-    return true;
+    const bool riuscito = finito && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!riuscito)
+        ADD_FAILURE() << strumento << " non trovato o non riuscito (installare gputils e gpsim):\n" << uscita.toStdString();
+    return riuscito;
 }
 
-// Rows "0040:  00 01 -- ..." of a gpsim table into `dove`.
-inline void leggiRiga(const QString& riga, std::map<int, int>& dove)
-{
-    static const QRegularExpression formato(QStringLiteral("^([0-9a-f]{4}):  ((?:(?:[0-9a-f]{2}|--) ){16})"));
-    const auto m = formato.match(riga);
-    if (!m.hasMatch())
-        return;
-    const int base = m.captured(1).toInt(nullptr, 16);
-    const QStringList celle = m.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (int i = 0; i < celle.size(); ++i)
-        if (celle[i] != QLatin1String("--"))
-            dove[base + i] = celle[i].toInt(nullptr, 16);
-}
-
-// A program assembled with gpasm (INHX8M, as the compile does), ready for gpsim.
+// A program assembled with gpasm (INHX8M, as the compile does), in a folder ready for gpsim.
 struct Assemblato {
     std::unique_ptr<QTemporaryDir> cartella = std::make_unique<QTemporaryDir>();
     std::optional<ImmagineHex> immagine;
@@ -67,24 +51,15 @@ struct Assemblato {
 inline Assemblato assembla(const QByteArray& sorgente)
 {
     Assemblato a;
-    QFile asm_(a.cartella->filePath(QStringLiteral("prova.asm")));
-    if (!a.cartella->isValid() || !asm_.open(QIODevice::WriteOnly)) {
+    QFile asm_(a.cartella->filePath(QStringLiteral("prova.asm"))), hex(a.cartella->filePath(QStringLiteral("prova.hex")));
+    QString uscita, errore;
+    if (!asm_.open(QIODevice::WriteOnly) || asm_.write(sorgente) != sorgente.size())
         ADD_FAILURE() << "impossibile preparare la cartella della prova";
-        return a;
-    }
-    asm_.write(sorgente);
     asm_.close();
-    QString uscita;
     if (!esegui(a.cartella->path(), "gpasm", {"-w", "2", "-a", "inhx8m", "-o", "prova.hex", "prova.asm"}, uscita))
         return a;
-    QFile hex(a.cartella->filePath(QStringLiteral("prova.hex")));
-    if (!hex.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "gpasm non ha scritto il file hex";
-        return a;
-    }
-    QString errore;
-    a.immagine = leggiHex(hex.readAll(), &errore);
-    if (!a.immagine)
+    hex.open(QIODevice::ReadOnly);  // an unread file is an empty one, refused below
+    if (!(a.immagine = leggiHex(hex.readAll(), &errore)))
         ADD_FAILURE() << errore.toStdString();
     return a;
 }
@@ -93,46 +68,42 @@ inline Assemblato assembla(const QByteArray& sorgente)
 // apart). At "break c N" gpsim has run every instruction that starts at cycle N or before.
 inline std::vector<Istantanea> esegui(const Assemblato& programma, const std::vector<uint64_t>& cicli)
 {
-    std::vector<Istantanea> fermate;
     QByteArray script;
     for (uint64_t c : cicli)
         script += "break c " + QByteArray::number(qulonglong(c)) + "\nrun\necho @FERMATA\nx\ndump e\n";
-    script += "quit\n";
     QFile fileScript(programma.cartella->filePath(QStringLiteral("prova.stc")));
-    if (!fileScript.open(QIODevice::WriteOnly)) {
-        ADD_FAILURE() << "impossibile scrivere lo script di gpsim";
-        return fermate;
-    }
-    fileScript.write(script);
-    fileScript.close();
     QString uscita;
+    std::vector<Istantanea> fermate;
+    if (!fileScript.open(QIODevice::WriteOnly) || fileScript.write(script + "quit\n") < 0)
+        ADD_FAILURE() << "impossibile scrivere lo script di gpsim";
+    fileScript.close();
     if (!esegui(programma.cartella->path(), "gpsim", {"-i", "-c", "prova.stc", "prova.cod"}, uscita))
         return fermate;
-
-    // Each stop: the register table, "W = 05", "pc = 0x3", then the EEPROM table.
+    // Each stop: the register table ("0040:  00 01 -- ..."), "W = 05", "pc = 0x3", the EEPROM table.
+    static const QRegularExpression riga(QStringLiteral("^([0-9a-f]{4}):  ((?:(?:[0-9a-f]{2}|--) ){16})"));
     const QStringList blocchi = uscita.split(QStringLiteral("@FERMATA"));
     for (qsizetype b = 1; b < blocchi.size(); ++b) {
-        Istantanea ist;
-        std::map<int, int> eeprom;
-        bool dopoPc = false;
-        for (const QString& riga : blocchi[b].split(QLatin1Char('\n'))) {
-            if (riga.startsWith(QLatin1String("W = ")))
-                ist.w = riga.mid(4).trimmed().toInt(nullptr, 16);
-            else if (riga.startsWith(QLatin1String("pc = 0x"))) {
-                ist.pc = riga.mid(7).trimmed().toInt(nullptr, 16);
-                dopoPc = true;
-            } else
-                leggiRiga(riga, dopoPc ? eeprom : ist.registri);
+        Istantanea& ist = fermate.emplace_back();
+        std::map<int, int>* tabella = &ist.registri;
+        for (const QString& testo : blocchi[b].split(QLatin1Char('\n'))) {
+            if (testo.startsWith(QLatin1String("W = ")))
+                ist.w = testo.mid(4).trimmed().toInt(nullptr, 16);
+            if (testo.startsWith(QLatin1String("pc = 0x"))) {
+                ist.pc = testo.mid(7).trimmed().toInt(nullptr, 16);
+                tabella = &ist.eeprom;
+            }
+            if (const auto m = riga.match(testo); m.hasMatch()) {
+                const QStringList celle = m.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                for (int i = 0; i < celle.size(); ++i)
+                    if (celle[i] != QLatin1String("--"))
+                        (*tabella)[m.captured(1).toInt(nullptr, 16) + i] = celle[i].toInt(nullptr, 16);
+            }
         }
-        for (const auto& [indirizzo, valore] : eeprom)
-            ist.eeprom.push_back(valore);
-        fermate.push_back(ist);
     }
     EXPECT_EQ(fermate.size(), cicli.size()) << uscita.right(3000).toStdString();
     return fermate;
 }
 
-// The chip's state as gpsim would print it, for a comparison in one assertion.
 inline Istantanea fotografa(const Chip& chip)
 {
     Istantanea ist;
@@ -142,10 +113,78 @@ inline Istantanea fotografa(const Chip& chip)
         if (const auto v = chip.registro(a))
             ist.registri[a] = *v;
     for (int a = 0; a < chip.dimensioneEeprom(); ++a)
-        ist.eeprom.push_back(chip.eeprom(a));
+        ist.eeprom[a] = chip.eeprom(a);
     if (chip.modello() == ModelloPic::P16F628 && (chip.registro(0x1F).value_or(7) & 7) != 7)
         ist.analogiciPortaA = 0x0F;
     return ist;
+}
+
+inline std::string differenze(Istantanea chip, Istantanea gpsim)
+{
+    // gpsim shows PCL one ahead of the PC it prints (the PC is compared instead), and reads RA0-RA3
+    // as digital pins while the comparators hold them, where the chip reads 0.
+    for (Istantanea* ist : {&chip, &gpsim}) {
+        for (const int pcl : {0x02, 0x82, 0x102, 0x182})
+            ist->registri.erase(pcl);
+        if (ist->registri.count(0x05))
+            ist->registri[0x05] &= ~chip.analogiciPortaA;
+    }
+    std::string d;
+    auto confronta = [&d](const char* cosa, int indirizzo, int nostro, int suo) {
+        if (nostro != suo)
+            d += QStringLiteral("%1 0x%2: chip %3, gpsim %4\n").arg(cosa).arg(indirizzo, 3, 16, QLatin1Char('0'))
+                     .arg(nostro, 0, 16).arg(suo, 0, 16).toStdString();
+    };
+    confronta("W", 0, chip.w, gpsim.w);
+    confronta("PC", 0, chip.pc, gpsim.pc);
+    for (const auto& [cosa, nostri, suoi] : {std::tuple{"registro", &chip.registri, &gpsim.registri},
+                                             std::tuple{"EEPROM", &chip.eeprom, &gpsim.eeprom}}) {
+        std::map<int, int> tutti = *nostri;
+        tutti.insert(suoi->begin(), suoi->end());
+        for (const auto& [i, valore] : tutti)
+            confronta(cosa, i, nostri->count(i) ? nostri->at(i) : -1, suoi->count(i) ? suoi->at(i) : -1);
+    }
+    return d;
+}
+
+// Runs `sorgente` in the chip and in gpsim and checks that both are in the same state at each stop:
+// the chip runs (its wait loops counted in one step) `distanze[i]` cycles past the previous stop,
+// then steps until a one-cycle instruction starts, at cycle N; its state after it is what gpsim
+// shows at "break c N". An unwritten EEPROM cell starts at 0 in gpsim (erased, 0xFF, in a real
+// chip), so the chip gets it so. Returns the program's image.
+inline std::optional<ImmagineHex> confrontaConGpsim(ModelloPic modello, const QByteArray& sorgente,
+                                                    const std::vector<uint64_t>& distanze)
+{
+    const Assemblato programma = assembla(sorgente);
+    if (!programma.immagine)
+        return std::nullopt;
+    ImmagineHex comeInGpsim = *programma.immagine;
+    for (int& b : comeInGpsim.eeprom)
+        b = std::max(b, 0);
+    Chip chip(modello);
+    chip.carica(comeInGpsim);
+    std::vector<uint64_t> cicli;
+    std::vector<Istantanea> nostri;
+    for (const uint64_t distanza : distanze) {
+        const uint64_t minimo = (cicli.empty() ? 0 : cicli.back()) + std::max<uint64_t>(distanza, 2);
+        chip.esegui(minimo);
+        for (uint64_t inizio = chip.cicli();; inizio = chip.cicli()) {
+            // gpsim's dump reads TMR0, and a read in the overflow cycle raises T0IF a cycle early.
+            if (chip.passo() == 1 && inizio >= minimo && chip.cicli() != chip.stato().overflowTmr0) {
+                cicli.push_back(inizio);
+                nostri.push_back(fotografa(chip));
+                break;
+            }
+        }
+    }
+    const std::vector<Istantanea> suoi = esegui(programma, cicli);
+    for (size_t i = 0; i < std::min(suoi.size(), nostri.size()); ++i)
+        if (const std::string d = differenze(nostri[i], suoi[i]); !d.empty()) {
+            ADD_FAILURE() << "al ciclo " << cicli[i] << " (fermata " << i << ", pc del chip 0x" << std::hex << nostri[i].pc
+                          << "):\n" << d;
+            break;
+        }
+    return programma.immagine;
 }
 
 }  // namespace kobaltino::arbitro

@@ -1,8 +1,8 @@
 #pragma once
 
 // Random instruction sequences for the lockstep against gpsim: every instruction, bank switching,
-// FSR/INDF, nested calls and skips, computed gotos, TMR0 and the data EEPROM. Fixed seed, fixed
-// length: the same program on every run.
+// FSR/INDF, nested calls and skips, computed gotos, TMR0 and its prescaler, the data EEPROM. Fixed
+// seed, fixed length: the same program on every run.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,260 +15,196 @@ namespace kobaltino::arbitro {
 
 struct ProfiloCasuale {
     const char* processore;
-    bool quattroBanchi;
+    bool quattroBanchi;  // the 16F628: RP1 and IRP, comparators, EEADR in bank 1, EEIF in PIR1
     int byteEeprom;
     // File addresses (7 bits) the random instructions may touch, by bank: gpsim stops the run at an
     // access to an unimplemented cell, so the sequences keep to implemented ones.
     std::vector<int> file[4];
-    std::vector<int> ram;    // full addresses FSR may point at (IRP from bit 8)
+    std::vector<int> ram;  // full addresses FSR may point at (IRP from bit 8)
 };
+
+// Pieces of program, one instruction a line. In them %f is a file register of the bank in use (a
+// write to STATUS picks the bank again after the piece), %g the same but never STATUS, %d f or w,
+// %k a byte, %b a bit, %x a STATUS flag, %t a table index, %z a TMR0 value close to its overflow,
+// %o an OPTION_REG value (internal clock, prescaler up to 1:8, pull-ups on or off), %a an EEPROM
+// address. Alone on a line: %s a simple instruction (one that may sit under a skip), %n a simple
+// instruction on INDF after FSR is loaded, %r a bank at random, %0 %1 that bank, %e the bank of EEADR
+// and EEDATA, %c a call to a later subroutine, %w maybe the wait for the end of an EEPROM write.
+inline const char* const Semplici[] = {
+    "addwf %f,%d", "andwf %f,%d", "comf %f,%d", "decf %f,%d",  "incf %f,%d",  "iorwf %f,%d", "movf %f,%d",
+    "rlf %f,%d",   "rrf %f,%d",   "subwf %f,%d", "swapf %f,%d", "xorwf %f,%d", "bsf %f,%b",   "bcf %f,%b",
+    "clrf %f",     "movwf %f",    "movlw %k",    "addlw %k",    "sublw %k",    "andlw %k",    "iorlw %k",
+    "xorlw %k",    "clrw",        "nop",         "clrwdt",      "movf PCL,w",  "bsf STATUS,%x", "bcf STATUS,%x"};
+inline const char* const Pezzi[] = {
+    "%s", "%s", "%s", "%s", "%s", "%n", "%n", "%r", "btfsc %f,%b\n%s", "btfss %f,%b\n%s", "decfsz %g,%d\n%s",
+    "incfsz %g,%d\n%s", "goto $+2\n%s", "clrf PCLATH\nmovlw %t\ncall tabella", "%c\n%r", "%0\nmovlw %k\nmovwf TMR0",
+    "%0\nmovf TMR0,w", "%0\nbcf INTCON,T0IF", "%0\nbtfsc INTCON,T0IF\n%s",
+    // From here on only in the main sequence. gpsim stops TMR0 when OPTION_REG changes between a
+    // write to TMR0 and its overflow: OPTION_REG changes right after an overflow.
+    "%0\nbcf INTCON,T0IF\nmovlw %z\nmovwf TMR0\nbtfss INTCON,T0IF\ngoto $-1",
+    "%0\nbcf INTCON,T0IF\nmovlw %z\nmovwf TMR0\nbtfss INTCON,T0IF\ngoto $-1\n%1\nmovlw %o\nmovwf OPTION_REG\n%0",
+    "%e\nmovlw %a\nmovwf EEADR\n%1\nbsf EECON1,RD\n%e\nmovf EEDATA,w",
+    "%e\nmovlw %a\nmovwf EEADR\nmovlw %k\nmovwf EEDATA\n%1\nbsf EECON1,WREN\nmovlw 0x55\nmovwf EECON2\nmovlw 0xAA\n"
+    "movwf EECON2\nbsf EECON1,WR\nbcf EECON1,WREN\n%w"};
+inline constexpr int PezziDeiSottoprogrammi = 19;
+
+inline std::vector<int> intervallo(int da, int a, std::vector<int> altri = {})
+{
+    for (int i = da; i <= a; ++i)
+        altri.push_back(i);
+    return altri;
+}
+
+// STATUS, FSR and the general purpose RAM of each bank.
+inline const std::vector<int> Ram84 = intervallo(0x0C, 0x4F, {0x03, 0x04}), Ram628 = intervallo(0x20, 0x7F, {0x03, 0x04});
+inline const ProfiloCasuale P16F84 = {"16F84", false, 64, {Ram84, Ram84}, intervallo(0x0C, 0x4F, {0x8C, 0xCF, 0x85})};
+inline const ProfiloCasuale P16F628 = {
+    "16F628", true, 128,
+    {Ram628, Ram628, intervallo(0x70, 0x7F, intervallo(0x20, 0x4F, {0x03, 0x04})), intervallo(0x70, 0x7F, {0x03, 0x04})},
+    intervallo(0x20, 0x7F, {0xA0, 0xEF, 0xF5, 0x120, 0x14F, 0x1F0})};
 
 class ProgrammaCasuale {
 public:
     ProgrammaCasuale(const ProfiloCasuale& profilo, uint32_t seme) : p(profilo), caso(seme) {}
 
-    QByteArray genera(int blocchi, bool finisceDormendo)
+    QByteArray genera(int pezzi, bool finisceDormendo)
     {
-        riga(QStringLiteral("             PROCESSOR %1").arg(QLatin1String(p.processore)));
-        riga(QStringLiteral("             include \"p%1.inc\"").arg(QString::fromLatin1(p.processore).toLower()));
-        riga(QStringLiteral("             __config H'3FF1'"));
-        riga(QStringLiteral("             org 0"));
-        riga(QStringLiteral("             goto inizio"));
-        // A computed-goto table in the first page (PCLATH 0).
-        riga(QStringLiteral("tabella      addwf PCL,f"));
+        const QString chip = QLatin1String(p.processore);
+        // A computed-goto table in the first page (PCLATH 0), then the start-up: RA4 and RB4-RB7
+        // inputs, TMR0 on the clock at 1:4, GIE on with every source off (RETFIE leaves INTCON as it was).
+        testo = QStringLiteral("  PROCESSOR %1\n  include \"p%2.inc\"\n  __config H'3FF1'\n  org 0\n  goto inizio\n"
+                               "tabella\n  addwf PCL,f\n").arg(chip, chip.toLower());
         for (int i = 0; i < 8; ++i)
-            istruzione(QStringLiteral("retlw %1").arg(byte()));
-        riga(QStringLiteral("inizio       bsf STATUS,RP0"));
-        riga(QStringLiteral("             movlw b'00010000'"));
-        riga(QStringLiteral("             movwf TRISA"));
-        riga(QStringLiteral("             movlw b'11110000'"));
-        riga(QStringLiteral("             movwf TRISB"));
-        riga(QStringLiteral("             movlw b'00000001'"));
-        riga(QStringLiteral("             movwf OPTION_REG"));
-        riga(QStringLiteral("             bcf STATUS,RP0"));
-        if (p.quattroBanchi) {
-            riga(QStringLiteral("             movlw 7"));
-            riga(QStringLiteral("             movwf CMCON"));
-        }
-        // GIE on with every source off: retfie leaves INTCON as it found it.
-        riga(QStringLiteral("             bsf INTCON,GIE"));
-        for (int i = 0; i < blocchi; ++i)
-            blocco(true);
-        if (finisceDormendo)
-            riga(QStringLiteral("             sleep"));
-        riga(QStringLiteral("fine         nop"));
-        riga(QStringLiteral("             goto fine"));
-        for (int s = 0; s < Sottoprogrammi; ++s) {
-            riga(QStringLiteral("sub%1").arg(s));
-            livello = s + 1;
-            banco(numero(p.quattroBanchi ? 4 : 2));
+            espandi("retlw %k");
+        testo += "inizio\n";
+        espandi("bsf STATUS,RP0\nmovlw b'00010000'\nmovwf TRISA\nmovlw b'11110000'\nmovwf TRISB\nmovlw 1\n"
+                "movwf OPTION_REG\nbcf STATUS,RP0");
+        if (p.quattroBanchi)
+            espandi("movlw 7\nmovwf CMCON");
+        espandi("bsf INTCON,GIE");
+        for (int i = 0; i < pezzi; ++i)
+            pezzo(int(std::size(Pezzi)));
+        espandi(finisceDormendo ? "sleep" : "nop");
+        testo += "fine\n  nop\n  goto fine\n";
+        for (livello = 1; livello <= Sottoprogrammi; ++livello) {
+            testo += QStringLiteral("sub%1\n").arg(livello - 1);
+            comando('r');
             for (int i = 0, n = 2 + numero(4); i < n; ++i)
-                blocco(false);
-            if (s + 1 < Sottoprogrammi && numero(2))
-                istruzione(QStringLiteral("call sub%1").arg(s + 1));
-            const int ritorno = numero(3);
-            istruzione(ritorno == 0 ? QStringLiteral("return")
-                       : ritorno == 1 ? QStringLiteral("retfie")
-                                      : QStringLiteral("retlw 0x%1").arg(numero(256), 2, 16, QLatin1Char('0')));
+                pezzo(PezziDeiSottoprogrammi);
+            if (livello < Sottoprogrammi && numero(2))
+                espandi(QStringLiteral("call sub%1").arg(livello));
+            espandi(numero(3) == 0 ? QStringLiteral("return") : unoDi("retfie", "retlw %k"));
         }
-        riga(QStringLiteral("             org 0x2100"));
+        testo += "  org 0x2100\n";
         for (int a = 0; a < p.byteEeprom; ++a)
-            istruzione(QStringLiteral("de %1").arg(byte()));
-        riga(QStringLiteral("             end"));
-        return testo.toLatin1();
+            espandi("de %k");
+        return (testo + "  end\n").toLatin1();
     }
 
 private:
     static constexpr int Sottoprogrammi = 6;
 
     int numero(int n) { return static_cast<int>(caso() % static_cast<uint32_t>(n)); }
-    // A random byte below n, written in hex (gpasm's default radix).
-    QString byte(int n = 256) { return esadecimale(numero(n)); }
-    void riga(const QString& r) { testo += r + QLatin1Char('\n'); }
-    void istruzione(const QString& i) { riga(QStringLiteral("             ") + i); }
+    const char* unoDi(const char* a, const char* b) { return numero(2) ? a : b; }
+    static QString hex(int v) { return QStringLiteral("0x%1").arg(v, 2, 16, QLatin1Char('0')); }
     int file() { return p.file[bancoAttuale][numero(int(p.file[bancoAttuale].size()))]; }
-    static QString esadecimale(int f) { return QStringLiteral("0x%1").arg(f, 2, 16, QLatin1Char('0')); }
-    // After a write that may have changed RP0 or RP1, the sequence picks its bank again.
-    void dopoScrittura(int f)
+
+    void pezzo(int tra)
     {
-        if (f == 0x03)
-            banco(numero(p.quattroBanchi ? 4 : 2));
+        espandi(QLatin1String(Pezzi[numero(tra)]));
+        if (std::exchange(statusScritto, false))
+            comando('r');
     }
-    QString destinazione() { return numero(2) ? QStringLiteral("f") : QStringLiteral("w"); }
+
+    void espandi(const QString& righe)
+    {
+        for (const QString& riga : righe.split(QLatin1Char('\n'))) {
+            if (riga.size() == 2 && riga[0] == QLatin1Char('%')) {
+                comando(riga[1].toLatin1());
+                continue;
+            }
+            testo += QLatin1String("  ");
+            for (qsizetype i = 0; i < riga.size(); ++i)
+                testo += riga[i] == QLatin1Char('%') ? valore(riga[++i].toLatin1()) : QString(riga[i]);
+            testo += QLatin1Char('\n');
+        }
+    }
+
+    QString valore(char c)
+    {
+        switch (c) {
+        case 'f': {
+            if (suIndf)
+                return QStringLiteral("INDF");
+            const int f = file();
+            statusScritto = statusScritto || f == 0x03;
+            return hex(f);
+        }
+        case 'g': {
+            int f = file();
+            while (f == 0x03)
+                f = file();
+            return hex(f);
+        }
+        case 'd': return QLatin1String(unoDi("f", "w"));
+        case 'k': return hex(numero(256));
+        case 'b': return QString::number(numero(8));
+        case 'x': return QString::number(numero(3));
+        case 't': return QString::number(numero(8));
+        case 'z': return hex(0xC0 + numero(64));
+        case 'a': return hex(numero(p.byteEeprom));
+        default: {  // 'o'
+            const int psa = numero(2);
+            int opzioni = psa << 3 | numero(psa ? 8 : 3);
+            for (const int bit : {7, 6, 4})
+                opzioni |= numero(2) << bit;
+            return hex(opzioni);
+        }
+        }
+    }
+
+    void comando(char c)
+    {
+        switch (c) {
+        case 's': return espandi(QLatin1String(Semplici[numero(int(std::size(Semplici)))]));
+        case 'n': {
+            const int a = p.ram[numero(int(p.ram.size()))];
+            espandi("movlw " + hex(a & 0xFF) + "\nmovwf FSR");
+            if (p.quattroBanchi)
+                espandi(QStringLiteral("%1 STATUS,IRP").arg(a & 0x100 ? "bsf" : "bcf"));
+            suIndf = true;
+            comando('s');
+            suIndf = false;
+            return;
+        }
+        case 'r': return banco(numero(p.quattroBanchi ? 4 : 2));
+        case 'e': return banco(p.quattroBanchi ? 1 : 0);
+        case 'c':
+            if (livello < Sottoprogrammi)
+                espandi(QStringLiteral("call sub%1").arg(livello + numero(Sottoprogrammi - livello)));
+            return;
+        case 'w':
+            if (numero(4) == 0)
+                return;  // the write goes on while the program does other things
+            return espandi(p.quattroBanchi ? "%0\nbtfss PIR1,EEIF\ngoto $-1\nbcf PIR1,EEIF"
+                                           : "btfss EECON1,EEIF\ngoto $-1\nbcf EECON1,EEIF\n%0");
+        default: return banco(c - '0');
+        }
+    }
 
     void banco(int b)
     {
         bancoAttuale = b;
-        istruzione((b & 1) ? QStringLiteral("bsf STATUS,RP0") : QStringLiteral("bcf STATUS,RP0"));
+        testo += QStringLiteral("  %1 STATUS,RP0\n").arg(b & 1 ? "bsf" : "bcf");
         if (p.quattroBanchi)
-            istruzione((b & 2) ? QStringLiteral("bsf STATUS,RP1") : QStringLiteral("bcf STATUS,RP1"));
-    }
-
-    // One instruction that may sit under a skip: no jumps, no INDF.
-    void semplice()
-    {
-        static const char* suFile[] = {"addwf", "andwf", "comf", "decf", "incf", "iorwf", "movf",
-                                       "rlf",   "rrf",   "subwf", "swapf", "xorwf"};
-        static const char* letterali[] = {"movlw", "addlw", "sublw", "andlw", "iorlw", "xorlw"};
-        const int f = file();
-        switch (numero(12)) {
-        case 0: case 1: case 2: case 3: {
-            const bool suF = numero(2);
-            istruzione(QStringLiteral("%1 %2,%3").arg(QLatin1String(suFile[numero(12)]), esadecimale(f), suF ? "f" : "w"));
-            if (suF)
-                dopoScrittura(f);
-            break;
-        }
-        case 4: case 5:
-            istruzione(QStringLiteral("%1 0x%2").arg(QLatin1String(letterali[numero(6)])).arg(numero(256), 2, 16, QLatin1Char('0')));
-            break;
-        case 6:
-            istruzione(QStringLiteral("%1 %2,%3").arg(numero(2) ? "bsf" : "bcf", esadecimale(f)).arg(numero(8)));
-            dopoScrittura(f);
-            break;
-        case 7:
-            istruzione(numero(2) ? QStringLiteral("clrf %1").arg(esadecimale(f)) : QStringLiteral("movwf %1").arg(esadecimale(f)));
-            dopoScrittura(f);
-            break;
-        case 8: istruzione(QStringLiteral("clrw")); break;
-        case 9: istruzione(numero(2) ? QStringLiteral("nop") : QStringLiteral("clrwdt")); break;
-        case 10: istruzione(QStringLiteral("movf PCL,w")); break;
-        default: istruzione(QStringLiteral("%1 STATUS,%2").arg(numero(2) ? "bsf" : "bcf").arg(numero(3))); break;
-        }
-    }
-
-    void blocco(bool principale)
-    {
-        switch (numero(principale ? 16 : 12)) {
-        case 0: case 1: case 2: case 3: semplice(); break;
-        case 4:  // a skip over one instruction, taken or not
-            istruzione(QStringLiteral("%1 %2,%3").arg(numero(2) ? "btfsc" : "btfss", esadecimale(file())).arg(numero(8)));
-            semplice();
-            break;
-        case 5: {
-            const int f = file();
-            const bool suF = f != 0x03 && numero(2);
-            istruzione(QStringLiteral("%1 %2,%3").arg(numero(2) ? "decfsz" : "incfsz", esadecimale(f), suF ? "f" : "w"));
-            semplice();
-            break;
-        }
-        case 6: banco(numero(p.quattroBanchi ? 4 : 2)); break;
-        case 7: {  // indirect addressing
-            const int a = p.ram[numero(int(p.ram.size()))];
-            istruzione(QStringLiteral("movlw 0x%1").arg(a & 0xFF, 2, 16, QLatin1Char('0')));
-            istruzione(QStringLiteral("movwf FSR"));
-            if (p.quattroBanchi)
-                istruzione(QStringLiteral("%1 STATUS,IRP").arg(a & 0x100 ? "bsf" : "bcf"));
-            static const char* suFile[] = {"addwf", "incf", "decf", "movf", "swapf", "xorwf", "rlf", "clrf", "movwf", "bsf"};
-            const int o = numero(10);
-            if (o == 7 || o == 8)
-                istruzione(QStringLiteral("%1 INDF").arg(QLatin1String(suFile[o])));
-            else if (o == 9)
-                istruzione(QStringLiteral("bsf INDF,%1").arg(numero(8)));
-            else
-                istruzione(QStringLiteral("%1 INDF,%2").arg(QLatin1String(suFile[o]), destinazione()));
-            break;
-        }
-        case 8:  // a forward jump over one instruction
-            istruzione(QStringLiteral("goto $+2"));
-            semplice();
-            break;
-        case 9:  // the table
-            istruzione(QStringLiteral("clrf PCLATH"));
-            istruzione(QStringLiteral("movlw %1").arg(byte(8)));
-            istruzione(QStringLiteral("call tabella"));
-            break;
-        case 10:
-            if (livello < Sottoprogrammi) {
-                istruzione(QStringLiteral("call sub%1").arg(livello + numero(Sottoprogrammi - livello)));
-                banco(numero(p.quattroBanchi ? 4 : 2));
-            }
-            break;
-        case 11: {  // TMR0: write, read, overflow flag
-            banco(0);
-            const int o = numero(4);
-            if (o == 0) {
-                istruzione(QStringLiteral("movlw 0x%1").arg(numero(256), 2, 16, QLatin1Char('0')));
-                istruzione(QStringLiteral("movwf TMR0"));
-            } else if (o == 1) {
-                istruzione(QStringLiteral("movf TMR0,w"));
-            } else if (o == 2) {
-                istruzione(QStringLiteral("bcf INTCON,T0IF"));
-            } else {
-                istruzione(QStringLiteral("btfsc INTCON,T0IF"));
-                semplice();
-            }
-            break;
-        }
-        case 12: {  // OPTION_REG: the internal clock, any prescaler up to 1:8, pull-ups on or off
-            banco(1);
-            const int psa = numero(2);
-            const int valore = (numero(2) << 7) | (numero(2) << 6) | (numero(2) << 4) | (psa << 3) | (psa ? numero(8) : numero(3));
-            istruzione(QStringLiteral("movlw 0x%1").arg(valore, 2, 16, QLatin1Char('0')));
-            istruzione(QStringLiteral("movwf OPTION_REG"));
-            banco(0);
-            break;
-        }
-        case 13: {  // wait for a TMR0 overflow
-            banco(0);
-            istruzione(QStringLiteral("bcf INTCON,T0IF"));
-            istruzione(QStringLiteral("movlw 0x%1").arg(0xC0 + numero(64), 2, 16, QLatin1Char('0')));
-            istruzione(QStringLiteral("movwf TMR0"));
-            istruzione(QStringLiteral("btfss INTCON,T0IF"));
-            istruzione(QStringLiteral("goto $-1"));
-            break;
-        }
-        case 14: eepromLettura(); break;
-        default: eepromScrittura(); break;
-        }
-    }
-
-    void eepromLettura()
-    {
-        banco(p.quattroBanchi ? 1 : 0);
-        istruzione(QStringLiteral("movlw %1").arg(byte(p.byteEeprom)));
-        istruzione(QStringLiteral("movwf EEADR"));
-        banco(1);
-        istruzione(QStringLiteral("bsf EECON1,RD"));
-        banco(p.quattroBanchi ? 1 : 0);
-        istruzione(QStringLiteral("movf EEDATA,w"));
-    }
-
-    void eepromScrittura()
-    {
-        banco(p.quattroBanchi ? 1 : 0);
-        istruzione(QStringLiteral("movlw %1").arg(byte(p.byteEeprom)));
-        istruzione(QStringLiteral("movwf EEADR"));
-        istruzione(QStringLiteral("movlw %1").arg(byte()));
-        istruzione(QStringLiteral("movwf EEDATA"));
-        banco(1);
-        istruzione(QStringLiteral("bsf EECON1,WREN"));
-        istruzione(QStringLiteral("movlw 0x55"));
-        istruzione(QStringLiteral("movwf EECON2"));
-        istruzione(QStringLiteral("movlw 0xAA"));
-        istruzione(QStringLiteral("movwf EECON2"));
-        istruzione(QStringLiteral("bsf EECON1,WR"));
-        istruzione(QStringLiteral("bcf EECON1,WREN"));
-        if (numero(4) == 0)
-            return;  // the write goes on while the program does other things
-        if (p.quattroBanchi) {
-            banco(0);
-            istruzione(QStringLiteral("btfss PIR1,EEIF"));
-            istruzione(QStringLiteral("goto $-1"));
-            istruzione(QStringLiteral("bcf PIR1,EEIF"));
-        } else {
-            istruzione(QStringLiteral("btfss EECON1,EEIF"));
-            istruzione(QStringLiteral("goto $-1"));
-            istruzione(QStringLiteral("bcf EECON1,EEIF"));
-            banco(0);
-        }
+            testo += QStringLiteral("  %1 STATUS,RP1\n").arg(b & 2 ? "bsf" : "bcf");
     }
 
     const ProfiloCasuale& p;
     std::mt19937 caso;
     QString testo;
-    int livello = 0;
-    int bancoAttuale = 0;
+    int livello = 0, bancoAttuale = 0;
+    bool statusScritto = false, suIndf = false;
 };
 
 }  // namespace kobaltino::arbitro

@@ -12,25 +12,18 @@
 namespace kobaltino {
 namespace {
 
-// A program file: the rows (parameter, code, label, grid), then the forty empty memory marks.
-QByteArray fileProgramma(const std::vector<std::array<const char*, 4>>& righe)
-{
-    QByteArray b;
-    for (const auto& r : righe)
-        b += QStringLiteral("\"%1\",\"%2\",\"%3\",\"gg%4\"\r\n").arg(r[0], r[1], r[2], r[3]).toLatin1();
-    for (const char* tipo : {"RAM", "EEP"})
-        for (int i = 1; i <= 20; ++i)
-            b += "\"\",\"" + QByteArray::number(i) + "\",\"\",\"" + tipo + "\"\r\n";
-    return b;
-}
-
 class Simula : public ::testing::Test {
 protected:
-    QString scrivi(const QString& nome, const QByteArray& contenuto)
+    // A program file: the rows (parameter, code, label, grid), then the forty empty memory marks.
+    QString scrivi(const QString& nome, const std::vector<std::array<const char*, 4>>& righe)
     {
         QFile f(cartella.filePath(nome));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contenuto);
+        for (const auto& r : righe)
+            f.write(QStringLiteral("\"%1\",\"%2\",\"%3\",\"gg%4\"\r\n").arg(r[0], r[1], r[2], r[3]).toLatin1());
+        for (const char* tipo : {"RAM", "EEP"})
+            for (int i = 1; i <= 20; ++i)
+                f.write("\"\",\"" + QByteArray::number(i) + "\",\"\",\"" + tipo + "\"\r\n");
         return f.fileName();
     }
 
@@ -45,15 +38,20 @@ protected:
         return stato;
     }
 
+    QJsonObject json(const QStringList& argomenti)
+    {
+        EXPECT_EQ(esegui(argomenti + QStringList{"--json"}), 0) << errori.toStdString();
+        return QJsonDocument::fromJson(uscita).object();
+    }
+
     QTemporaryDir cartella;
-    QString avanti = scrivi("avanti.kbn", fileProgramma({{"", "1", "", "1"}, {"2,0", "8", "", "1"}, {"", "7", "", "1"}}));
+    QString avanti = scrivi("avanti.kbn", {{"", "1", "", "1"}, {"2,0", "8", "", "1"}, {"", "7", "", "1"}});
     QByteArray uscita, errori;
 };
 
 TEST_F(Simula, InJsonLoStatoFinaleConLeChiaviPromesse)
 {
-    ASSERT_EQ(esegui({avanti, "--tempo", "2,5", "--json"}), 0) << errori.toStdString();
-    const QJsonObject o = QJsonDocument::fromJson(uscita).object();
+    const QJsonObject o = json({avanti, "--tempo", "2,5"});
     QStringList chiavi = {"processore", "cicli", "tempo_s", "pc", "w", "registri", "eeprom", "porta", "portb",
                           "stack_max", "stack_overflow", "riga", "robot", "eventi"};
     chiavi.sort();
@@ -63,13 +61,14 @@ TEST_F(Simula, InJsonLoStatoFinaleConLeChiaviPromesse)
     EXPECT_EQ(o["tempo_s"].toDouble(), 2.5);
     const QJsonArray registri = o["registri"].toArray();
     ASSERT_EQ(registri.size(), 256);
-    EXPECT_TRUE(registri[0x07].isNull());   // nothing at 0x07 on the 16F84
-    EXPECT_TRUE(registri[0x50].isNull());   // past the 68 bytes of RAM
+    EXPECT_TRUE(registri[0x07].isNull());     // nothing at 0x07 on the 16F84
+    EXPECT_TRUE(registri[0x50].isNull());     // past the 68 bytes of RAM
     EXPECT_EQ(registri[0x85].toInt(), 0x10);  // TRISA as the start-up sets it
     EXPECT_EQ(o["eeprom"].toArray().size(), 64);
     EXPECT_EQ(o["stack_max"].toInt(), 2);  // the wait and its inner loop
     EXPECT_EQ(o["stack_overflow"].toInt(), 0);
     EXPECT_EQ(o["riga"].toObject(), (QJsonObject{{"griglia", 0}, {"riga", -1}}));  // the closing loop
+    // Avanti for the 2 s wait (200 passes of 40 TMR0 ticks of 256 us) at 15 cm/s, straight ahead.
     const QJsonObject robot = o["robot"].toObject();
     EXPECT_NEAR(robot["x_cm"].toDouble(), 30.75, 0.05);
     EXPECT_EQ(robot["y_cm"].toDouble(), 0);
@@ -80,15 +79,12 @@ TEST_F(Simula, InJsonLoStatoFinaleConLeChiaviPromesse)
     EXPECT_EQ(eventi[0].toObject()["porta"].toInt(), 9);
     EXPECT_EQ(eventi[1].toObject()["porta"].toInt(), 0);
     EXPECT_NEAR(eventi[1].toObject()["t_s"].toDouble() - eventi[0].toObject()["t_s"].toDouble(), 2.05, 0.005);
-    // Nothing is left beside the program.
-    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{"avanti.kbn"});
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{"avanti.kbn"});  // nothing left beside it
 }
 
 TEST_F(Simula, ContaICicliEForzaGliIngressi)
 {
-    ASSERT_EQ(esegui({avanti, "--cicli", "1000", "--ingresso", "Ottico_destro=0", "--pic", "16F628", "--json"}), 0)
-        << errori.toStdString();
-    const QJsonObject o = QJsonDocument::fromJson(uscita).object();
+    const QJsonObject o = json({avanti, "--cicli", "1000", "--ingresso", "Ottico_destro=0", "--pic", "16F628"});
     // A two-cycle instruction started at cycle 999 ends at 1001: gpsim stops there too.
     EXPECT_GE(o["cicli"].toDouble(), 1000);
     EXPECT_LE(o["cicli"].toDouble(), 1001);
@@ -100,65 +96,54 @@ TEST_F(Simula, ContaICicliEForzaGliIngressi)
 TEST_F(Simula, IlRiassuntoSiLegge)
 {
     ASSERT_EQ(esegui({avanti, "--tempo", "1", "--arena", "vuota"}), 0) << errori.toStdString();
-    const QString testo = QString::fromUtf8(uscita);
-    EXPECT_TRUE(testo.contains("Tempo simulato: 1,000000 s (1000000 cicli)")) << testo.toStdString();
-    EXPECT_TRUE(testo.contains("Riga in esecuzione: Griglia principale, riga 1")) << testo.toStdString();
-    EXPECT_TRUE(testo.contains("Robot: x 115,0 cm, y 75,0 cm, direzione 0,0 gradi, urti 0")) << testo.toStdString();
+    for (const char* riga : {"Tempo simulato: 1,000000 s (1000000 cicli)", "Riga in esecuzione: Griglia principale, riga 1",
+                             "Robot: x 115,0 cm, y 75,0 cm, direzione 0,0 gradi, urti 0"})
+        EXPECT_TRUE(QString::fromUtf8(uscita).contains(QString::fromUtf8(riga))) << uscita.toStdString();
 }
 
-struct Rifiuto {
-    const char* nome;
-    std::vector<const char*> argomenti;  // after the program
-    int stato;
-    const char* messaggio;  // the first line on standard error
-};
-
-void PrintTo(const Rifiuto& r, std::ostream* os) { *os << r.nome; }
-
-class Rifiuti : public Simula, public ::testing::WithParamInterface<Rifiuto> {};
-
-TEST_P(Rifiuti, DiconoPercheEEsconoColCodiceGiusto)
+// Each request refused with its exit status and the first line on standard error; nothing on
+// standard output.
+TEST_F(Simula, IRifiutiDiconoPercheEEsconoColCodiceGiusto)
 {
-    const Rifiuto& r = GetParam();
-    scrivi("rotta.json", R"({"larghezza": 100, "altezza": 100, "partenza": {"x": 50, "y": 50}, "muri": [{"da": [0, 0]}]})");
-    scrivi("salto.kbn", fileProgramma({{"", "1", "", "1"}, {"0", "9", "", "1"}}));      // row 0 lost its label
-    scrivi("rotto.kbn", fileProgramma({{"", "1", "", "1"}, {"Ram99", "19", "", "1"}}));  // no such register
-    QStringList argomenti;
-    for (const char* a : r.argomenti)
-        argomenti << QString::fromUtf8(a).replace("DIR", cartella.path());
-    EXPECT_EQ(esegui(argomenti), r.stato);
-    EXPECT_EQ(QString::fromUtf8(errori).section('\n', 0, 0).toStdString(),
-              QString::fromUtf8(r.messaggio).replace("DIR", cartella.path()).toStdString());
-    EXPECT_TRUE(uscita.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Simula, Rifiuti,
-    ::testing::Values(
-        Rifiuto{"senzaTempo", {"DIR/avanti.kbn"}, 2, "Indicare quanto simulare: --tempo SECONDI oppure --cicli N"},
-        Rifiuto{"tempoECicli", {"DIR/avanti.kbn", "--tempo", "1", "--cicli", "5"}, 2,
-                "Indicare solo uno tra --tempo e --cicli"},
-        Rifiuto{"tempoSbagliato", {"DIR/avanti.kbn", "--tempo", "due"}, 2, "Valore non valido per --tempo: due"},
-        Rifiuto{"cicliZero", {"DIR/avanti.kbn", "--cicli", "0"}, 2, "Valore non valido per --cicli: 0"},
-        Rifiuto{"opzioneIgnota", {"DIR/avanti.kbn", "--veloce"}, 2, "Opzione sconosciuta: --veloce"},
-        Rifiuto{"senzaValore", {"DIR/avanti.kbn", "--tempo"}, 2, "Manca il valore di --tempo"},
-        Rifiuto{"ingressoIgnoto", {"DIR/avanti.kbn", "--tempo", "1", "--ingresso", "Luce=1"}, 2,
-                "Ingresso sconosciuto in Luce=1 (NOME=0 o NOME=1; i nomi: Luce_destra, Luce_sinistra, "
-                "Prossimita_destra, Prossimita_sinistra, Ottico_destro, Ottico_sinistro, Ultrasuono, "
-                "Sensore_rotazione, Aux)"},
-        Rifiuto{"livelloSbagliato", {"DIR/avanti.kbn", "--tempo", "1", "--ingresso", "Aux=2"}, 2,
-                "Livello non valido in Aux=2: 0 o 1"},
-        Rifiuto{"processoreIgnoto", {"DIR/avanti.kbn", "--tempo", "1", "--pic", "16F877"}, 2,
-                "Processore sconosciuto: 16F877 (16F84, 16F84A o 16F628)"},
-        Rifiuto{"arenaIgnota", {"DIR/avanti.kbn", "--tempo", "1", "--arena", "giardino"}, 2,
-                "Arena sconosciuta: giardino (vuota, pista, labirinto, lampada, nessuna o il nome di un file di arena)"},
-        Rifiuto{"arenaRotta", {"DIR/avanti.kbn", "--tempo", "1", "--arena", "DIR/rotta.json"}, 2,
-                "Il file dell'arena DIR/rotta.json non va bene: muro 1: \"a\" deve essere una coppia di numeri [x, y]."},
-        Rifiuto{"programmaMancante", {"DIR/nessuno.kbn", "--tempo", "1"}, 2, "Errore numero: 53"},
-        Rifiuto{"saltoSenzaMeta", {"DIR/salto.kbn", "--tempo", "1"}, 1, "Il programma non può essere compilato:"},
+    scrivi("salto.kbn", {{"", "1", "", "1"}, {"0", "9", "", "1"}});      // row 0 lost its label
+    scrivi("rotto.kbn", {{"", "1", "", "1"}, {"Ram99", "19", "", "1"}});  // no such register
+    QFile rotta(cartella.filePath("rotta.json"));
+    ASSERT_TRUE(rotta.open(QIODevice::WriteOnly));
+    rotta.write(R"({"larghezza": 100, "altezza": 100, "partenza": {"x": 50, "y": 50}, "muri": [{"da": [0, 0]}]})");
+    rotta.close();
+    const struct {
+        QString argomenti;  // after the program
+        int stato;
+        const char* messaggio;
+    } casi[] = {
+        {"avanti.kbn", 2, "Indicare quanto simulare: --tempo SECONDI oppure --cicli N"},
+        {"avanti.kbn --tempo 1 --cicli 5", 2, "Indicare solo uno tra --tempo e --cicli"},
+        {"avanti.kbn --tempo due", 2, "Valore non valido per --tempo: due"},
+        {"avanti.kbn --cicli 0", 2, "Valore non valido per --cicli: 0"},
+        {"avanti.kbn --veloce", 2, "Opzione sconosciuta: --veloce"},
+        {"avanti.kbn --tempo", 2, "Manca il valore di --tempo"},
+        {"avanti.kbn --tempo 1 --ingresso Luce=1", 2,
+         "Ingresso sconosciuto in Luce=1 (NOME=0 o NOME=1; i nomi: Luce_destra, Luce_sinistra, Prossimita_destra, "
+         "Prossimita_sinistra, Ottico_destro, Ottico_sinistro, Ultrasuono, Sensore_rotazione, Aux)"},
+        {"avanti.kbn --tempo 1 --ingresso Aux=2", 2, "Livello non valido in Aux=2: 0 o 1"},
+        {"avanti.kbn --tempo 1 --pic 16F877", 2, "Processore sconosciuto: 16F877 (16F84, 16F84A o 16F628)"},
+        {"avanti.kbn --tempo 1 --arena giardino", 2,
+         "Arena sconosciuta: giardino (vuota, pista, labirinto, lampada, nessuna o il nome di un file di arena)"},
+        {"avanti.kbn --tempo 1 --arena DIR/rotta.json", 2,
+         "Il file dell'arena DIR/rotta.json non va bene: muro 1: \"a\" deve essere una coppia di numeri [x, y]."},
+        {"nessuno.kbn --tempo 1", 2, "Errore numero: 53"},
+        {"salto.kbn --tempo 1", 1, "Il programma non può essere compilato:"},
         // A parameter no dialog writes never reaches the assembler: the file is refused on load.
-        Rifiuto{"parametroRifiutato", {"DIR/rotto.kbn", "--tempo", "1"}, 2, "Errore numero: 5"}),
-    [](const auto& info) { return std::string(info.param.nome); });
+        {"rotto.kbn --tempo 1", 2, "Errore numero: 5"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.argomenti.toStdString());
+        EXPECT_EQ(esegui(QString("DIR/" + c.argomenti).replace("DIR", cartella.path()).split(' ')), c.stato);
+        EXPECT_EQ(QString::fromUtf8(errori).section('\n', 0, 0).toStdString(),
+                  QString::fromUtf8(c.messaggio).replace("DIR", cartella.path()).toStdString());
+        EXPECT_TRUE(uscita.isEmpty());
+    }
+}
 
 }  // namespace
 }  // namespace kobaltino
