@@ -1,9 +1,8 @@
 // Which grid and which command every input of the main window reaches: palettes, menus, toolbar
-// buttons, keys, the context menu and the memory boxes.
+// buttons, keys, the context menu, the recent programs and the PDF export.
 #include "banco_finestra.h"
 
-#include "ui/pannello_memoria.h"
-
+#include <QFile>
 #include <QLabel>
 #include <QTabWidget>
 #include <optional>
@@ -184,7 +183,7 @@ TEST_F(Instradamento, MenuContestualeSullaGrigliaAttiva)
 }
 
 // Inputs that name no command, a double-click below a palette's items and an active grid out of
-// range change nothing and say nothing.
+// range change nothing and say nothing; a missing help command is reported.
 TEST_F(Instradamento, IngressiSenzaComandoSonoIgnorati)
 {
     riempi(1, {codici::Avanti});
@@ -214,33 +213,13 @@ TEST_F(Instradamento, IngressiSenzaComandoSonoIgnorati)
         EXPECT_EQ(stato.NumIstruzioni(k), 0) << k;
     EXPECT_TRUE(ui.messaggi.empty());
     EXPECT_EQ(conteggio.apri + conteggio.salva + conteggio.compila + conteggio.guida, 0);
-}
 
-// A box of a used memory cell is red and tells its value at a double-click; clearing the program
-// whitens it again.
-TEST_F(Instradamento, CasellaDiMemoriaRossaEValoreAlDoppioClick)
-{
-    stato.marca(Memoria::Ram, 3) = "d'100'";
-    stato.marca(Memoria::Eeprom, 20) = "'a'";
-    finestra->aggiorna();
-    PannelloMemoria* p = finestra->pannelloMemoria();
-    EXPECT_TRUE(p->casella(Memoria::Ram, 3)->usata());
-    EXPECT_EQ(p->casella(Memoria::Ram, 3)->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(p->casella(Memoria::Ram, 4)->palette().color(QPalette::Window), QColor(255, 255, 255));
-    EXPECT_TRUE(p->casella(Memoria::Eeprom, 20)->usata());
-    EXPECT_FALSE(p->casella(Memoria::Ram, 20)->usata());
-
-    QTest::mouseDClick(p->casella(Memoria::Ram, 3), Qt::LeftButton);
-    QTest::mouseDClick(p->casella(Memoria::Eeprom, 1), Qt::LeftButton);
-    EXPECT_EQ(ui.messaggi,
-              (std::vector<Messaggio>{{"Valore inserito: d'100'", Icona::Nessuna, "Valore inserito", Pulsanti::Ok},
-                                      {"Valore inserito: ", Icona::Nessuna, "Valore inserito", Pulsanti::Ok}}));
-
-    riempi(1, {codici::Avanti});
-    ui.risposte.push_back(Risposta::Si);
-    pulsante(9);
-    EXPECT_FALSE(p->casella(Memoria::Ram, 3)->usata());
-    EXPECT_FALSE(p->casella(Memoria::Eeprom, 20)->usata());
+    // Without a help command, "Guida in linea" says so.
+    esterni.guida = nullptr;
+    nuovaFinestra();
+    menu("KeyGuidaInLinea");
+    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"La guida in linea non è ancora disponibile.", Icona::Informazione,
+                                                     "Kobaltino", Pulsanti::Ok}}));
 }
 
 TEST_F(Instradamento, AttivazioneDuranteUnComandoAspettaLaFine)
@@ -291,13 +270,47 @@ TEST_F(Instradamento, ChiusuraENuovoChiedonoDiSalvare)
     EXPECT_EQ(ui.messaggi.size(), 4u);
 }
 
-TEST_F(Instradamento, GuidaSenzaComandoDiceCheNonCe)
+// The File menu lists the last six programs, the latest first, also at the next start.
+TEST_F(Instradamento, GliUltimiSeiProgrammiNelMenuFile)
 {
-    esterni.guida = nullptr;
+    for (int i = 1; i <= 7; ++i) {
+        stato.PercorsoFile = QStringLiteral("/scuola/p%1.kbn").arg(i);
+        menu("KeyApri");  // any command: the program file named afterwards is remembered
+    }
+    stato.PercorsoFile = QStringLiteral("/scuola/p3.kbn");
+    menu("KeyApri");
+    QStringList voci;
+    for (int i = 1; i <= 7; ++i)
+        if (auto* a = finestra->findChild<QAction*>(QStringLiteral("KeyRecente%1").arg(i)))
+            voci << a->text();
+    EXPECT_EQ(voci, (QStringList{"&1 /scuola/p3.kbn", "&2 /scuola/p7.kbn", "&3 /scuola/p6.kbn", "&4 /scuola/p5.kbn",
+                                 "&5 /scuola/p4.kbn", "&6 /scuola/p2.kbn"}));
+
+    // A new window reads them back.
     nuovaFinestra();
-    menu("KeyGuidaInLinea");
-    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"La guida in linea non è ancora disponibile.", Icona::Informazione,
-                                                     "Kobaltino", Pulsanti::Ok}}));
+    ASSERT_NE(finestra->findChild<QAction*>(QStringLiteral("KeyRecente6")), nullptr);
+    EXPECT_EQ(finestra->findChild<QAction*>(QStringLiteral("KeyRecente1"))->text(), "&1 /scuola/p3.kbn");
+}
+
+// "Esporta PDF..." asks where, writes a PDF there, and says so when it cannot.
+TEST_F(Instradamento, EsportaPdf)
+{
+    QTemporaryDir cartella;
+    riempi(1, {codici::Avanti, codici::Fermo});
+    ui.file.push_back(cartella.filePath(QStringLiteral("programma")));
+    menu("KeyEsportaPdf");
+    ASSERT_EQ(ui.richiesteFile.size(), 1u);
+    EXPECT_EQ(ui.richiesteFile[0].tipo, RichiestaFile::Salva);
+    EXPECT_EQ(ui.richiesteFile[0].filtri, QStringList{"PDF (*.pdf)"});
+    EXPECT_EQ(ui.richiesteFile[0].nome, "Senza nome.pdf");
+    QFile pdf(cartella.filePath(QStringLiteral("programma.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+    ui.file.push_back(cartella.filePath(QStringLiteral("manca/x.pdf")));
+    menu("KeyEsportaPdf");
+    ASSERT_EQ(ui.messaggi.size(), 1u);
+    EXPECT_EQ(ui.messaggi[0], (Messaggio{"Impossibile scrivere il file:\r\n" + cartella.filePath("manca/x.pdf"), Icona::Critica}));
 }
 
 }  // namespace

@@ -179,13 +179,34 @@ TEST_F(Struttura, PannelloDiMemoria)
             EXPECT_LT(inFinestra(etichetta).y(), inFinestra(casella).y());
         }
     }
-    const PannelloMemoria* p = finestra->pannelloMemoria();
+    PannelloMemoria* p = finestra->pannelloMemoria();
     const QPoint uno = inFinestra(p->casella(Memoria::Ram, 1)), dieci = inFinestra(p->casella(Memoria::Ram, 10)),
                  undici = inFinestra(p->casella(Memoria::Ram, 11));
     EXPECT_EQ(uno.y(), dieci.y());
     EXPECT_GT(dieci.x(), uno.x());
     EXPECT_EQ(undici.x(), uno.x());
     EXPECT_GT(undici.y(), uno.y());
+
+    // A box of a used cell is red and tells its value at a double-click; clearing the program whitens it.
+    stato.marca(Memoria::Ram, 3) = "d'100'";
+    stato.marca(Memoria::Eeprom, 20) = "'a'";
+    finestra->aggiorna();
+    EXPECT_TRUE(p->casella(Memoria::Ram, 3)->usata());
+    EXPECT_EQ(p->casella(Memoria::Ram, 3)->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_TRUE(p->casella(Memoria::Eeprom, 20)->usata());
+    EXPECT_FALSE(p->casella(Memoria::Ram, 20)->usata());
+
+    QTest::mouseDClick(p->casella(Memoria::Ram, 3), Qt::LeftButton);
+    QTest::mouseDClick(p->casella(Memoria::Eeprom, 1), Qt::LeftButton);
+    EXPECT_EQ(ui.messaggi,
+              (std::vector<Messaggio>{{"Valore inserito: d'100'", Icona::Nessuna, "Valore inserito", Pulsanti::Ok},
+                                      {"Valore inserito: ", Icona::Nessuna, "Valore inserito", Pulsanti::Ok}}));
+
+    riempi(1, {codici::Avanti});
+    ui.risposte.push_back(Risposta::Si);
+    pulsante(9);
+    EXPECT_FALSE(p->casella(Memoria::Ram, 3)->usata());
+    EXPECT_FALSE(p->casella(Memoria::Eeprom, 20)->usata());
 }
 
 // 950 rows of five columns (the fifth hidden), sized in twips; row 0 and the instruction rows in the
