@@ -11,7 +11,7 @@ namespace {
 
 using CancellaGriglia = BancoFinestra;
 
-TEST_F(CancellaGriglia, TestiESuggerimenti)
+TEST_F(CancellaGriglia, TestiESpunteFinoAllaPrimaGrigliaVuota)
 {
     FrmCancellaGriglia dialogo(editor, finestra.get());
     EXPECT_EQ(dialogo.windowTitle(), "Seleziona la griglia da cancellare");
@@ -35,24 +35,18 @@ TEST_F(CancellaGriglia, TestiESuggerimenti)
     EXPECT_EQ(cancella->toolTip(), "Fare click per cancellare le griglie selezionate");
     EXPECT_EQ(chiudi->text(), "Ch&iudi");
     EXPECT_EQ(chiudi->toolTip(), "Fare click per chiudere la finestra");
-}
 
-// The checked grids are cleared in order up to the first empty one, where the dialog stays open;
-// "Chiudi" clears nothing. The memory marks stay, nothing is asked.
-TEST_F(CancellaGriglia, CancellaLeSpuntateFinoAllaPrimaVuota)
-{
+    // The checked grids are cleared in order up to the first empty one, where the dialog stays
+    // open; "Chiudi" clears nothing. The memory marks stay, nothing is asked.
     const struct {
         std::vector<int> piene, spuntate;
         const char* pulsante;
         std::vector<int> restano;
         bool aperto;
-    } casi[] = {
-        {{1, 3, 8, 9}, {1, 8}, "cmdCancella", {3, 9}, false},
-        {{3}, {2, 3}, "cmdCancella", {3}, true},      // "Luce destra" empty: nothing goes
-        {{2}, {2, 3}, "cmdCancella", {}, true},       // "Luce sinistra" empty: only "Luce destra" goes
-        {{1}, {}, "cmdCancella", {1}, false},
-        {{1}, {1}, "cmdChiudi", {1}, false},
-    };
+    } casi[] = {{{1, 3, 8, 9}, {1, 8}, "cmdCancella", {3, 9}, false}, {{1}, {}, "cmdCancella", {1}, false},
+                {{3}, {2, 3}, "cmdCancella", {3}, true},  // "Luce destra" empty: nothing goes
+                {{2}, {2, 3}, "cmdCancella", {}, true},   // "Luce sinistra" empty: only "Luce destra" goes
+                {{1}, {1}, "cmdChiudi", {1}, false}};
     for (const auto& c : casi) {
         SCOPED_TRACE(testing::Message() << &c - casi);
         svuotaProgramma();
@@ -60,28 +54,25 @@ TEST_F(CancellaGriglia, CancellaLeSpuntateFinoAllaPrimaVuota)
             riempi(k, {codici::Avanti, codici::Fermo});
         stato.Modificato = false;
         stato.marca(Memoria::Ram, 1) = "d'1'";
-        FrmCancellaGriglia dialogo(editor, finestra.get());
-        dialogo.show();
+        FrmCancellaGriglia scelta(editor, finestra.get());
+        scelta.show();
         for (int k : c.spuntate)
-            dialogo.casella(k)->setChecked(true);
-        QTest::mouseClick(dialogo.findChild<QPushButton*>(c.pulsante), Qt::LeftButton);
+            scelta.casella(k)->setChecked(true);
+        QTest::mouseClick(scelta.findChild<QPushButton*>(c.pulsante), Qt::LeftButton);
         for (int k = 1; k <= 10; ++k) {
             const bool resta = std::count(c.restano.begin(), c.restano.end(), k) > 0;
             EXPECT_EQ(stato.NumIstruzioni(k), resta ? 2 : 0) << k;
             EXPECT_EQ(finestra->modello(k)->index(0, 2).data().toString(), resta ? "1" : "") << k;
         }
         EXPECT_EQ(stato.Modificato, c.restano.size() != c.piene.size());
-        EXPECT_EQ(dialogo.isVisible(), c.aperto);
+        EXPECT_EQ(scelta.isVisible(), c.aperto);
         if (!c.aperto)
-            EXPECT_EQ(dialogo.result(), c.pulsante == std::string("cmdChiudi") ? QDialog::Rejected : QDialog::Accepted);
+            EXPECT_EQ(scelta.result(), c.pulsante == std::string("cmdChiudi") ? QDialog::Rejected : QDialog::Accepted);
         EXPECT_EQ(stato.marca(Memoria::Ram, 1), "d'1'");
         EXPECT_TRUE(ui.messaggi.empty());
     }
-}
 
-// From the menu and with Ctrl+G the dialog opens modal over the window.
-TEST_F(CancellaGriglia, DalMenuEConCtrlGSiApreModale)
-{
+    // From the menu and with Ctrl+G the dialog opens modal over the window.
     for (const char* ingresso : {"KeyCancellaGriglia", "Ctrl+G"}) {
         riempi(4, {codici::Avanti, codici::Avanti});
         cancellaGriglie({4}, ingresso);

@@ -56,7 +56,7 @@ TEST_F(GuidaDallaFinestra, F1ApreLIndiceOLaPaginaDellIstruzione)
         EXPECT_EQ(paginaIstruzione(codice), pagina) << codice;
 }
 
-TEST_F(GuidaDallaFinestra, ILinkDellAboutAllaGuidaApronoLaGuidaDelProgramma)
+TEST_F(GuidaDallaFinestra, ILinkDellAboutApronoLaGuidaEscLaChiude)
 {
     static QList<QUrl> alDesktop;
     FrmAbout::apriIndirizzo = [](const QUrl& u) {
@@ -83,14 +83,12 @@ TEST_F(GuidaDallaFinestra, ILinkDellAboutAllaGuidaApronoLaGuidaDelProgramma)
     }
     EXPECT_TRUE(alDesktop.isEmpty());
     FrmAbout::apriIndirizzo = nullptr;
-}
 
-TEST_F(GuidaDallaFinestra, EscECtrlWChiudonoLaGuida)
-{
-    const std::pair<const char*, QKeySequence> casi[] = {
+    // Esc and Ctrl+W close the help from any of its parts, leaving the main window.
+    const std::pair<const char*, QKeySequence> tasti[] = {
         {"pagina", QKeySequence("Esc")}, {"ricerca", QKeySequence("Esc")}, {"indice", QKeySequence("Ctrl+W")},
         {"pagina", QKeySequence("Ctrl+W")}};
-    for (const auto& [nome, tasto] : casi) {
+    for (const auto& [nome, tasto] : tasti) {
         SCOPED_TRACE(nome);
         mostraGuida(finestra.get(), "menu.html");
         QApplication::setActiveWindow(guida());
