@@ -34,6 +34,15 @@ inline QString cartellaPreferenze()
     return cartella.path();
 }
 
+// What a dialog answers: the parameter text and, for "Se", the action.
+inline EsitoDialogo esito(const QString& parametro, const QString& azione = {})
+{
+    EsitoDialogo e;
+    e.parametro = parametro;
+    e.azione = azione;
+    return e;
+}
+
 // One QApplication for the whole test program, offscreen. It lives until the process ends:
 // destroying it from a static destructor would run Qt's clean-up after parts of it are gone.
 inline QApplication& applicazione()

@@ -66,8 +66,9 @@ TEST_F(CancellaGriglia, TestiESpunteFinoAllaPrimaGrigliaVuota)
         }
         EXPECT_EQ(stato.Modificato, c.restano.size() != c.piene.size());
         EXPECT_EQ(scelta.isVisible(), c.aperto);
-        if (!c.aperto)
+        if (!c.aperto) {
             EXPECT_EQ(scelta.result(), c.pulsante == std::string("cmdChiudi") ? QDialog::Rejected : QDialog::Accepted);
+        }
         EXPECT_EQ(stato.marca(Memoria::Ram, 1), "d'1'");
         EXPECT_TRUE(ui.messaggi.empty());
     }

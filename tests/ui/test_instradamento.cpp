@@ -43,7 +43,7 @@ TEST_F(Instradamento, LaPalettaScriveNellaSuaGrigliaCheDiventaAttiva)
         if (c.k >= 2)
             finestra->schede()->setCurrentIndex(c.k - 2);
         if (c.dialogo)
-            ui.esiti.push_back(EsitoDialogo{"Ram3"});
+            ui.esiti.push_back(esito("Ram3"));
         QListWidget* lista = tavolozzaCon(c.k, c.voce);
         if (c.invio) {
             lista->setFocus();
@@ -56,8 +56,9 @@ TEST_F(Instradamento, LaPalettaScriveNellaSuaGrigliaCheDiventaAttiva)
         ASSERT_GE(n, 1);
         EXPECT_EQ(stato.griglia(c.k).codice(n - 1), c.codice);
         EXPECT_EQ(stato.griglia(c.k).riga(n - 1).parametro, c.dialogo ? "Ram3" : "");
-        if (c.dialogo)
+        if (c.dialogo) {
             EXPECT_EQ(ui.dialoghi.back(), std::make_pair(*c.dialogo, c.k));
+        }
         EXPECT_EQ(stato.GrigliaAttiva, c.k);
         EXPECT_EQ(etichetta->text(), QStringLiteral("Griglia attiva: ") + c.scritta);
         menu("KeyDestra");

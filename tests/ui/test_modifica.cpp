@@ -76,7 +76,7 @@ TEST_F(Modifica, AnnullaERipetiDaTastieraMenuEBarra)
 TEST_F(Modifica, TrascinareSullaGriglia)
 {
     riempi(1, {codici::Avanti, codici::Indietro});
-    ui.esiti.push_back(EsitoDialogo{"2,0"});
+    ui.esiti.push_back(esito("2,0"));
     EXPECT_TRUE(rilascia(1, voce(1, "Attendi"), 1));
     EXPECT_EQ(codici(1), (std::vector<int>{1, 8, 2}));
     EXPECT_EQ(stato.griglia(1).riga(1).parametro, "2,0");
@@ -87,7 +87,7 @@ TEST_F(Modifica, TrascinareSullaGriglia)
     EXPECT_FALSE(rilascia(1, voce(2, "Destra"), 0));        // another grid's palette
     EXPECT_EQ(codici(1), (std::vector<int>{1, 8, 2, 7, 3}));
 
-    ui.esiti.push_back(EsitoDialogo{"Ram1 = Ram2", "1"});
+    ui.esiti.push_back(esito("Ram1 = Ram2", "1"));
     riempi(3, {codici::Indietro, codici::Se, codici::Fermo});  // 2, 15, 1, 16, 7
     VistaGriglia* v = finestra->vista(3);
     EXPECT_FALSE(rilascia(3, v->mimeRighe({4}), 2));  // between "Se" and its action
@@ -117,14 +117,14 @@ TEST_F(Modifica, RigheScelteEParametroAlDoppioClic)
     EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"Si vogliono cancellare le istruzioni selezionate?",
                                                     Icona::Informazione, "ATTENZIONE", Pulsanti::SiNo}}));
 
-    ui.esiti.push_back(EsitoDialogo{"1,5"});
+    ui.esiti.push_back(esito("1,5"));
     riempi(3, {codici::Avanti, codici::Attendi});
     stato.Modificato = false;
     finestra->schede()->setCurrentIndex(1);
     v = finestra->vista(3);
-    for (const auto& [riga, esito] : {std::pair{0, ""}, std::pair{1, "2,5"}}) {
-        if (*esito)
-            ui.esiti.push_back(EsitoDialogo{esito});
+    for (const auto& [riga, valore] : {std::pair{0, ""}, std::pair{1, "2,5"}}) {
+        if (*valore)
+            ui.esiti.push_back(esito(valore));
         const QPoint centro = v->visualRect(v->model()->index(riga, ColParametro)).center();
         QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, centro);
         QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, centro);

@@ -72,7 +72,7 @@ TEST_F(Struttura, OgniVoceDelMenuInserisceIlSuoCodice)
     std::vector<std::pair<Dialogo, int>> dialoghi;
     for (const auto& [chiave, codice, dialogo] : voci) {
         if (dialogo) {
-            ui.esiti.push_back(EsitoDialogo{"x"});
+            ui.esiti.push_back(esito("x"));
             dialoghi.emplace_back(*dialogo, 1);
         }
         menu(chiave);
@@ -106,8 +106,9 @@ TEST_F(Struttura, BarraDegliStrumenti)
         EXPECT_EQ(a->objectName(), QStringLiteral("Toolbar1_%1").arg(indice));
         const QImage barra = a->icon().pixmap(24, 24).toImage();
         EXPECT_FALSE(barra.isNull());
-        if (voce)
+        if (voce) {
             EXPECT_EQ(barra, finestra->findChild<QAction*>(voce)->icon().pixmap(24, 24).toImage());
+        }
     }
 }
 
@@ -226,7 +227,7 @@ TEST_F(Struttura, LeGriglie)
         EXPECT_EQ(finestra->vista(k)->objectName(), QStringLiteral("MSHFlexGrid%1").arg(k));
     }
 
-    ui.esiti.push_back(EsitoDialogo{"1,5"});
+    ui.esiti.push_back(esito("1,5"));
     riempi(2, {codici::Avanti, codici::Attendi});
     stato.griglia(2).riga(0).etichetta = "3";
     finestra->aggiorna();
