@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/frm_cancella_griglia.h"
 #include "model/editor.h"
 #include "support/interazione_finta.h"
 #include "ui/frm_avvio.h"
@@ -8,9 +9,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
@@ -18,9 +21,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
-#include <functional>
+#include <QWindow>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace kobaltino {
 
@@ -32,6 +34,15 @@ inline QString cartellaPreferenze()
     return cartella.path();
 }
 
+// What a dialog answers: the parameter text and, for "Se", the action.
+inline EsitoDialogo esito(const QString& parametro, const QString& azione = {})
+{
+    EsitoDialogo e;
+    e.parametro = parametro;
+    e.azione = azione;
+    return e;
+}
+
 // One QApplication for the whole test program, offscreen. It lives until the process ends:
 // destroying it from a static destructor would run Qt's clean-up after parts of it are gone.
 inline QApplication& applicazione()
@@ -40,8 +51,7 @@ inline QApplication& applicazione()
     static QTemporaryDir configurazione;
     qputenv("XDG_CONFIG_HOME", configurazione.path().toUtf8());
     static int argc = 1;
-    static char nome[] = "test_ui";
-    static char* argv[] = {nome, nullptr};
+    static char nome[] = "test_ui", *argv[] = {nome, nullptr};
     static QApplication* app = [] {
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, cartellaPreferenze());
@@ -54,12 +64,7 @@ inline QApplication& applicazione()
 // so the test goes on instead of hanging. An announced one is handed to the test's handler.
 class Sorvegliante : public QObject {
 public:
-    Sorvegliante()
-    {
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { controlla(); });
-        timer_.start();
-    }
+    Sorvegliante() { QObject::connect(&timer_, &QTimer::timeout, [this] { controlla(); }), timer_.start(20); }
 
     // The next modal window goes to `gestore`, which must close it.
     void attendi(std::function<void(QWidget*)> gestore) { gestore_ = std::move(gestore); }
@@ -73,13 +78,11 @@ private:
             return;
         ultimo_ = modale;
         ++visti_;
-        if (gestore_) {
-            auto g = std::exchange(gestore_, nullptr);
-            g(modale);
-        } else {
+        if (gestore_)
+            std::exchange(gestore_, nullptr)(modale);
+        else
             ADD_FAILURE() << "unexpected modal window: " << modale->objectName().toStdString() << " \""
                           << modale->windowTitle().toStdString() << "\"";
-        }
         if (modale->isVisible())
             if (auto* d = qobject_cast<QDialog*>(modale))
                 d->reject();
@@ -96,17 +99,15 @@ class BancoFinestra : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        esterni.apri = [this] { ++conteggio.apri; };
-        esterni.salva = [this] { ++conteggio.salva; };
-        esterni.salvaConNome = [this] { ++conteggio.salvaConNome; };
-        esterni.compilatore = [this] { ++conteggio.compilatore; };
-        esterni.compila = [this] { ++conteggio.compila; };
-        esterni.guida = [this] { ++conteggio.guida; };
-        esterni.informazioni = [this] { ++conteggio.informazioni; };
-        esterni.attivazione = [this] {
-            ++conteggio.attivazione;
-            return esitoAttivazione;
-        };
+        using E = ComandiEsterni;
+        using C = Conteggio;
+        const std::pair<std::function<void()> E::*, int C::*> contati[] = {
+            {&E::apri, &C::apri},       {&E::salva, &C::salva}, {&E::salvaConNome, &C::salvaConNome},
+            {&E::compilatore, &C::compilatore}, {&E::compila, &C::compila}, {&E::guida, &C::guida},
+            {&E::informazioni, &C::informazioni}};
+        for (auto [comando, contatore] : contati)
+            esterni.*comando = [this, contatore] { ++(conteggio.*contatore); };
+        esterni.attivazione = [this] { return ++conteggio.attivazione, esitoAttivazione; };
         // Every test starts as the first start of the editor.
         QSettings(QSettings::UserScope, QStringLiteral("Kobaltino"), QStringLiteral("Kobaltino")).clear();
         nuovaFinestra();
@@ -123,19 +124,14 @@ protected:
         QTest::qWait(10);
     }
 
-    void TearDown() override
-    {
-        if (finestra)
-            finestra->setAttribute(Qt::WA_DeleteOnClose, false);
-        finestra.reset();
-    }
+    void TearDown() override { finestra.reset(); }
 
     // Rows 0..n-1 of grid k as codes.
     std::vector<int> codici(int k) const
     {
-        std::vector<int> c;
-        for (int r = 0; r < stato.NumIstruzioni(k); ++r)
-            c.push_back(stato.griglia(k).codice(r));
+        std::vector<int> c(static_cast<size_t>(stato.NumIstruzioni(k)));
+        for (size_t r = 0; r < c.size(); ++r)
+            c[r] = stato.griglia(k).codice(static_cast<int>(r));
         return c;
     }
 
@@ -154,18 +150,24 @@ protected:
             finestra->schede()->setCurrentIndex(k - 2);
         QTest::qWait(1);
         v->scrollTo(v->model()->index(r, colonna));
-        const QRect cella = v->visualRect(v->model()->index(r, colonna));
-        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, cella.center());
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->model()->index(r, colonna)).center());
     }
 
+    // A real double-click on a palette item: the first click selects, the second press is the double one.
     void doppioClickVoce(QListWidget* lista, const QString& testo)
     {
         const QList<QListWidgetItem*> trovate = lista->findItems(testo, Qt::MatchExactly);
         ASSERT_EQ(trovate.size(), 1) << testo.toStdString();
-        const QRect r = lista->visualItemRect(trovate.first());
-        // A real double-click: the first click selects, the second press is the double one.
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, r.center());
-        QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, r.center());
+        const QPoint centro = lista->visualItemRect(trovate.first()).center();
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, centro);
+        QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, centro);
+    }
+
+    // The palette of grid k that holds `voce`: the common one or the jump one.
+    QListWidget* tavolozzaCon(int k, const QString& voce) const
+    {
+        QListWidget* comuni = finestra->tavolozzaComuni(k);
+        return comuni->findItems(voce, Qt::MatchExactly).isEmpty() ? finestra->tavolozzaSalto(k) : comuni;
     }
 
     void menu(const char* chiave)
@@ -183,6 +185,60 @@ protected:
         ASSERT_NE(bottone, nullptr);
         QTest::mouseClick(bottone, Qt::LeftButton);
     }
+
+    // One input of the user: a menu entry ("KeyCopia"), a toolbar button ("#5") or a key
+    // sequence ("Ctrl+C") pressed where the focus is, on the main grid at first.
+    void premi(const QString& ingresso)
+    {
+        if (ingresso.startsWith(QLatin1String("Key")))
+            return menu(ingresso.toLatin1().constData());
+        if (ingresso.startsWith(QLatin1Char('#')))
+            return pulsante(ingresso.mid(1).toInt());
+        if (finestra->focusWidget() == nullptr)
+            finestra->vista(1)->setFocus();
+        QTest::keySequence(finestra->focusWidget(), QKeySequence(ingresso));
+    }
+
+    // An empty program, as after "Nuovo", without going through the window.
+    void svuotaProgramma()
+    {
+        for (Griglia& g : stato.griglie)
+            g.svuota();
+        editor.seguiBraccio();
+        finestra->aggiorna();
+    }
+
+    // Another window takes the focus, then the main window gets it back.
+    void attivaDiNuovo()
+    {
+        const int prima = conteggio.attivazione;
+        QWidget altra;
+        altra.show();
+        QApplication::setActiveWindow(&altra);
+        QTest::qWait(5);
+        QApplication::setActiveWindow(finestra.get());
+        QTest::qWait(20);
+        EXPECT_GT(conteggio.attivazione, prima);
+    }
+
+    // "Cancella griglia..." (from `ingresso`) with the boxes of `griglie` checked: it must open modal.
+    void cancellaGriglie(std::vector<int> griglie, const char* ingresso = "KeyCancellaGriglia")
+    {
+        const int visti = sorvegliante.visti();
+        sorvegliante.attendi([griglie](QWidget* w) {
+            auto* dialogo = qobject_cast<FrmCancellaGriglia*>(w);
+            ASSERT_TRUE(dialogo && dialogo->isModal());
+            for (int k : griglie)
+                dialogo->casella(k)->setChecked(true);
+            QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdCancella"), Qt::LeftButton);
+        });
+        premi(ingresso);
+        EXPECT_EQ(sorvegliante.visti(), visti + 1);
+        QApplication::setActiveWindow(finestra.get());  // the offscreen platform does not give it back
+    }
+
+    // The caption as the window system shows it.
+    QString titoloMostrato() const { return finestra->windowHandle()->title(); }
 
     struct Conteggio {
         int apri = 0, salva = 0, salvaConNome = 0, compilatore = 0, compila = 0, guida = 0, informazioni = 0,

@@ -9,136 +9,76 @@
 namespace kobaltino {
 namespace {
 
-class CancellaGriglia : public BancoFinestra {
-protected:
-    void SetUp() override
-    {
-        BancoFinestra::SetUp();
-        dialogo = std::make_unique<FrmCancellaGriglia>(editor, finestra.get());
-        dialogo->show();
-    }
-    void TearDown() override
-    {
-        dialogo.reset();
-        BancoFinestra::TearDown();
-    }
-    void spunta(std::initializer_list<int> griglie)
-    {
-        for (int k : griglie)
-            dialogo->casella(k)->setChecked(true);
-    }
-    void premiCancella() { QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdCancella"), Qt::LeftButton); }
+using CancellaGriglia = BancoFinestra;
 
-    std::unique_ptr<FrmCancellaGriglia> dialogo;
-};
-
-TEST_F(CancellaGriglia, TestiESuggerimenti)
+TEST_F(CancellaGriglia, TestiESpunteFinoAllaPrimaGrigliaVuota)
 {
-    EXPECT_EQ(dialogo->windowTitle(), "Seleziona la griglia da cancellare");
-    const std::vector<std::pair<QString, QString>> attese = {
-        {"Griglia principale", "Selezionare per cancellare la griglia principale"},
-        {"Luce destra", "Selezionare per cancellare la griglia luce destra"},
-        {"Luce sinistra", "Selezionare per cancellare la griglia luce sinistra"},
-        {"Prossimità destra", "Selezionare per cancellare la griglia prossimità destra"},
-        {"Prossimità sinistra", "Selezionare per cancellare la griglia prossimità sinistra"},
-        {"Ottico destro", "Selezionare per cancellare la griglia ottico destro"},
-        {"Ottico sinistro", "Selezionare per cancellare la griglia ottico sinistro"},
-        {"Ultrasuono", "Selezionare per cancellare la griglia ultrasuono"},
-    };
+    FrmCancellaGriglia dialogo(editor, finestra.get());
+    EXPECT_EQ(dialogo.windowTitle(), "Seleziona la griglia da cancellare");
+    const std::pair<const char*, const char*> nomi[] = {
+        {"Griglia principale", "principale"},         {"Luce destra", "luce destra"},
+        {"Luce sinistra", "luce sinistra"},           {"Prossimità destra", "prossimità destra"},
+        {"Prossimità sinistra", "prossimità sinistra"}, {"Ottico destro", "ottico destro"},
+        {"Ottico sinistro", "ottico sinistro"},       {"Ultrasuono", "ultrasuono"}};
     for (int k = 1; k <= 8; ++k) {
-        auto* c = dialogo->findChild<QCheckBox*>(QStringLiteral("ckGriglia%1").arg(k));
+        auto* c = dialogo.findChild<QCheckBox*>(QStringLiteral("ckGriglia%1").arg(k));
         ASSERT_NE(c, nullptr) << k;
-        EXPECT_EQ(c->text(), attese[k - 1].first);
-        EXPECT_EQ(c->toolTip(), attese[k - 1].second);
+        EXPECT_EQ(c->text(), nomi[k - 1].first);
+        EXPECT_EQ(c->toolTip(), QStringLiteral("Selezionare per cancellare la griglia ") + nomi[k - 1].second);
         EXPECT_FALSE(c->isChecked());
     }
-    EXPECT_EQ(dialogo->findChildren<QCheckBox*>().size(), 8);
-    auto* cancella = dialogo->findChild<QPushButton*>("cmdCancella");
-    auto* chiudi = dialogo->findChild<QPushButton*>("cmdChiudi");
-    ASSERT_NE(cancella, nullptr);
-    ASSERT_NE(chiudi, nullptr);
+    EXPECT_EQ(dialogo.findChildren<QCheckBox*>().size(), 8);
+    auto* cancella = dialogo.findChild<QPushButton*>("cmdCancella");
+    auto* chiudi = dialogo.findChild<QPushButton*>("cmdChiudi");
+    ASSERT_TRUE(cancella && chiudi);
     EXPECT_EQ(cancella->text(), "&Cancella");
     EXPECT_EQ(cancella->toolTip(), "Fare click per cancellare le griglie selezionate");
     EXPECT_EQ(chiudi->text(), "Ch&iudi");
     EXPECT_EQ(chiudi->toolTip(), "Fare click per chiudere la finestra");
-}
 
-TEST_F(CancellaGriglia, CancellaLeSpuntateEChiude)
-{
-    riempi(1, {1, 2});
-    riempi(3, {3});
-    riempi(8, {4});
-    riempi(9, {5});
-    stato.Modificato = true;
-    stato.marca(Memoria::Ram, 1) = "d'1'";
-    spunta({1, 8});
-    premiCancella();
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    EXPECT_EQ(stato.NumIstruzioni(8), 0);
-    EXPECT_EQ(stato.NumIstruzioni(3), 1);
-    EXPECT_EQ(stato.NumIstruzioni(9), 1);
-    EXPECT_TRUE(stato.Modificato);
-    EXPECT_EQ(stato.marca(Memoria::Ram, 1), "d'1'");
-    EXPECT_FALSE(dialogo->isVisible());
-    EXPECT_EQ(dialogo->result(), QDialog::Accepted);
-    // The window shows the cleared grid at once.
-    EXPECT_EQ(finestra->modello(1)->index(0, 2).data().toString(), "");
-    EXPECT_TRUE(ui.messaggi.empty());
-}
+    // The checked grids are cleared in order up to the first empty one, where the dialog stays
+    // open; "Chiudi" clears nothing. The memory marks stay, nothing is asked.
+    const struct {
+        std::vector<int> piene, spuntate;
+        const char* pulsante;
+        std::vector<int> restano;
+        bool aperto;
+    } casi[] = {{{1, 3, 8, 9}, {1, 8}, "cmdCancella", {3, 9}, false}, {{1}, {}, "cmdCancella", {1}, false},
+                {{3}, {2, 3}, "cmdCancella", {3}, true},  // "Luce destra" empty: nothing goes
+                {{2}, {2, 3}, "cmdCancella", {}, true},   // "Luce sinistra" empty: only "Luce destra" goes
+                {{1}, {1}, "cmdChiudi", {1}, false}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(testing::Message() << &c - casi);
+        svuotaProgramma();
+        for (int k : c.piene)
+            riempi(k, {codici::Avanti, codici::Fermo});
+        stato.Modificato = false;
+        stato.marca(Memoria::Ram, 1) = "d'1'";
+        FrmCancellaGriglia scelta(editor, finestra.get());
+        scelta.show();
+        for (int k : c.spuntate)
+            scelta.casella(k)->setChecked(true);
+        QTest::mouseClick(scelta.findChild<QPushButton*>(c.pulsante), Qt::LeftButton);
+        for (int k = 1; k <= 10; ++k) {
+            const bool resta = std::count(c.restano.begin(), c.restano.end(), k) > 0;
+            EXPECT_EQ(stato.NumIstruzioni(k), resta ? 2 : 0) << k;
+            EXPECT_EQ(finestra->modello(k)->index(0, 2).data().toString(), resta ? "1" : "") << k;
+        }
+        EXPECT_EQ(stato.Modificato, c.restano.size() != c.piene.size());
+        EXPECT_EQ(scelta.isVisible(), c.aperto);
+        if (!c.aperto) {
+            EXPECT_EQ(scelta.result(), c.pulsante == std::string("cmdChiudi") ? QDialog::Rejected : QDialog::Accepted);
+        }
+        EXPECT_EQ(stato.marca(Memoria::Ram, 1), "d'1'");
+        EXPECT_TRUE(ui.messaggi.empty());
+    }
 
-TEST_F(CancellaGriglia, SiFermaAllaPrimaGrigliaVuotaERestaAperto)
-{
-    // "Luce destra" empty, "Luce sinistra" not: nothing is cleared.
-    riempi(3, {1});
-    spunta({2, 3});
-    premiCancella();
-    EXPECT_EQ(stato.NumIstruzioni(3), 1);
-    EXPECT_TRUE(dialogo->isVisible());
-
-    // "Luce destra" not empty, "Luce sinistra" empty: only "Luce destra" goes.
-    dialogo->casella(3)->setChecked(false);
-    riempi(2, {2});
-    stato.griglia(3).svuota();
-    spunta({2, 3});
-    premiCancella();
-    EXPECT_EQ(stato.NumIstruzioni(2), 0);
-    EXPECT_TRUE(dialogo->isVisible());
-    EXPECT_TRUE(ui.messaggi.empty());
-}
-
-TEST_F(CancellaGriglia, NessunaSpuntaChiudeSenzaToccareNulla)
-{
-    riempi(1, {1});
-    premiCancella();
-    EXPECT_EQ(stato.NumIstruzioni(1), 1);
-    EXPECT_FALSE(dialogo->isVisible());
-}
-
-TEST_F(CancellaGriglia, ChiudiNonCancella)
-{
-    riempi(1, {1});
-    spunta({1});
-    QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdChiudi"), Qt::LeftButton);
-    EXPECT_EQ(stato.NumIstruzioni(1), 1);
-    EXPECT_FALSE(dialogo->isVisible());
-    EXPECT_EQ(dialogo->result(), QDialog::Rejected);
-}
-
-TEST_F(CancellaGriglia, DalMenuSiApreModaleSopraLaFinestra)
-{
-    dialogo.reset();
-    riempi(4, {1, 1});
-    sorvegliante.attendi([](QWidget* w) {
-        auto* d = qobject_cast<FrmCancellaGriglia*>(w);
-        ASSERT_NE(d, nullptr);
-        EXPECT_TRUE(d->isModal());
-        d->casella(4)->setChecked(true);
-        QTest::mouseClick(d->findChild<QPushButton*>("cmdCancella"), Qt::LeftButton);
-    });
-    menu("KeyCancellaGriglia");
-    EXPECT_EQ(sorvegliante.visti(), 1);
-    EXPECT_EQ(stato.NumIstruzioni(4), 0);
-    EXPECT_EQ(finestra->modello(4)->index(0, 0).data().toString(), "");
+    // From the menu and with Ctrl+G the dialog opens modal over the window.
+    for (const char* ingresso : {"KeyCancellaGriglia", "Ctrl+G"}) {
+        riempi(4, {codici::Avanti, codici::Avanti});
+        cancellaGriglie({4}, ingresso);
+        EXPECT_EQ(stato.NumIstruzioni(4), 0) << ingresso;
+    }
 }
 
 }  // namespace

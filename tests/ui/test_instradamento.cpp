@@ -1,57 +1,201 @@
-// Which grid and which command every input of the main window reaches.
+// Which grid and which command every input of the main window reaches: palettes, menus, toolbar
+// buttons, keys, the context menu, the recent programs and the PDF export.
 #include "banco_finestra.h"
 
-#include "ui/pannello_memoria.h"
-
+#include <QFile>
+#include <QLabel>
 #include <QTabWidget>
+#include <optional>
 
 namespace kobaltino {
 namespace {
 
 using Instradamento = BancoFinestra;
 
-TEST_F(Instradamento, PalettaInserisceNellaPropriaGrigliaCheDiventaLaAttiva)
+const Messaggio domandaRiga{"Si vuole cancellare l'istruzione selezionata?", Icona::Informazione, "ATTENZIONE",
+                            Pulsanti::SiNo};
+const Messaggio domandaTutto{"Vuoi cancellare tutte le istruzioni?", Icona::Informazione, "ATTENZIONE",
+                             Pulsanti::SiNo};
+const Messaggio domandaSalva{"Il programma non è stato salvato.\r\nSalvare adesso?", Icona::Informazione,
+                             "ATTENZIONE", Pulsanti::SiNoAnnulla};
+
+// A palette item (double-click or Enter) goes into the palette's own grid, with that grid's dialog;
+// the grid becomes the active one, the status bar says so and the menu's next instruction follows.
+TEST_F(Instradamento, LaPalettaScriveNellaSuaGrigliaCheDiventaAttiva)
 {
-    doppioClickVoce(finestra->tavolozzaComuni(8), "Avanti");
-    EXPECT_EQ(codici(8), std::vector<int>{1});
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    EXPECT_EQ(stato.GrigliaAttiva, 8);
+    auto* etichetta = finestra->findChild<QLabel*>("lblGrigliaAttiva");
+    ASSERT_NE(etichetta, nullptr);
+    EXPECT_EQ(etichetta->text(), "Griglia attiva: Griglia principale");
+    const struct {
+        int k;
+        const char* voce;
+        bool invio;
+        int codice;
+        std::optional<Dialogo> dialogo;
+        const char* scritta;
+    } casi[] = {{8, "Avanti", false, 1, {}, "Ultrasuoni"}, {1, "Ruota a SX", false, 5, {}, "Griglia principale"},
+                {1, "Ruota a DX", false, 6, {}, "Griglia principale"}, {10, "Indietro", false, 2, {}, "Aux"},
+                {9, "Ritorna", false, 14, {}, "Sensore rotazione"},  {3, "Fermo", true, 7, {}, "Luce sinistra"},
+                {4, "Scorri a sinistra", false, 24, Dialogo::ScorriSinistra, "Prossimità destra"},
+                {4, "Scorri a destra", false, 23, Dialogo::ScorriDestra, "Prossimità destra"}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.voce);
+        if (c.k >= 2)
+            finestra->schede()->setCurrentIndex(c.k - 2);
+        if (c.dialogo)
+            ui.esiti.push_back(esito("Ram3"));
+        QListWidget* lista = tavolozzaCon(c.k, c.voce);
+        if (c.invio) {
+            lista->setFocus();
+            lista->setCurrentItem(lista->findItems(c.voce, Qt::MatchExactly).value(0));
+            QTest::keyClick(lista, Qt::Key_Return);
+        } else {
+            doppioClickVoce(lista, c.voce);
+        }
+        const int n = stato.NumIstruzioni(c.k);
+        ASSERT_GE(n, 1);
+        EXPECT_EQ(stato.griglia(c.k).codice(n - 1), c.codice);
+        EXPECT_EQ(stato.griglia(c.k).riga(n - 1).parametro, c.dialogo ? "Ram3" : "");
+        if (c.dialogo) {
+            EXPECT_EQ(ui.dialoghi.back(), std::make_pair(*c.dialogo, c.k));
+        }
+        EXPECT_EQ(stato.GrigliaAttiva, c.k);
+        EXPECT_EQ(etichetta->text(), QStringLiteral("Griglia attiva: ") + c.scritta);
+        menu("KeyDestra");
+        EXPECT_EQ(stato.griglia(c.k).codice(n), codici::Destra);
+    }
+    EXPECT_EQ(ui.dialoghi.size(), 2u);
+    EXPECT_EQ(stato.NumIstruzioni(2) + stato.NumIstruzioni(5) + stato.NumIstruzioni(6) + stato.NumIstruzioni(7), 0);
 
-    doppioClickVoce(finestra->tavolozzaComuni(1), "Ruota a SX");
-    doppioClickVoce(finestra->tavolozzaComuni(1), "Ruota a DX");
-    EXPECT_EQ(codici(1), (std::vector<int>{5, 6}));
-    doppioClickVoce(finestra->tavolozzaSalto(9), "Ritorna");
-    EXPECT_EQ(codici(9), std::vector<int>{14});
-}
-
-TEST_F(Instradamento, PalettaConDialogoUsaIlDialogoDellaSuaGriglia)
-{
-    EsitoDialogo e;
-    e.parametro = "Ram3";
-    ui.esiti.push_back(e);
-    doppioClickVoce(finestra->tavolozzaComuni(4), "Scorri a sinistra");
-    e.parametro = "Ram4";
-    ui.esiti.push_back(e);
-    doppioClickVoce(finestra->tavolozzaComuni(4), "Scorri a destra");
-    ASSERT_EQ(ui.dialoghi.size(), 2u);
-    EXPECT_EQ(ui.dialoghi[0], std::make_pair(Dialogo::ScorriSinistra, 4));
-    EXPECT_EQ(ui.dialoghi[1], std::make_pair(Dialogo::ScorriDestra, 4));
-    EXPECT_EQ(codici(4), (std::vector<int>{24, 23}));
-    EXPECT_EQ(stato.griglia(4).riga(0).parametro, "Ram3");
-
-    // "Vai a" opens the jump dialog of the palette's grid, not the active one.
+    // "Vai a" opens the jump dialog of the palette's grid; from the menu, that of the grid last clicked.
     doppioClickVoce(finestra->tavolozzaSalto(6), "Vai a");
-    ASSERT_EQ(ui.dialoghi.size(), 3u);
-    EXPECT_EQ(ui.dialoghi[2], std::make_pair(Dialogo::VaiA, 6));
+    EXPECT_EQ(ui.dialoghi.back(), std::make_pair(Dialogo::VaiA, 6));
+    clicca(7, 0);
+    finestra->schede()->setCurrentIndex(0);  // another tab in front changes nothing
+    menu("KeyVaiA");
+    EXPECT_EQ(ui.dialoghi.back(), std::make_pair(Dialogo::VaiA, 7));
 }
 
-TEST_F(Instradamento, VoceSconosciutaODoppioClickSenzaVoceNonFaNulla)
+// Menu, toolbar and keys reach the same outside command, and only that one.
+TEST_F(Instradamento, MenuBarraETastiRaggiungonoIComandiEsterni)
 {
-    finestra->eseguiVoce(1, "Sleep");
-    finestra->eseguiVoce(1, "FINE SE");
-    finestra->eseguiVoce(1, "avanti");
-    finestra->eseguiVoce(1, "");
-    // A double-click under the last item of a short palette.
+    using C = Conteggio;
+    const std::pair<const char*, int C::*> casi[] = {
+        {"#2", &C::apri}, {"KeyApri", &C::apri}, {"Ctrl+A", &C::apri}, {"Ctrl+O", &C::apri}, {"#3", &C::salva},
+        {"KeySalva", &C::salva}, {"Shift+F12", &C::salva}, {"Ctrl+S", &C::salva}, {"KeySalvaConNome", &C::salvaConNome},
+        {"Ctrl+Shift+F12", &C::salvaConNome}, {"Ctrl+Shift+S", &C::salvaConNome}, {"KeyCompilatore", &C::compilatore},
+        {"#7", &C::compila}, {"KeyCompila", &C::compila}, {"F9", &C::compila}, {"#11", &C::guida},
+        {"KeyGuidaInLinea", &C::guida}, {"F1", &C::guida}, {"KeyInformazioniSu", &C::informazioni}};
+    const auto totale = [this] {
+        return conteggio.apri + conteggio.salva + conteggio.salvaConNome + conteggio.compilatore + conteggio.compila
+               + conteggio.guida + conteggio.informazioni;
+    };
+    for (const auto& [ingresso, contatore] : casi) {
+        SCOPED_TRACE(ingresso);
+        const int prima = conteggio.*contatore, tutti = totale();
+        premi(ingresso);
+        EXPECT_EQ(conteggio.*contatore, prima + 1);
+        EXPECT_EQ(totale(), tutti + 1);
+    }
+    // The shortcut the menu shows stays the first one.
+    EXPECT_EQ(finestra->findChild<QAction*>("KeyApri")->shortcut().toString(), "Ctrl+A");
+}
+
+// Cut takes the main grid's selected row; copy, paste and delete work on the active grid, whose row
+// may be picked on any column; every delete asks first, and a click below the program picks nothing.
+// "Nuovo" of an unmodified program clears it at once, "Cancella tutto" asks first; neither leaves
+// anything to save.
+TEST_F(Instradamento, ComandiDiModificaSullaGrigliaGiusta)
+{
+    const struct {
+        const char* ingresso;
+        int k, riga, colonna;
+        std::vector<int> principale, attiva;
+        const char* appunti;
+        const Messaggio* domanda;
+        const char* titolo;
+    } casi[] = {{"#4", 5, 1, ColCodice, {1}, {4, 7}, "2", &domandaRiga, " - giro.kbn*"},
+                {"Ctrl+X", 5, 1, ColCodice, {1}, {4, 7}, "2", &domandaRiga, " - giro.kbn*"},
+                {"#5", 5, 1, ColCodice, {1, 2}, {4, 7}, "7", nullptr, " - giro.kbn"},
+                {"KeyCopia", 2, 0, ColCodice, {1, 2}, {4, 7}, "4", nullptr, " - giro.kbn"},
+                {"Ctrl+C", 5, 1, ColCodice, {1, 2}, {4, 7}, "7", nullptr, " - giro.kbn"},
+                {"#6", 5, 1, ColCodice, {1, 2}, {4, 7, 3}, "3", nullptr, " - giro.kbn*"},
+                {"KeyIncolla", 4, 1, ColCodice, {1, 2}, {4, 7, 3}, "3", nullptr, " - giro.kbn*"},
+                {"Ctrl+V", 5, 1, ColCodice, {1, 2}, {4, 7, 3}, "3", nullptr, " - giro.kbn*"},
+                {"#8", 9, 0, ColNumero, {1, 2}, {7}, "3", &domandaRiga, " - giro.kbn*"},
+                {"KeyCancella", 10, 1, ColParametro, {1, 2}, {4}, "3", &domandaRiga, " - giro.kbn*"},
+                {"Del", 5, 1, ColCodice, {1, 2}, {4}, "3", &domandaRiga, " - giro.kbn*"},
+                {"#8", 5, 3, ColCodice, {1, 2}, {4, 7}, "3", nullptr, " - giro.kbn"},  // a click below the program
+                {"KeyNuovo", 5, 1, ColCodice, {}, {}, "3", nullptr, ""},
+                {"#1", 6, 1, ColCodice, {}, {}, "3", nullptr, ""},
+                {"Ctrl+N", 7, 1, ColCodice, {}, {}, "3", nullptr, ""},
+                {"KeyCancellaTutto", 5, 1, ColCodice, {}, {}, "3", &domandaTutto, " - giro.kbn"},
+                {"#9", 6, 1, ColCodice, {}, {}, "3", &domandaTutto, " - giro.kbn"},
+                {"Ctrl+T", 7, 1, ColCodice, {}, {}, "3", &domandaTutto, " - giro.kbn"}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(testing::Message() << c.ingresso << " on grid " << c.k);
+        svuotaProgramma();
+        riempi(1, {codici::Avanti, codici::Indietro});
+        riempi(c.k, {codici::Destra, codici::Fermo});
+        stato.AppuntiCodice = "3";
+        stato.Modificato = false;
+        stato.PercorsoFile = "/scuola/giro.kbn";
+        finestra->aggiorna();
+        ui.messaggi.clear();
+        clicca(1, 1);
+        clicca(c.k, c.riga, c.colonna);
+        EXPECT_EQ(stato.GrigliaAttiva, c.k);
+        if (c.domanda)
+            ui.risposte.push_back(Risposta::Si);
+        premi(c.ingresso);
+        EXPECT_EQ(codici(1), c.principale);
+        EXPECT_EQ(codici(c.k), c.attiva);
+        EXPECT_EQ(stato.AppuntiCodice, c.appunti);
+        EXPECT_EQ(ui.messaggi, c.domanda ? std::vector<Messaggio>{*c.domanda} : std::vector<Messaggio>{});
+        // Any change marks the program as modified, in the caption too.
+        EXPECT_EQ(titoloMostrato(), QStringLiteral("Kobaltino") + c.titolo);
+    }
+}
+
+// The context menu shows "Copia" and "Incolla", which work on the active grid, not the clicked one.
+TEST_F(Instradamento, MenuContestualeSullaGrigliaAttiva)
+{
+    QStringList voci;
+    for (QAction* a : finestra->menuContestuale()->actions())
+        if (a->isVisible())
+            voci << a->text();
+    EXPECT_EQ(voci, (QStringList{"Copia", "Incolla"}));
+    EXPECT_EQ(finestra->menuContestuale()->objectName(), "mnu_Contestuale");
+
+    riempi(2, {codici::Sinistra});
+    riempi(4, {codici::Destra});
+    clicca(2, 0);
+    finestra->schede()->setCurrentIndex(2);
+    VistaGriglia* v4 = finestra->vista(4);
+    QTest::mousePress(v4->viewport(), Qt::RightButton, {}, v4->visualRect(v4->model()->index(0, ColCodice)).center());
+    EXPECT_TRUE(finestra->menuContestuale()->isVisible());
+    EXPECT_EQ(stato.GrigliaAttiva, 2);
+    finestra->findChild<QAction*>("mnu_Copia1")->trigger();
+    finestra->menuContestuale()->hide();
+    EXPECT_EQ(stato.AppuntiCodice, "3");
+    finestra->findChild<QAction*>("mnu_Incolla1")->trigger();
+    EXPECT_EQ(codici(2), (std::vector<int>{3, 3}));
+    EXPECT_EQ(codici(4), std::vector<int>{4});
+}
+
+// Inputs that name no command, a double-click below a palette's items and an active grid out of
+// range change nothing and say nothing; a missing help command is reported.
+TEST_F(Instradamento, IngressiSenzaComandoSonoIgnorati)
+{
+    riempi(1, {codici::Avanti});
+    for (const char* chiave : {"keyFile", "KeyModifica", "KeyIstruzioni", "KeyIstruzioniComuni", "Key?", "",
+                               "KeyTaglia", "keyNuovo", "KeySleep"})
+        finestra->eseguiTasto(QString::fromLatin1(chiave));
+    for (int indice : {0, 10, 14, -1})
+        finestra->eseguiPulsante(indice);
+    for (const char* voce : {"Sleep", "FINE SE", "avanti", ""})
+        finestra->eseguiVoce(1, voce);
+
     finestra->resize(1300, 1000);
     finestra->schede()->setCurrentIndex(8);
     QTest::qWait(20);
@@ -61,287 +205,22 @@ TEST_F(Instradamento, VoceSconosciutaODoppioClickSenzaVoceNonFaNulla)
     ASSERT_EQ(lista->itemAt(sottoLeVoci), nullptr);
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, sottoLeVoci);
     QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, sottoLeVoci);
-    for (int k = 1; k <= 10; ++k)
+
+    stato.GrigliaAttiva = 11;
+    for (const char* ingresso : {"KeyAvanti", "KeyCopia", "KeyCancella"})
+        premi(ingresso);
+    EXPECT_EQ(codici(1), std::vector<int>{1});
+    for (int k = 2; k <= 10; ++k)
         EXPECT_EQ(stato.NumIstruzioni(k), 0) << k;
     EXPECT_TRUE(ui.messaggi.empty());
-}
-
-TEST_F(Instradamento, InvioSullaPalettaComeDoppioClick)
-{
-    QListWidget* lista = finestra->tavolozzaComuni(3);
-    lista->setFocus();
-    lista->setCurrentRow(6);  // "Fermo"
-    QTest::keyClick(lista, Qt::Key_Return);
-    EXPECT_EQ(codici(3), std::vector<int>{7});
-}
-
-TEST_F(Instradamento, ClicInGrigliaLaRendeAttivaEIlMenuInserisceLi)
-{
-    clicca(3, 0);
-    EXPECT_EQ(stato.GrigliaAttiva, 3);
-    menu("KeyAvanti");
-    EXPECT_EQ(codici(3), std::vector<int>{1});
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-
-    // Changing tab does not change the active grid; a click in the main grid does.
-    finestra->schede()->setCurrentIndex(7);
-    menu("KeyRuotaASinistra");
-    EXPECT_EQ(codici(3), (std::vector<int>{1, 5}));
-    clicca(1, 4);
-    EXPECT_EQ(stato.GrigliaAttiva, 1);
-    menu("KeyFermo");
-    EXPECT_EQ(codici(1), std::vector<int>{7});
-}
-
-TEST_F(Instradamento, VaiADalMenuUsaIlDialogoDellaGrigliaAttiva)
-{
-    clicca(7, 0);
-    menu("KeyVaiA");
-    ASSERT_EQ(ui.dialoghi.size(), 1u);
-    EXPECT_EQ(ui.dialoghi[0], std::make_pair(Dialogo::VaiA, 7));
-}
-
-TEST_F(Instradamento, TagliaSempreDallaGrigliaPrincipaleCopiaEIncollaDallaAttiva)
-{
-    riempi(1, {codici::Avanti, codici::Indietro});
-    riempi(5, {codici::Destra, codici::Fermo});
-    clicca(1, 1);
-    clicca(5, 1);
-    EXPECT_EQ(stato.GrigliaAttiva, 5);
-
-    ui.risposte.push_back(Risposta::Si);  // "Si vuole cancellare l'istruzione selezionata?"
-    pulsante(4);                          // Taglia
-    EXPECT_EQ(codici(1), std::vector<int>{1});
-    EXPECT_EQ(codici(5), (std::vector<int>{4, 7}));
-    EXPECT_EQ(stato.AppuntiCodice, "2");
-
-    pulsante(5);  // Copia: row 1 of grid 5
-    EXPECT_EQ(stato.AppuntiCodice, "7");
-    pulsante(6);  // Incolla into grid 5
-    EXPECT_EQ(codici(5), (std::vector<int>{4, 7, 7}));
-    EXPECT_EQ(codici(1), std::vector<int>{1});
-}
-
-TEST_F(Instradamento, CancellaSulleGriglieNoveEDieci)
-{
-    riempi(9, {codici::Avanti, codici::Indietro});
-    riempi(10, {codici::Destra, codici::Fermo});
-    clicca(9, 0, ColNumero);
-    ui.risposte.push_back(Risposta::Si);
-    pulsante(8);
-    EXPECT_EQ(codici(9), std::vector<int>{2});
-
-    clicca(10, 1, ColParametro);  // the icon cell of a row without parameter
-    ui.risposte.push_back(Risposta::Si);
-    menu("KeyCancella");
-    EXPECT_EQ(codici(10), std::vector<int>{4});
-    const Messaggio domanda{"Si vuole cancellare l'istruzione selezionata?", Icona::Informazione, "ATTENZIONE",
-                            Pulsanti::SiNo};
-    ASSERT_EQ(ui.messaggi.size(), 2u);
-    EXPECT_EQ(ui.messaggi[1], domanda);
-}
-
-TEST_F(Instradamento, ClicSuUnaRigaVuotaNonCancellaNulla)
-{
-    riempi(1, {codici::Avanti});
-    clicca(1, 3);
-    pulsante(8);
-    EXPECT_EQ(codici(1), std::vector<int>{1});
-    EXPECT_TRUE(ui.messaggi.empty());
-}
-
-TEST_F(Instradamento, MenuContestualeCopiaDallaGrigliaAttivaNonDaQuellaCliccata)
-{
-    riempi(2, {codici::Sinistra});
-    riempi(4, {codici::Destra});
-    clicca(2, 0);
-    finestra->schede()->setCurrentIndex(2);
-    VistaGriglia* v4 = finestra->vista(4);
-    const QRect cella = v4->visualRect(v4->model()->index(0, ColCodice));
-    QTest::mousePress(v4->viewport(), Qt::RightButton, {}, cella.center());
-    EXPECT_TRUE(finestra->menuContestuale()->isVisible());
-    EXPECT_EQ(stato.GrigliaAttiva, 2);
-
-    finestra->findChild<QAction*>("mnu_Copia1")->trigger();
-    finestra->menuContestuale()->hide();
-    EXPECT_EQ(stato.AppuntiCodice, "3");
-    finestra->findChild<QAction*>("mnu_Incolla1")->trigger();
-    EXPECT_EQ(codici(2), (std::vector<int>{3, 3}));
-    EXPECT_EQ(codici(4), std::vector<int>{4});
-}
-
-TEST_F(Instradamento, NuovoECancellaTuttoDalMenuComeDallaBarra)
-{
-    riempi(1, {codici::Avanti});
-    stato.Modificato = false;
-    menu("KeyNuovo");
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-    riempi(1, {codici::Avanti});
-    stato.Modificato = false;
-    pulsante(1);
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-
-    riempi(6, {codici::Avanti});
-    ui.risposte.push_back(Risposta::Si);
-    menu("KeyCancellaTutto");
-    EXPECT_EQ(stato.NumIstruzioni(6), 0);
-    riempi(6, {codici::Avanti});
-    ui.risposte.push_back(Risposta::Si);
-    pulsante(9);
-    EXPECT_EQ(stato.NumIstruzioni(6), 0);
-    const Messaggio domanda{"Vuoi cancellare tutte le istruzioni?", Icona::Informazione, "ATTENZIONE", Pulsanti::SiNo};
-    ASSERT_EQ(ui.messaggi.size(), 2u);
-    EXPECT_EQ(ui.messaggi[0], domanda);
-    EXPECT_EQ(ui.messaggi[1], domanda);
-}
-
-TEST_F(Instradamento, BarraEMenuRaggiungonoIComandiEsterni)
-{
-    pulsante(2);
-    pulsante(3);
-    pulsante(7);
-    pulsante(11);
-    EXPECT_EQ(conteggio.apri, 1);
-    EXPECT_EQ(conteggio.salva, 1);
-    EXPECT_EQ(conteggio.compila, 1);
-    EXPECT_EQ(conteggio.guida, 1);
-    menu("KeyApri");
-    menu("KeySalva");
-    menu("KeySalvaConNome");
-    menu("KeyCompilatore");
-    menu("KeyCompila");
-    menu("KeyGuidaInLinea");
-    menu("KeyInformazioniSu");
-    EXPECT_EQ(conteggio.apri, 2);
-    EXPECT_EQ(conteggio.salva, 2);
-    EXPECT_EQ(conteggio.salvaConNome, 1);
-    EXPECT_EQ(conteggio.compilatore, 1);
-    EXPECT_EQ(conteggio.compila, 2);
-    EXPECT_EQ(conteggio.guida, 2);
-    EXPECT_EQ(conteggio.informazioni, 1);
-}
-
-TEST_F(Instradamento, IngressiSenzaComandoSonoIgnorati)
-{
-    riempi(1, {codici::Avanti});
-    for (const char* chiave : {"keyFile", "KeyModifica", "KeyIstruzioni", "KeyIstruzioniComuni", "Key?", "", "KeyTaglia",
-                               "keyNuovo", "KeySleep"})
-        finestra->eseguiTasto(QString::fromLatin1(chiave));
-    for (int indice : {0, 10, 14, -1})
-        finestra->eseguiPulsante(indice);
-    EXPECT_EQ(codici(1), std::vector<int>{1});
-    EXPECT_TRUE(ui.messaggi.empty());
     EXPECT_EQ(conteggio.apri + conteggio.salva + conteggio.compila + conteggio.guida, 0);
-}
 
-TEST_F(Instradamento, GrigliaAttivaFuoriIntervalloNonFaNulla)
-{
-    riempi(1, {codici::Avanti});
-    stato.GrigliaAttiva = 11;
-    menu("KeyAvanti");
-    menu("KeyCopia");
-    menu("KeyCancella");
-    EXPECT_EQ(codici(1), std::vector<int>{1});
-    EXPECT_TRUE(ui.messaggi.empty());
-}
-
-TEST_F(Instradamento, BraccioDalMenuSullaGrigliaAuxEDisattivaLaScheda)
-{
-    EXPECT_EQ(finestra->tavolozzaComuni(10)->findItems("Braccio", Qt::MatchExactly).size(), 0);
-    clicca(10, 0);
-    ui.risposte.push_back(Risposta::Si);
-    menu("KeyBraccio");
-    EXPECT_EQ(codici(10), std::vector<int>{21});
-    ASSERT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(ui.messaggi[0].testo, "L'inserimento di questa funzione disattiverà la griglia AUX.\r\nVuoi continuare?");
-    EXPECT_FALSE(finestra->schede()->isTabEnabled(8));
-    EXPECT_TRUE(finestra->schede()->isTabEnabled(7));
-
-    // Deleting the only arm row gives the Aux tab back.
-    stato.griglia(10).seleziona(0, ColCodice);
-    ui.risposte.push_back(Risposta::Si);
-    menu("KeyCancella");
-    EXPECT_TRUE(finestra->schede()->isTabEnabled(8));
-}
-
-TEST_F(Instradamento, ScorciatoieDaTastiera)
-{
-    riempi(1, {codici::Avanti, codici::Indietro});
-    riempi(2, {codici::Destra});
-    finestra->vista(1)->setFocus();
-    QWidget* w = finestra->vista(1);
-
-    QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(w, Qt::Key_F12, Qt::ShiftModifier);
-    QTest::keyClick(w, Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
-    QTest::keyClick(w, Qt::Key_F9);
-    QTest::keyClick(w, Qt::Key_F1);
-    EXPECT_EQ(conteggio.apri, 1);
-    EXPECT_EQ(conteggio.salva, 1);
-    EXPECT_EQ(conteggio.salvaConNome, 1);
-    EXPECT_EQ(conteggio.compila, 1);
-    EXPECT_EQ(conteggio.guida, 1);
-
-    clicca(2, 0);
-    QTest::keyClick(w, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(stato.AppuntiCodice, "4");
-    QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(codici(2), (std::vector<int>{4, 4}));
-
-    stato.griglia(1).seleziona(0, ColCodice);
-    ui.risposte.push_back(Risposta::Si);
-    QTest::keyClick(w, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(codici(1), std::vector<int>{2});
-    EXPECT_EQ(stato.AppuntiCodice, "1");
-
-    stato.griglia(2).seleziona(1, ColCodice);
-    ui.risposte.push_back(Risposta::Si);
-    QTest::keyClick(w, Qt::Key_Delete);
-    EXPECT_EQ(codici(2), std::vector<int>{4});
-
-    sorvegliante.attendi([](QWidget* dialogo) {
-        EXPECT_EQ(dialogo->objectName(), "frmCancellaGriglia");
-        qobject_cast<QDialog*>(dialogo)->reject();
-    });
-    QTest::keyClick(w, Qt::Key_G, Qt::ControlModifier);
-    EXPECT_EQ(sorvegliante.visti(), 1);
-    QApplication::setActiveWindow(finestra.get());  // the offscreen platform does not give it back
-
-    ui.risposte.push_back(Risposta::Si);
-    QTest::keyClick(w, Qt::Key_T, Qt::ControlModifier);
-    EXPECT_EQ(stato.NumIstruzioni(1) + stato.NumIstruzioni(2), 0);
-
-    stato.Modificato = false;
-    riempi(1, {codici::Avanti});
-    stato.Modificato = false;
-    QTest::keyClick(w, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
-}
-
-TEST_F(Instradamento, CasellaDiMemoriaRossaEValoreAlDoppioClick)
-{
-    stato.marca(Memoria::Ram, 3) = "d'100'";
-    stato.marca(Memoria::Eeprom, 20) = "'a'";
-    finestra->aggiorna();
-    PannelloMemoria* p = finestra->pannelloMemoria();
-    EXPECT_TRUE(p->casella(Memoria::Ram, 3)->usata());
-    EXPECT_EQ(p->casella(Memoria::Ram, 3)->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(p->casella(Memoria::Ram, 4)->palette().color(QPalette::Window), QColor(255, 255, 255));
-    EXPECT_TRUE(p->casella(Memoria::Eeprom, 20)->usata());
-    EXPECT_FALSE(p->casella(Memoria::Ram, 20)->usata());
-
-    QTest::mouseDClick(p->casella(Memoria::Ram, 3), Qt::LeftButton);
-    QTest::mouseDClick(p->casella(Memoria::Eeprom, 1), Qt::LeftButton);
-    ASSERT_EQ(ui.messaggi.size(), 2u);
-    EXPECT_EQ(ui.messaggi[0], (Messaggio{"Valore inserito: d'100'", Icona::Nessuna, "Valore inserito", Pulsanti::Ok}));
-    EXPECT_EQ(ui.messaggi[1], (Messaggio{"Valore inserito: ", Icona::Nessuna, "Valore inserito", Pulsanti::Ok}));
-
-    // Clearing the program whitens the boxes again.
-    riempi(1, {codici::Avanti});
-    ui.risposte.push_back(Risposta::Si);
-    pulsante(9);
-    EXPECT_FALSE(p->casella(Memoria::Ram, 3)->usata());
-    EXPECT_FALSE(p->casella(Memoria::Eeprom, 20)->usata());
+    // Without a help command, "Guida in linea" says so.
+    esterni.guida = nullptr;
+    nuovaFinestra();
+    menu("KeyGuidaInLinea");
+    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"La guida in linea non è ancora disponibile.", Icona::Informazione,
+                                                     "Kobaltino", Pulsanti::Ok}}));
 }
 
 TEST_F(Instradamento, AttivazioneDuranteUnComandoAspettaLaFine)
@@ -349,7 +228,6 @@ TEST_F(Instradamento, AttivazioneDuranteUnComandoAspettaLaFine)
     // A dialog that closes inside a command gives the activation back to the window: the
     // set-up must not run in the middle of the command, but right after it.
     QWidget dialogo;
-    QWidget* principale = nullptr;
     int duranteIlComando = -1;
     esterni.compila = [&] {
         const int prima = conteggio.attivazione;
@@ -357,71 +235,83 @@ TEST_F(Instradamento, AttivazioneDuranteUnComandoAspettaLaFine)
         QApplication::setActiveWindow(&dialogo);
         QTest::qWait(5);
         dialogo.hide();
-        QApplication::setActiveWindow(principale);
+        QApplication::setActiveWindow(finestra.get());
         QTest::qWait(20);
         duranteIlComando = conteggio.attivazione - prima;
     };
-    FrmAvvio conDialogo(editor, esterni);
-    principale = &conDialogo;
-    conDialogo.show();
-    QApplication::setActiveWindow(&conDialogo);
-    QTest::qWait(20);
+    nuovaFinestra();
     const int prima = conteggio.attivazione;
-    conDialogo.eseguiPulsante(7);
+    finestra->eseguiPulsante(7);
     EXPECT_EQ(duranteIlComando, 0);
     QTest::qWait(20);
     EXPECT_EQ(conteggio.attivazione, prima + 1);
-}
 
-TEST_F(Instradamento, AttivazioneFallitaChiudeLaFinestraSenzaDomande)
-{
-    riempi(1, {codici::Avanti});  // unsaved: closing would ask, but not here
+    // A failed activation closes the window without asking to save.
+    riempi(1, {codici::Avanti});
     esitoAttivazione = false;
-    QWidget altra;
-    altra.show();
-    QApplication::setActiveWindow(&altra);
-    QTest::qWait(5);
-    QApplication::setActiveWindow(finestra.get());
-    QTest::qWait(20);
+    attivaDiNuovo();
     EXPECT_FALSE(finestra->isVisible());
     EXPECT_TRUE(ui.messaggi.empty());
 }
 
-TEST_F(Instradamento, ChiusuraDellaFinestraChiedeDiSalvare)
+// An unsaved program asks once each time before it goes: from the window's frame, "Chiudi" and "Nuovo".
+TEST_F(Instradamento, ChiusuraENuovoChiedonoDiSalvare)
 {
     riempi(1, {codici::Avanti});
-    ui.risposte.push_back(Risposta::Annulla);
+    ui.risposte = {Risposta::Annulla, Risposta::Annulla, Risposta::Annulla};
     EXPECT_FALSE(finestra->close());
-    EXPECT_TRUE(finestra->isVisible());
-    const Messaggio domanda{"Il programma non è stato salvato.\r\nSalvare adesso?", Icona::Informazione, "ATTENZIONE",
-                            Pulsanti::SiNoAnnulla};
-    ASSERT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(ui.messaggi[0], domanda);
-
-    ui.risposte.push_back(Risposta::No);
-    EXPECT_TRUE(finestra->close());
-}
-
-TEST_F(Instradamento, ChiudiDalMenuNonChiedeDueVolte)
-{
-    riempi(1, {codici::Avanti});
-    ui.risposte.push_back(Risposta::Annulla);
     menu("KeyChiudi");
+    pulsante(1);
     EXPECT_TRUE(finestra->isVisible());
-    ui.risposte.push_back(Risposta::No);
+    EXPECT_EQ(codici(1), std::vector<int>{1});
+    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{domandaSalva, domandaSalva, domandaSalva}));
+    ui.risposte = {Risposta::No};
     menu("KeyChiudi");
     EXPECT_FALSE(finestra->isVisible());
-    EXPECT_EQ(ui.messaggi.size(), 2u);
+    EXPECT_EQ(ui.messaggi.size(), 4u);
 }
 
-TEST_F(Instradamento, GuidaSenzaComandoDiceCheNonCe)
+// The File menu lists the last six programs, the latest first, also at the next start.
+TEST_F(Instradamento, GliUltimiSeiProgrammiNelMenuFile)
 {
-    esterni.guida = nullptr;
-    FrmAvvio senza(editor, esterni);
-    senza.findChild<QAction*>("KeyGuidaInLinea")->trigger();
+    for (int i = 1; i <= 7; ++i) {
+        stato.PercorsoFile = QStringLiteral("/scuola/p%1.kbn").arg(i);
+        menu("KeyApri");  // any command: the program file named afterwards is remembered
+    }
+    stato.PercorsoFile = QStringLiteral("/scuola/p3.kbn");
+    menu("KeyApri");
+    QStringList voci;
+    for (int i = 1; i <= 7; ++i)
+        if (auto* a = finestra->findChild<QAction*>(QStringLiteral("KeyRecente%1").arg(i)))
+            voci << a->text();
+    EXPECT_EQ(voci, (QStringList{"&1 /scuola/p3.kbn", "&2 /scuola/p7.kbn", "&3 /scuola/p6.kbn", "&4 /scuola/p5.kbn",
+                                 "&5 /scuola/p4.kbn", "&6 /scuola/p2.kbn"}));
+
+    // A new window reads them back.
+    nuovaFinestra();
+    ASSERT_NE(finestra->findChild<QAction*>(QStringLiteral("KeyRecente6")), nullptr);
+    EXPECT_EQ(finestra->findChild<QAction*>(QStringLiteral("KeyRecente1"))->text(), "&1 /scuola/p3.kbn");
+}
+
+// "Esporta PDF..." asks where, writes a PDF there, and says so when it cannot.
+TEST_F(Instradamento, EsportaPdf)
+{
+    QTemporaryDir cartella;
+    riempi(1, {codici::Avanti, codici::Fermo});
+    ui.file.push_back(cartella.filePath(QStringLiteral("programma")));
+    menu("KeyEsportaPdf");
+    ASSERT_EQ(ui.richiesteFile.size(), 1u);
+    EXPECT_EQ(ui.richiesteFile[0].tipo, RichiestaFile::Salva);
+    EXPECT_EQ(ui.richiesteFile[0].filtri, QStringList{"PDF (*.pdf)"});
+    EXPECT_EQ(ui.richiesteFile[0].nome, "Senza nome.pdf");
+    QFile pdf(cartella.filePath(QStringLiteral("programma.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+    ui.file.push_back(cartella.filePath(QStringLiteral("manca/x.pdf")));
+    menu("KeyEsportaPdf");
     ASSERT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(ui.messaggi[0], (Messaggio{"La guida in linea non è ancora disponibile.", Icona::Informazione,
-                                         "Kobaltino", Pulsanti::Ok}));
+    EXPECT_EQ(ui.messaggi[0], (Messaggio{"Impossibile scrivere il file:\r\n" + cartella.filePath("manca/x.pdf"), Icona::Critica}));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Editing in the window: undo and redo from keys, menu and toolbar; drops from a palette and
-// row moves on a grid; several rows selected at once.
+// Editing in the window: undo and redo; drops from a palette and row moves on a grid; several rows
+// selected at once; a parameter changed by double-click.
 #include "banco_finestra.h"
 
 #include <QDropEvent>
@@ -23,8 +23,8 @@ protected:
         const QPointF punto(cella.center().x(), sotto ? cella.bottom() - 2 : cella.top() + 2);
         const Qt::DropActions azioni = Qt::CopyAction | Qt::MoveAction;
         QDragEnterEvent entra(punto.toPoint(), azioni, mime, Qt::LeftButton, {});
-        QApplication::sendEvent(v->viewport(), &entra);
         QDragMoveEvent muovi(punto.toPoint(), azioni, mime, Qt::LeftButton, {});
+        QApplication::sendEvent(v->viewport(), &entra);
         QApplication::sendEvent(v->viewport(), &muovi);
         if (!muovi.isAccepted())
             return false;
@@ -37,22 +37,20 @@ protected:
     // What dragging the palette item `testo` of grid `da` carries.
     QMimeData* voce(int da, const QString& testo)
     {
-        QListWidget* lista = finestra->tavolozzaComuni(da);
-        QList<QListWidgetItem*> trovate = lista->findItems(testo, Qt::MatchExactly);
-        if (trovate.isEmpty())
-            trovate = finestra->tavolozzaSalto(da)->findItems(testo, Qt::MatchExactly), lista = finestra->tavolozzaSalto(da);
-        return lista->model()->mimeData({lista->indexFromItem(trovate.first())});
+        QListWidget* lista = tavolozzaCon(da, testo);
+        return lista->model()->mimeData({lista->indexFromItem(lista->findItems(testo, Qt::MatchExactly).value(0))});
     }
 };
 
+// Undo and redo from keys, menu and toolbar, enabled only when there is something to undo or redo;
+// undoing shows the tab of the grid it changed.
 TEST_F(Modifica, AnnullaERipetiDaTastieraMenuEBarra)
 {
-    struct Caso {
-        const char* ingresso;  // a key, a menu key or a toolbar index
+    const struct {
+        const char* ingresso;
         std::vector<int> attesi;
-    };
-    const Caso casi[] = {{"Ctrl+Z", {1}},        {"Ctrl+Y", {1, 7}}, {"KeyAnnulla", {1}}, {"Ctrl+Shift+Z", {1, 7}},
-                         {"12", {1}},            {"12", {}},         {"13", {1}},         {"KeyRipeti", {1, 7}}};
+    } casi[] = {{"Ctrl+Z", {1}}, {"Ctrl+Y", {1, 7}}, {"KeyAnnulla", {1}}, {"Ctrl+Shift+Z", {1, 7}},
+                {"#12", {1}},    {"#12", {}},        {"#13", {1}},        {"KeyRipeti", {1, 7}}};
     auto* annulla = finestra->findChild<QAction*>("Toolbar1_12");
     auto* ripeti = finestra->findChild<QAction*>("KeyRipeti");
     EXPECT_FALSE(annulla->isEnabled());
@@ -60,21 +58,12 @@ TEST_F(Modifica, AnnullaERipetiDaTastieraMenuEBarra)
     doppioClickVoce(finestra->tavolozzaComuni(1), "Fermo");
     EXPECT_TRUE(annulla->isEnabled());
     EXPECT_FALSE(ripeti->isEnabled());
-    for (const Caso& c : casi) {
-        const QString ingresso = c.ingresso;
-        if (ingresso.startsWith("Ctrl"))
-            QTest::keySequence(finestra.get(), QKeySequence(ingresso));
-        else if (ingresso.startsWith("Key"))
-            menu(c.ingresso);
-        else
-            pulsante(ingresso.toInt());
-        EXPECT_EQ(codici(1), c.attesi) << &c - casi;
+    for (const auto& c : casi) {
+        premi(c.ingresso);
+        EXPECT_EQ(codici(1), c.attesi) << c.ingresso << " #" << &c - casi;
     }
     EXPECT_FALSE(ripeti->isEnabled());
-}
 
-TEST_F(Modifica, AnnullareMostraLaSchedaCambiata)
-{
     doppioClickVoce(finestra->tavolozzaComuni(6), "Avanti");
     finestra->schede()->setCurrentIndex(0);
     menu("KeyAnnulla");
@@ -82,38 +71,28 @@ TEST_F(Modifica, AnnullareMostraLaSchedaCambiata)
     EXPECT_TRUE(codici(6).empty());
 }
 
-TEST_F(Modifica, UnaVoceRilasciataSullaGrigliaVaNelPunto)
+// A palette item dropped on its grid goes where it falls, through its dialog; rows dragged within a
+// grid move with their whole block, never into the middle of one nor to another grid.
+TEST_F(Modifica, TrascinareSullaGriglia)
 {
     riempi(1, {codici::Avanti, codici::Indietro});
-    EsitoDialogo attendi;
-    attendi.parametro = "2,0";
-    ui.esiti.push_back(attendi);
+    ui.esiti.push_back(esito("2,0"));
     EXPECT_TRUE(rilascia(1, voce(1, "Attendi"), 1));
     EXPECT_EQ(codici(1), (std::vector<int>{1, 8, 2}));
     EXPECT_EQ(stato.griglia(1).riga(1).parametro, "2,0");
-    ASSERT_EQ(ui.dialoghi.size(), 1u);
-    EXPECT_EQ(ui.dialoghi[0], std::make_pair(Dialogo::Attendi, 1));
+    EXPECT_EQ(ui.dialoghi, (std::vector<std::pair<Dialogo, int>>{{Dialogo::Attendi, 1}}));
     EXPECT_EQ(finestra->tavolozzaComuni(1)->count(), 19);  // the palette keeps its item
-
-    EXPECT_TRUE(rilascia(1, voce(1, "Fermo"), 2, true));  // lower half: after the row
-    EXPECT_EQ(codici(1), (std::vector<int>{1, 8, 2, 7}));
-    EXPECT_TRUE(rilascia(1, voce(1, "Sinistra"), 40));  // below the program: at the end
+    EXPECT_TRUE(rilascia(1, voce(1, "Fermo"), 2, true));    // lower half: after the row
+    EXPECT_TRUE(rilascia(1, voce(1, "Sinistra"), 40));      // below the program: at the end
+    EXPECT_FALSE(rilascia(1, voce(2, "Destra"), 0));        // another grid's palette
     EXPECT_EQ(codici(1), (std::vector<int>{1, 8, 2, 7, 3}));
-    EXPECT_FALSE(rilascia(1, voce(2, "Destra"), 0));  // another grid's palette
-    EXPECT_EQ(codici(1), (std::vector<int>{1, 8, 2, 7, 3}));
-}
 
-TEST_F(Modifica, RigheTrascinateNellaGriglia)
-{
-    EsitoDialogo se;
-    se.parametro = "Ram1 = Ram2";
-    se.azione = "1";
-    ui.esiti.push_back(se);
+    ui.esiti.push_back(esito("Ram1 = Ram2", "1"));
     riempi(3, {codici::Indietro, codici::Se, codici::Fermo});  // 2, 15, 1, 16, 7
     VistaGriglia* v = finestra->vista(3);
     EXPECT_FALSE(rilascia(3, v->mimeRighe({4}), 2));  // between "Se" and its action
     EXPECT_FALSE(rilascia(3, v->mimeRighe({4}), 3));  // between the action and "FINE SE"
-    rilascia(2, v->mimeRighe({4}), 0);  // rows of another grid
+    rilascia(2, v->mimeRighe({4}), 0);                // rows of another grid
     EXPECT_EQ(codici(3), (std::vector<int>{2, 15, 1, 16, 7}));
     EXPECT_TRUE(codici(2).empty());
     EXPECT_TRUE(rilascia(3, v->mimeRighe({2}), 0));  // the action row takes its block along
@@ -122,19 +101,39 @@ TEST_F(Modifica, RigheTrascinateNellaGriglia)
     EXPECT_EQ(codici(3), (std::vector<int>{2, 15, 1, 16, 7}));
 }
 
-TEST_F(Modifica, PiuRigheScelteSiCancellanoInsieme)
+// Rows picked with Ctrl+click go together, after one question; a double-click on the parameter cell
+// opens the row's dialog, if it has one, and writes the new value.
+TEST_F(Modifica, RigheScelteEParametroAlDoppioClic)
 {
     riempi(1, {codici::Avanti, codici::Indietro, codici::Sinistra, codici::Destra});
     clicca(1, 0);
     VistaGriglia* v = finestra->vista(1);
-    const QRect terza = v->visualRect(v->model()->index(2, ColCodice));
-    QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::ControlModifier, terza.center());
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      v->visualRect(v->model()->index(2, ColCodice)).center());
     EXPECT_EQ(v->righeSelezionate(), (std::vector<int>{0, 2}));
     ui.risposte.push_back(Risposta::Si);
     menu("KeyCancella");
     EXPECT_EQ(codici(1), (std::vector<int>{2, 4}));
-    ASSERT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(ui.messaggi[0].testo, "Si vogliono cancellare le istruzioni selezionate?");
+    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"Si vogliono cancellare le istruzioni selezionate?",
+                                                    Icona::Informazione, "ATTENZIONE", Pulsanti::SiNo}}));
+
+    ui.esiti.push_back(esito("1,5"));
+    riempi(3, {codici::Avanti, codici::Attendi});
+    stato.Modificato = false;
+    finestra->schede()->setCurrentIndex(1);
+    v = finestra->vista(3);
+    for (const auto& [riga, valore] : {std::pair{0, ""}, std::pair{1, "2,5"}}) {
+        if (*valore)
+            ui.esiti.push_back(esito(valore));
+        const QPoint centro = v->visualRect(v->model()->index(riga, ColParametro)).center();
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, centro);
+        QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, centro);
+    }
+    // "Avanti" takes no parameter: only "Attendi" asks.
+    EXPECT_EQ(ui.dialoghi, (std::vector<std::pair<Dialogo, int>>{{Dialogo::Attendi, 3}, {Dialogo::Attendi, 3}}));
+    EXPECT_EQ(stato.griglia(3).riga(1).parametro, "2,5");
+    EXPECT_EQ(finestra->modello(3)->index(1, ColParametro).data(ModelloGriglia::RuoloParole).toString(), "2,5 s");
+    EXPECT_TRUE(stato.Modificato);
 }
 
 }  // namespace

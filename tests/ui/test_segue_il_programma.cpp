@@ -1,16 +1,12 @@
 // What the main window shows follows the program and the student's own choices: the processor,
-// the "Aux" tab and the arm, the modified mark, the caption and the active grid.
+// the "Aux" tab and the arm, the caption.
 #include "banco_finestra.h"
 
-#include "dialogs/frm_cancella_griglia.h"
 #include "persist/comandi_file.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QWindow>
 
@@ -28,10 +24,7 @@ protected:
         BancoFinestra::SetUp();
         esterni.apri = [this] { file.apri(); };
         esterni.salvaConNome = [this] { file.salvaConNome(); };
-        esterni.attivazione = [this] {
-            ++conteggio.attivazione;
-            return file.attivazione();
-        };
+        esterni.attivazione = [this] { return ++conteggio.attivazione, file.attivazione(); };
         nuovaFinestra();
     }
 
@@ -59,73 +52,15 @@ protected:
         return tutto;
     }
 
-    // Another window takes the focus, then the main window gets it back.
-    void attivaDiNuovo()
-    {
-        const int prima = conteggio.attivazione;
-        QWidget altra;
-        altra.show();
-        QApplication::setActiveWindow(&altra);
-        QTest::qWait(5);
-        QApplication::setActiveWindow(finestra.get());
-        QTest::qWait(20);
-        EXPECT_GT(conteggio.attivazione, prima);
-    }
-
-    // "Cancella griglia..." from the menu, with the boxes of `griglie` checked.
-    void cancellaGriglie(std::vector<int> griglie)
-    {
-        sorvegliante.attendi([griglie](QWidget* w) {
-            auto* dialogo = qobject_cast<FrmCancellaGriglia*>(w);
-            ASSERT_NE(dialogo, nullptr);
-            for (int k : griglie)
-                dialogo->casella(k)->setChecked(true);
-            QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdCancella"), Qt::LeftButton);
-        });
-        menu("KeyCancellaGriglia");
-        QApplication::setActiveWindow(finestra.get());  // the offscreen platform does not give it back
-    }
-
-    // An empty program, as after "Nuovo", without going through the window.
-    void svuotaProgramma()
-    {
-        for (Griglia& g : stato.griglie)
-            g.svuota();
-        editor.seguiBraccio();
-    }
-
     bool auxAbilitata() const { return finestra->schede()->isTabEnabled(8); }
-    QString titoloMostrato() const { return finestra->windowHandle()->title(); }
 
     QTemporaryDir cartella;
     ComandiFile file{editor, cartella.path()};
 };
 
-TEST_F(SegueIlProgramma, IlProcessoreRestaQuelloSceltoEPassaAlProssimoAvvio)
-{
-    QComboBox* cmb = finestra->processore();
-    EXPECT_EQ(cmb->currentText(), "16F84");  // a first start
-    cmb->setCurrentIndex(cmb->findText("16F628"));
-    attivaDiNuovo();
-    sorvegliante.attendi([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-    menu("KeyCancellaGriglia");  // a dialog that opens and closes
-    attivaDiNuovo();
-    EXPECT_EQ(cmb->currentText(), "16F628");
-    EXPECT_EQ(stato.Processore, "16F628");
-
-    // The next start shows it again, from the user's settings; Data.dat keeps its two lines.
-    stato.Processore = "16F84";
-    nuovaFinestra();
-    EXPECT_EQ(finestra->processore()->currentText(), "16F628");
-    EXPECT_EQ(stato.Processore, "16F628");
-    EXPECT_TRUE(preferenzeSalvate().contains("processore=16F628"));
-    file.riscriviImpostazioni();
-    const QByteArray dati = leggi(file.fileImpostazioni());
-    EXPECT_EQ(dati.count("\r\n"), 2);
-    EXPECT_FALSE(dati.contains("16F"));
-}
-
-TEST_F(SegueIlProgramma, AllAvvioIlProcessoreRicordatoSeEUnoDeiTre)
+// At start the processor remembered in the user's settings, if it is one of the three; the one
+// chosen stays through activations and dialogs and goes to the next start, not to Data.dat.
+TEST_F(SegueIlProgramma, IlProcessoreScelto)
 {
     const struct {
         std::optional<QString> salvato;
@@ -144,10 +79,40 @@ TEST_F(SegueIlProgramma, AllAvvioIlProcessoreRicordatoSeEUnoDeiTre)
         EXPECT_EQ(finestra->processore()->currentText(), c.mostrato);
         EXPECT_EQ(stato.Processore, c.mostrato);
     }
+
+    QComboBox* cmb = finestra->processore();
+    cmb->setCurrentIndex(cmb->findText("16F628"));
+    attivaDiNuovo();
+    sorvegliante.attendi([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    menu("KeyCancellaGriglia");  // a dialog that opens and closes
+    attivaDiNuovo();
+    EXPECT_EQ(cmb->currentText(), "16F628");
+    EXPECT_EQ(stato.Processore, "16F628");
+    stato.Processore = "16F84";
+    nuovaFinestra();
+    EXPECT_EQ(finestra->processore()->currentText(), "16F628");
+    EXPECT_EQ(stato.Processore, "16F628");
+    EXPECT_TRUE(preferenzeSalvate().contains("processore=16F628"));
+    file.riscriviImpostazioni();
+    const QByteArray dati = leggi(file.fileImpostazioni());
+    EXPECT_EQ(dati.count("\r\n"), 2);
+    EXPECT_FALSE(dati.contains("16F"));
 }
 
+// "Braccio" disables the Aux tab (after asking) for as long as the program holds one; the arm's
+// state follows the program through every command that changes it.
 TEST_F(SegueIlProgramma, SchedaAuxEBraccioSeguonoIlProgramma)
 {
+    EXPECT_TRUE(finestra->tavolozzaComuni(10)->findItems("Braccio", Qt::MatchExactly).isEmpty());
+    clicca(10, 0);
+    ui.risposte = {Risposta::Si};
+    menu("KeyBraccio");
+    EXPECT_EQ(codici(10), std::vector<int>{codici::Braccio});
+    ASSERT_EQ(ui.messaggi.size(), 1u);
+    EXPECT_EQ(ui.messaggi[0].testo, "L'inserimento di questa funzione disattiverà la griglia AUX.\r\nVuoi continuare?");
+    EXPECT_FALSE(auxAbilitata());
+    EXPECT_TRUE(finestra->schede()->isTabEnabled(7));
+
     const QString senzaBraccio = scrivi("giro.kbn", "\"\",\"1\",\"\",\"gg1\"\r\n");
     const QString conBraccio = scrivi("braccio.kbn", "\"\",\"1\",\"\",\"gg1\"\r\n\"\",\"21\",\"\",\"gg4\"\r\n");
     const struct {
@@ -160,6 +125,13 @@ TEST_F(SegueIlProgramma, SchedaAuxEBraccioSeguonoIlProgramma)
         {"Cancella tutto", [&] { ui.risposte = {Risposta::Si}; pulsante(9); }, true, "Chiuso"},
         {"Cancella griglia, quella del Braccio", [&] { cancellaGriglie({1}); }, true, "Chiuso"},
         {"Cancella griglia, un'altra", [&] { cancellaGriglie({2}); }, false, "Aperto"},
+        {"Cancella, la riga del Braccio",
+         [&] {
+             clicca(1, 1);
+             ui.risposte = {Risposta::Si};
+             menu("KeyCancella");
+         },
+         true, "Chiuso"},
         {"Apri, senza Braccio", [&] { ui.risposte = {Risposta::No}; ui.file = {senzaBraccio}; pulsante(2); }, true,
          "Chiuso"},
         {"Apri, con Braccio", [&] { ui.risposte = {Risposta::No}; ui.file = {conBraccio}; pulsante(2); }, false,
@@ -182,54 +154,9 @@ TEST_F(SegueIlProgramma, SchedaAuxEBraccioSeguonoIlProgramma)
     attivaDiNuovo();
     EXPECT_EQ(stato.StatoBraccio, "Aperto");
     ui.risposte.clear();
+    clicca(1, 0);
     menu("KeyBraccio");
     EXPECT_EQ(stato.griglia(1).riga(1).parametro, "Chiuso");
-}
-
-TEST_F(SegueIlProgramma, CancellareSegnaIlProgrammaModificatoEChiudiNuovoApriChiedono)
-{
-    const QString giro = scrivi("giro.kbn", "");
-    const struct {
-        const char* nome;
-        std::function<void()> cancella;
-        bool chiede;  // "Si vuole cancellare l'istruzione selezionata?"
-    } casi[] = {
-        {"tasto Canc", [&] { QTest::keyClick(finestra->vista(1), Qt::Key_Delete); }, true},
-        {"Ctrl+X", [&] { QTest::keyClick(finestra->vista(1), Qt::Key_X, Qt::ControlModifier); }, true},
-        {"pulsante Cancella", [&] { pulsante(8); }, true},
-        {"pulsante Taglia", [&] { pulsante(4); }, true},
-        {"Cancella griglia", [&] { cancellaGriglie({2}); }, false},
-    };
-    const Messaggio domanda{"Il programma non è stato salvato.\r\nSalvare adesso?", Icona::Informazione, "ATTENZIONE",
-                            Pulsanti::SiNoAnnulla};
-    Messaggio domandaApri = domanda;
-    domandaApri.titolo = "Attenzione";
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.nome);
-        svuotaProgramma();
-        riempi(1, {codici::Avanti, codici::Destra});
-        riempi(2, {codici::Fermo});
-        stato.Modificato = false;  // as just saved
-        stato.PercorsoFile = giro;
-        finestra->aggiorna();
-        ASSERT_EQ(titoloMostrato(), "Kobaltino - giro.kbn");
-        clicca(1, 1);
-        ui.risposte.clear();
-        if (c.chiede)
-            ui.risposte.push_back(Risposta::Si);
-        c.cancella();
-        EXPECT_EQ(stato.NumIstruzioni(1) + stato.NumIstruzioni(2), 2);
-        EXPECT_TRUE(finestra->isWindowModified());
-        EXPECT_EQ(titoloMostrato(), "Kobaltino - giro.kbn*");
-
-        ui.messaggi.clear();
-        ui.risposte = {Risposta::Annulla, Risposta::Annulla, Risposta::Annulla};
-        menu("KeyChiudi");
-        pulsante(1);  // Nuovo
-        pulsante(2);  // Apri
-        EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{domanda, domanda, domandaApri}));
-        EXPECT_TRUE(finestra->isVisible());
-    }
 }
 
 TEST_F(SegueIlProgramma, IlTitoloMostraUnSoloNomeESegnaLeModifiche)
@@ -250,6 +177,12 @@ TEST_F(SegueIlProgramma, IlTitoloMostraUnSoloNomeESegnaLeModifiche)
     }
     menu("KeyAvanti");
     EXPECT_EQ(titoloMostrato(), "Kobaltino - giro.kbn*");
+    ui.messaggi.clear();
+    ui.risposte = {Risposta::Annulla};
+    pulsante(2);  // Apri asks first, with its own title
+    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"Il programma non è stato salvato.\r\nSalvare adesso?",
+                                                    Icona::Informazione, "Attenzione", Pulsanti::SiNoAnnulla}}));
+    EXPECT_EQ(titoloMostrato(), "Kobaltino - giro.kbn*");
     ui.risposte = {Risposta::No};
     pulsante(1);  // Nuovo
     EXPECT_EQ(titoloMostrato(), "Kobaltino");
@@ -258,35 +191,6 @@ TEST_F(SegueIlProgramma, IlTitoloMostraUnSoloNomeESegnaLeModifiche)
     stato.PercorsoFile = cartella.filePath("x[*].kbn");
     finestra->aggiorna();
     EXPECT_EQ(titoloMostrato(), "Kobaltino - x[*].kbn");
-}
-
-TEST_F(SegueIlProgramma, GrigliaAttivaSegueLUltimaGrigliaUsata)
-{
-    auto* etichetta = finestra->findChild<QLabel*>("lblGrigliaAttiva");
-    ASSERT_NE(etichetta, nullptr);
-    EXPECT_EQ(etichetta->text(), "Griglia attiva: Griglia principale");
-    const struct {
-        const char* voce;
-        int k;
-        bool salto;
-        const char* scritta;
-    } casi[] = {{"Avanti", 8, false, "Griglia attiva: Ultrasuoni"},
-                {"Ritorna", 9, true, "Griglia attiva: Sensore rotazione"},
-                {"Fermo", 1, false, "Griglia attiva: Griglia principale"},
-                {"Indietro", 10, false, "Griglia attiva: Aux"}};
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.voce);
-        if (c.k >= 2)
-            finestra->schede()->setCurrentIndex(c.k - 2);
-        doppioClickVoce(c.salto ? finestra->tavolozzaSalto(c.k) : finestra->tavolozzaComuni(c.k), c.voce);
-        EXPECT_EQ(stato.NumIstruzioni(c.k), 1);
-        EXPECT_EQ(etichetta->text(), c.scritta);
-        // The menu's next instruction goes where the status bar says.
-        menu("KeyDestra");
-        EXPECT_EQ(stato.griglia(c.k).codice(1), codici::Destra);
-    }
-    clicca(3, 0);
-    EXPECT_EQ(etichetta->text(), "Griglia attiva: Luce sinistra");
 }
 
 }  // namespace

@@ -91,47 +91,37 @@ protected:
     }
 };
 
-// Simula opens the window from the menu, the toolbar and F5, and compiles the program.
+// Simula opens the window from the menu, the toolbar and F5, and compiles the program; a program
+// that cannot be compiled gets the message "Compila" gives, and nothing runs.
 TEST_F(Simulatore, SiApreDalMenuDallaBarraEConF5)
-{
-    carica("passi.kbn");
-    const std::vector<std::function<void()>> modi = {
-        [&] { menu("KeySimula"); },
-        [&] { pulsante(14); },
-        [&] {
-            QApplication::setActiveWindow(finestra.get());
-            QTest::keyClick(finestra.get(), Qt::Key_F5);
-        },
-    };
-    for (size_t i = 0; i < modi.size(); ++i) {
-        if (FinestraSimulatore* s = finestra->simulatore())
-            s->close();
-        modi[i]();
-        FinestraSimulatore* s = finestra->simulatore();
-        ASSERT_NE(s, nullptr) << i;
-        EXPECT_TRUE(s->isVisible()) << i;
-        ASSERT_TRUE(s->simulazione().caricata()) << i;
-        EXPECT_EQ(s->simulazione().sessione()->programma().modello, ModelloPic::P16F84) << i;
-    }
-    EXPECT_TRUE(ui.messaggi.empty());
-}
-
-// A program that cannot be compiled gets the message "Compila" gives, and nothing runs.
-TEST_F(Simulatore, UnProgrammaVuotoNonSiSimula)
 {
     FinestraSimulatore* s = simula();
     ASSERT_NE(s, nullptr);
     EXPECT_TRUE(s->isVisible());
     EXPECT_FALSE(s->simulazione().caricata());
-    ASSERT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(ui.messaggi[0].testo, QStringLiteral("Inserire almeno un codice nella griglia principale"));
     clicca(s, "azAvvia");
     EXPECT_FALSE(s->simulazione().inCorso());
-    EXPECT_EQ(ui.messaggi.size(), 2u);
+    const Messaggio vuoto = informazione("Inserire almeno un codice nella griglia principale");
+    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{vuoto, vuoto}));
+
+    ui.messaggi.clear();
+    carica("passi.kbn");
+    for (const char* ingresso : {"KeySimula", "#14", "F5"}) {
+        SCOPED_TRACE(ingresso);
+        finestra->simulatore()->close();
+        QApplication::setActiveWindow(finestra.get());
+        premi(ingresso);
+        s = finestra->simulatore();
+        ASSERT_NE(s, nullptr);
+        EXPECT_TRUE(s->isVisible());
+        ASSERT_TRUE(s->simulazione().caricata());
+        EXPECT_EQ(s->simulazione().sessione()->programma().modello, ModelloPic::P16F84);
+    }
+    EXPECT_TRUE(ui.messaggi.empty());
 }
 
 // "Passo" runs one row at a time; "Avvia" runs on, and the highlight follows the row that runs,
-// a delay counting for the row that called it.
+// a delay counting for the row that called it. A change to the program stops the run.
 TEST_F(Simulatore, PassoEAvviaSpostanoLEvidenza)
 {
     carica("passi.kbn");  // 0 Avanti, 1 Attendi 1,0, 2 Destra, 3 Attendi 0,5, 4 Vai a 0
@@ -150,18 +140,28 @@ TEST_F(Simulatore, PassoEAvviaSpostanoLEvidenza)
     clicca(s, "azAvvia");
     EXPECT_TRUE(s->simulazione().inCorso());
     EXPECT_EQ(s->azione(QStringLiteral("azAvvia"))->text(), QStringLiteral("Pausa"));
-    const struct {
-        uint64_t ms;
-        int riga;
-    } momenti[] = {{500, 1}, {1250, 3}, {2000, 1}, {2750, 3}};
-    for (const auto& m : momenti) {
-        finoA(s, m.ms);
-        EXPECT_EQ(evidenziata(), (Origine{1, m.riga})) << m.ms;
-        EXPECT_EQ(s->rigaMostrata(), (Origine{1, m.riga})) << m.ms;
+    for (const auto& [ms, riga] : {std::pair{500, 1}, std::pair{1250, 3}, std::pair{2000, 1}, std::pair{2750, 3}}) {
+        finoA(s, static_cast<uint64_t>(ms));
+        EXPECT_EQ(evidenziata(), (Origine{1, riga})) << ms;
+        EXPECT_EQ(s->rigaMostrata(), (Origine{1, riga})) << ms;
     }
     clicca(s, "azAvvia");
     EXPECT_FALSE(s->simulazione().inCorso());
     EXPECT_EQ(s->azione(QStringLiteral("azAvvia"))->text(), QStringLiteral("Avvia"));
+
+    // Changing the program stops the run and drops the highlight; the next "Avvia" recompiles.
+    clicca(s, "azAvvia");
+    EXPECT_EQ(evidenziata(), (Origine{1, 3}));
+    editor.inserisci(1, codici::Fermo);  // a row appended to the main grid
+    finestra->aggiorna();
+    EXPECT_FALSE(s->simulazione().inCorso());
+    EXPECT_EQ(evidenziata(), Origine{});
+    EXPECT_GE(s->simulazione().sessione()->cicli(), 2750 * Ms);  // the old run is still shown
+    clicca(s, "azAvvia");
+    EXPECT_TRUE(s->simulazione().inCorso());
+    EXPECT_EQ(s->simulazione().sessione()->cicli(), 0u);  // a new run of the new program
+    finoA(s, 500);
+    EXPECT_EQ(evidenziata(), (Origine{1, 1}));
 
     // Closing the simulator takes the highlight away.
     s->close();
@@ -212,6 +212,7 @@ TEST_F(Simulatore, LaLineaDelTempoTornaIndietroELaCorsaRiprende)
         StatoRobot robot;
         Origine riga;
         uint8_t ram1;
+        bool operator==(const Momento&) const = default;
     };
     auto adesso = [&] {
         const Fotografia f = s->simulazione().sessione()->fotografia();
@@ -229,21 +230,14 @@ TEST_F(Simulatore, LaLineaDelTempoTornaIndietroELaCorsaRiprende)
     for (uint64_t ms : {500u, 1250u, 2000u, 750u}) {
         SCOPED_TRACE(ms);
         cursore->setValue(static_cast<int>(ms));
-        const Momento m = adesso();
-        EXPECT_EQ(m.cicli, prima[ms].cicli);
-        EXPECT_EQ(m.robot, prima[ms].robot);
-        EXPECT_EQ(m.riga, prima[ms].riga);
-        EXPECT_EQ(m.ram1, prima[ms].ram1);
+        EXPECT_TRUE(adesso() == prima[ms]);
         EXPECT_EQ(evidenziata(), prima[ms].riga);
         EXPECT_EQ(s->memoria()->tabella()->item(0, 0)->text(), QString::number(prima[ms].ram1));
 
         clicca(s, "azAvvia");
         finoA(s, ms + 500);
         clicca(s, "azAvvia");
-        const Momento dopo = adesso();
-        EXPECT_EQ(dopo.robot, prima[ms + 500].robot);
-        EXPECT_EQ(dopo.riga, prima[ms + 500].riga);
-        EXPECT_EQ(dopo.ram1, prima[ms + 500].ram1);
+        EXPECT_TRUE(adesso() == prima[ms + 500]);
         EXPECT_EQ(cursore->maximum(), 3000);  // the rest of the history is still there
         EXPECT_EQ(cursore->value(), static_cast<int>(ms + 500));
     }
@@ -258,7 +252,7 @@ TEST_F(Simulatore, UnArenaSalvataERiapertaTornaUguale)
     s->scegliArena(QStringLiteral("vuota"));  // 200 x 150, start (100, 75) facing 0 degrees
     QApplication::processEvents();
     VistaArena* v = s->vistaArena();
-    auto px = [v](double x, double y) { return v->suSchermo({x, y}).toPoint(); };
+    auto px = [v](Punto p) { return v->suSchermo(p).toPoint(); };
 
     struct Gesto {
         const char* strumento;
@@ -266,30 +260,24 @@ TEST_F(Simulatore, UnArenaSalvataERiapertaTornaUguale)
         bool doppio = false;       // the last point is a double click
     };
     const std::vector<Gesto> gesti = {
-        {"strMuro", {{40, 100}, {90, 100}}},
-        {"strScatola", {{120, 20}, {140, 35}}},
-        {"strLampada", {{170, 120}}},
-        {"strLampada", {{150, 120}}},
-        {"strLinea", {{20, 130}}},
-        {"strLinea", {{60, 130}}},
+        {"strMuro", {{40, 100}, {90, 100}}}, {"strScatola", {{120, 20}, {140, 35}}}, {"strLampada", {{170, 120}}},
+        {"strLampada", {{150, 120}}},        {"strLinea", {{20, 130}}},              {"strLinea", {{60, 130}}},
         {"strLinea", {{60, 140}}, true},
-        {"strSeleziona", {{100, 75}, {80, 60}, {60, 50}}},   // the robot's start
-        {"strSeleziona", {{74, 50}, {60, 80}}},              // its heading handle
-        {"strSeleziona", {{90, 100}, {95, 110}}},            // one end of the wall
-        {"strCancella", {{170, 120}}},                       // the first lamp
-    };
+        {"strSeleziona", {{100, 75}, {80, 60}, {60, 50}}},  // the robot's start
+        {"strSeleziona", {{74, 50}, {60, 80}}},             // its heading handle
+        {"strSeleziona", {{90, 100}, {95, 110}}},           // one end of the wall
+        {"strCancella", {{170, 120}}}};                     // the first lamp
     for (const Gesto& g : gesti) {
         s->azione(QString::fromLatin1(g.strumento))->trigger();
-        if (g.doppio) {
-            // A double click: the first click of the pair, then the double one.
-            QTest::mouseClick(v, Qt::LeftButton, {}, px(g.punti[0].x, g.punti[0].y));
-            QTest::mouseDClick(v, Qt::LeftButton, {}, px(g.punti[0].x, g.punti[0].y));
+        if (g.doppio) {  // the first click of the pair, then the double one
+            QTest::mouseClick(v, Qt::LeftButton, {}, px(g.punti[0]));
+            QTest::mouseDClick(v, Qt::LeftButton, {}, px(g.punti[0]));
             continue;
         }
-        QTest::mousePress(v, Qt::LeftButton, {}, px(g.punti[0].x, g.punti[0].y));
+        QTest::mousePress(v, Qt::LeftButton, {}, px(g.punti[0]));
         for (size_t i = 1; i < g.punti.size(); ++i)
-            QTest::mouseMove(v, px(g.punti[i].x, g.punti[i].y));
-        QTest::mouseRelease(v, Qt::LeftButton, {}, px(g.punti.back().x, g.punti.back().y));
+            QTest::mouseMove(v, px(g.punti[i]));
+        QTest::mouseRelease(v, Qt::LeftButton, {}, px(g.punti.back()));
     }
 
     Arena attesa = *arenaPredefinita(QStringLiteral("vuota"));
@@ -318,27 +306,6 @@ TEST_F(Simulatore, UnArenaSalvataERiapertaTornaUguale)
     EXPECT_EQ(s->sceltaArena()->currentData().toString(), file);
     EXPECT_EQ(s->simulazione().sessione()->arena(), std::optional<Arena>(attesa));
     EXPECT_TRUE(ui.messaggi.empty());
-}
-
-// Changing the program stops the run and drops the highlight; the next "Avvia" recompiles.
-TEST_F(Simulatore, CambiareIlProgrammaFermaLaSimulazione)
-{
-    carica("passi.kbn");
-    FinestraSimulatore* s = simula();
-    ASSERT_NE(s, nullptr);
-    clicca(s, "azAvvia");
-    finoA(s, 500);
-    EXPECT_EQ(evidenziata(), (Origine{1, 1}));
-
-    editor.inserisci(1, codici::Fermo);  // a row appended to the main grid
-    finestra->aggiorna();
-    EXPECT_FALSE(s->simulazione().inCorso());
-    EXPECT_EQ(evidenziata(), Origine{});
-    EXPECT_GE(s->simulazione().sessione()->cicli(), 500 * Ms);  // the old run is still shown
-
-    clicca(s, "azAvvia");
-    EXPECT_TRUE(s->simulazione().inCorso());
-    EXPECT_EQ(s->simulazione().sessione()->cicli(), 0u);  // a new run of the new program
 }
 
 }  // namespace
