@@ -12,11 +12,11 @@ namespace kobaltino {
 namespace {
 
 // A program file in Windows-1252: the rows, then the forty empty memory marks.
-QByteArray fileProgramma(const std::vector<attesi::Riga>& righe)
+QByteArray fileProgramma(const std::vector<RigaFile>& righe)
 {
     QByteArray b;
     const auto campo = [](const char* testo) { return '"' + QString::fromUtf8(testo).toLatin1() + '"'; };
-    for (const attesi::Riga& r : righe)
+    for (const RigaFile& r : righe)
         b += campo(r.parametro) + ",\"" + QByteArray::number(r.codice) + "\"," + campo(r.etichetta) + ",\"gg"
              + QByteArray::number(r.griglia) + "\"\r\n";
     for (const char* tipo : {"RAM", "EEP"})
@@ -25,14 +25,13 @@ QByteArray fileProgramma(const std::vector<attesi::Riga>& righe)
     return b;
 }
 
-const std::vector<attesi::Riga> Rotto = {{1, 1}, {1, 19, "Ram99"}, {10, 22, "Ram0"}};
-const std::vector<attesi::Riga> SaltoPerso = {{1, 1}, {1, 9, "0"}};  // row 0 lost its label
-const std::vector<attesi::Riga> Anello = {{1, 10, "Luce_destra"}, {2, 10, "Luce_sinistra"}, {3, 11, "Luce_destra"}};
+const std::vector<RigaFile> Rotto = {{1, 1}, {1, 19, "Ram99"}, {10, 22, "Ram0"}};
+const std::vector<RigaFile> SaltoPerso = {{1, 1}, {1, 9, "0"}};  // row 0 lost its label
+const std::vector<RigaFile> Anello = {{1, 10, "Luce_destra"}, {2, 10, "Luce_sinistra"}, {3, 11, "Luce_destra"}};
 
 class RigaDiComando : public ::testing::Test {
 protected:
     QString scrivi(const QString& nome, const QByteArray& contenuto) { return banco.lascia(nome, contenuto); }
-    QStringList fileNellaCartella() const { return banco.file(); }
 
     int esegui(cli::Comando comando, const QStringList& argomenti)
     {
@@ -51,25 +50,25 @@ protected:
 
 TEST_F(RigaDiComando, GeneraScriveIByteDelFile)
 {
-    const QString programma = scrivi("giro.kbn", fileProgramma(attesi::Giro));
+    const QString programma = scrivi("giro.kbn", fileProgramma(Giro));
     QProcess cli;  // the executable, for the very bytes on its standard output
     cli.start(QStringLiteral(KOBALTINO_CLI), {"genera", programma});
     ASSERT_TRUE(cli.waitForFinished(30000));
     EXPECT_EQ(cli.exitCode(), 0);
-    EXPECT_EQ(cli.readAllStandardOutput(), attesi::fileGiro("16F84", "p16f84.inc"));
+    EXPECT_EQ(cli.readAllStandardOutput(), fileGiro("16F84"));
     EXPECT_EQ(cli.readAllStandardError(), "");
-    EXPECT_EQ(fileNellaCartella(), QStringList{"giro.kbn"});
+    EXPECT_EQ(banco.file(), QStringList{"giro.kbn"});
 
     EXPECT_EQ(esegui(cli::genera, {"--pic", "16F628", programma, "-o", banco.cartella.filePath("giro.asm")}), 0);
     EXPECT_EQ(uscita, "");
     QFile f(banco.cartella.filePath("giro.asm"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), attesi::fileGiro("16F628", "p16f628.inc"));
+    EXPECT_EQ(f.readAll(), fileGiro("16F628"));
 }
 
 TEST_F(RigaDiComando, RifiutiEOpzioniSbagliate)
 {
-    const QString giro = scrivi("giro.kbn", fileProgramma(attesi::Giro));
+    const QString giro = scrivi("giro.kbn", fileProgramma(Giro));
     const QString sensori = scrivi("sensori.kbn", fileProgramma({{2, 1}}));
     const QString salto = scrivi("salto.kbn", fileProgramma(SaltoPerso));
     const QString manca = banco.cartella.filePath("manca.kbn");
@@ -94,7 +93,7 @@ TEST_F(RigaDiComando, RifiutiEOpzioniSbagliate)
         EXPECT_EQ(messaggio.endsWith('\n') ? errori : errori.left(messaggio.size()), messaggio);
         EXPECT_EQ(uscita, "");
     }
-    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.kbn", "salto.kbn", "sensori.kbn"}));
+    EXPECT_EQ(banco.file(), (QStringList{"giro.kbn", "salto.kbn", "sensori.kbn"}));
     EXPECT_EQ(esegui(cli::genera, {giro, "-o", "/dev/null"}), 2);  // not a regular file
     EXPECT_EQ(errori, "Impossibile scrivere il file:\n/dev/null\nNon è un file normale (è una cartella, una pipe o un "
                       "dispositivo): scegliere un altro nome.\n");
@@ -111,7 +110,7 @@ TEST_F(RigaDiComando, RifiutiEOpzioniSbagliate)
 TEST_F(RigaDiComando, CompilaUnProgrammaSbagliato)
 {
     const QString rotto = scrivi("rotto.kbn", fileProgramma(Rotto));
-    const QString giro = scrivi("giro.kbn", fileProgramma(attesi::Giro));
+    const QString giro = scrivi("giro.kbn", fileProgramma(Giro));
     const QString rifiuto = "Errore numero: 5\nIl file rotto.kbn ha un'istruzione non valida (riga 2): il parametro "
                             "\"Ram99\" di \"Incrementa\" non è valido: ci vuole una cella da Ram1 a Ram20 o da EEP1 a "
                             "EEP20.\n";
@@ -131,13 +130,13 @@ TEST_F(RigaDiComando, CompilaUnProgrammaSbagliato)
          "Il compilatore ha terminato senza scrivere il file giro.hex.\n"},
     };
     for (const auto& c : casi) {
-        scrivi("giro.hex", attesi::fileGiro("16F84", "p16f84.inc").left(10));
+        scrivi("giro.hex", fileGiro("16F84").left(10));
         scrivi("rotto.hex", "vecchio");
         const cli::Comando comando = c.argomenti[0] == "genera" ? cli::genera : cli::compila;
         EXPECT_EQ(esegui(comando, c.argomenti.mid(1)), c.uscita) << c.argomenti.join(' ').toStdString();
         EXPECT_EQ(QString::fromUtf8(errori), c.errori);
         EXPECT_EQ(uscita, "");
-        QStringList resto = fileNellaCartella();
+        QStringList resto = banco.file();
         resto.removeAll("errori.sh");
         resto.removeAll("niente.sh");
         const bool rifiutato = c.uscita == 2;
@@ -149,7 +148,7 @@ TEST_F(RigaDiComando, CompilaUnProgrammaSbagliato)
 // A full disk, imitated by a file-size limit in a child process: genera -o leaves the old file whole.
 TEST_F(RigaDiComando, GeneraSuUnDiscoPienoLasciaIlFileDiPrima)
 {
-    const QString programma = scrivi("giro.kbn", fileProgramma(attesi::Giro));
+    const QString programma = scrivi("giro.kbn", fileProgramma(Giro));
     const QString asm_ = scrivi("giro.asm", "vecchio");
     const std::optional<QByteArray> esito = conLimiteFile(1024, [&] {
         return QByteArray::number(esegui(cli::genera, {programma, "-o", asm_})) + " " + errori;
@@ -158,7 +157,7 @@ TEST_F(RigaDiComando, GeneraSuUnDiscoPienoLasciaIlFileDiPrima)
     EXPECT_EQ(QString::fromUtf8(*esito), "2 Impossibile scrivere il file:\n" + asm_
                                              + "\nIl file supera la dimensione massima consentita. Il file di prima è "
                                                "rimasto com'era.\n");
-    EXPECT_EQ(fileNellaCartella(), (QStringList{"giro.asm", "giro.kbn"}));
+    EXPECT_EQ(banco.file(), (QStringList{"giro.asm", "giro.kbn"}));
     QFile f(asm_);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "vecchio");
@@ -174,7 +173,7 @@ TEST_F(RigaDiComando, CompilaSenzaAssemblatoreUsaLeImpostazioni)
     const QByteArray vecchia = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", configurazione.path().toLocal8Bit());
     QDir(configurazione.path()).mkpath("Kobaltino/Data");
-    const QString programma = scrivi("giro.kbn", fileProgramma(attesi::Giro));
+    const QString programma = scrivi("giro.kbn", fileProgramma(Giro));
     const auto impostazioni = [&](const QByteArray& compilatore) {
         QFile f(configurazione.filePath("Kobaltino/Data/Data.dat"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -191,7 +190,7 @@ TEST_F(RigaDiComando, CompilaSenzaAssemblatoreUsaLeImpostazioni)
                       "Luce sinistra → Luce destra). Le chiamate possono girare in tondo senza fine e il robot "
                       "tornerebbe al punto sbagliato.\n"
                       "Compilazione terminata\n");
-    EXPECT_EQ(fileNellaCartella(), (QStringList{"anello.hex", "anello.kbn", "giro.kbn"}));
+    EXPECT_EQ(banco.file(), (QStringList{"anello.hex", "anello.kbn", "giro.kbn"}));
     qputenv("XDG_CONFIG_HOME", vecchia);
 }
 

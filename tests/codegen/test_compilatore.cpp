@@ -23,7 +23,7 @@ TEST(Compilazione, ControlliInOrdine)
 {
     const Messaggio vuota{"Inserire almeno un codice nella griglia principale"};
     const Messaggio daSalvare{"Il programma è stato modificato.\r\nIl programma deve essere salvato prima di essere compilato"};
-    const std::vector<std::pair<std::function<void(Stato&)>, Messaggio>> casi = {
+    const std::pair<void (*)(Stato&), Messaggio> casi[] = {
         {[](Stato& s) { s.PercorsoCompilatore = "VUOTO"; s.Modificato = true; },  // empty and unsaved too
          {"Impossibile compilare il programma.\r\nInserire il percorso del compilatore dal menù strumenti",
           Icona::Informazione, "ATTENZIONE", Pulsanti::Ok}},
@@ -41,6 +41,11 @@ TEST(Compilazione, ControlliInOrdine)
          {"Il programma non può essere compilato:\r\nGriglia principale, riga 1: il parametro \"3,0\" di \"Attendi\" "
           "non è valido: ci vuole un tempo di attesa tra 0,5, 1,0, 1,5, 2,0 e 2,5.\r\nGriglia principale, riga 1: "
           "l'etichetta 3 è già alla riga 0: un \"Vai a\" non saprebbe dove saltare."}},
+        // Jumps whose target lost its label: the program is not translated.
+        {[](Stato& s) { carica(s, {{1, 1}, {1, 9, "0"}, {1, 9, "x"}}); },
+         {"Il programma non può essere compilato:\r\nGriglia principale, riga 1: il \"Vai a\" salta alla riga 0, che non "
+          "ha più l'etichetta del salto. Cancellare il \"Vai a\" e inserirlo di nuovo.\r\nGriglia principale, riga 2: il "
+          "\"Vai a\" non indica la riga a cui saltare. Cancellare il \"Vai a\" e inserirlo di nuovo."}},
     };
     for (const auto& [prepara, messaggio] : casi) {
         Banco b;
@@ -53,41 +58,41 @@ TEST(Compilazione, ControlliInOrdine)
     }
 }
 
-TEST(Compilazione, MpasmRiceveLeSueOpzioniEIlFileGenerato)
+// The assembler's own options, run in the program's folder on the generated file; its leftovers
+// go, the hex stays beside the program, another program's files and the user's own stay.
+TEST(Compilazione, RigaDiComandoEPulizia)
 {
-    Banco b;
-    caricaGiro(b.stato);
-    b.ui.primaDiTerminare = [&] {
-        b.lascia("giro.COD");
-        b.lascia("giro.HEX", HexVuoto);
+    const struct {
+        const char* assemblatore;
+        const char* programma;
+        QStringList altri, argomenti, lasciati, restano;  // files in the folder before, ..., after
+    } casi[] = {
+        {"/opt/pic/MPASMWIN.exe", "giro.kbn", {"giro.txt", "giro.v2.cod"}, {"/e-", "/l-", "/o-", "/q", "%1/giro.kbnTemp"}, {"giro.COD", "giro.HEX"},
+         {"giro.HEX", "giro.kbn", "giro.txt", "giro.v2.cod"}},
+        {"/usr/local/bin/gpasm", "giro.v2.kbn", {"giro.txt", "giro.cod"},
+         {"-w", "2", "-a", "inhx8m", "-o", "%1/giro.v2.hex", "%1/giro.v2.kbnTemp"},
+         {"giro.v2.cod", "giro.v2.COD", "giro.v2.lst", "giro.v2.hex"},
+         {"giro.cod", "giro.txt", "giro.v2.hex", "giro.v2.kbn"}},
     };
-    b.compilatore.compila();
-    EXPECT_EQ(b.ui.programma, "/opt/pic/MPASMWIN.exe");
-    EXPECT_EQ(b.ui.argomenti, (QStringList{"/e-", "/l-", "/o-", "/q", b.cartella.filePath("giro.kbnTemp")}));
-    EXPECT_EQ(b.ui.cartella, b.cartella.path());
-    EXPECT_EQ(b.ui.limiteMs, 60000);
-    EXPECT_EQ(b.ui.sorgenteLetto, attesi::fileGiro("16F84", "p16f84.inc"));
-    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
-    EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Riuscita);
-    EXPECT_EQ(b.file(), (QStringList{"giro.HEX", "giro.kbn"}));
-}
-
-TEST(Compilazione, GpasmScriveSoloErroriEIlHexAccantoAlProgramma)
-{
-    Banco b("/usr/local/bin/gpasm", "giro.v2.kbn");
-    aggiungi(b.stato, 1, 7);
-    b.ui.primaDiTerminare = [&] {
-        for (const char* nome : {"giro.v2.cod", "giro.v2.COD", "giro.v2.lst"})
+    for (const auto& c : casi) {
+        Banco b(c.assemblatore, c.programma);
+        caricaGiro(b.stato);
+        for (const QString& nome : c.altri)
             b.lascia(nome);
-        b.lascia("giro.v2.hex", HexVuoto);
-    };
-    b.lascia("giro.cod");  // another program's, and the user's own files, stay
-    b.lascia("giro.txt");
-    b.compilatore.compila();
-    EXPECT_EQ(b.ui.argomenti, (QStringList{"-w", "2", "-a", "inhx8m", "-o", b.cartella.filePath("giro.v2.hex"),
-                                           b.cartella.filePath("giro.v2.kbnTemp")}));
-    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
-    EXPECT_EQ(b.file(), (QStringList{"giro.cod", "giro.txt", "giro.v2.hex", "giro.v2.kbn"}));
+        b.ui.primaDiTerminare = [&] {
+            for (const QString& nome : c.lasciati)
+                b.lascia(nome, nome.endsWith("hex", Qt::CaseInsensitive) ? HexVuoto : QByteArray());
+        };
+        b.compilatore.compila();
+        EXPECT_EQ(b.ui.programma, c.assemblatore);
+        EXPECT_EQ(b.ui.argomenti, QStringList(c.argomenti).replaceInStrings("%1", b.cartella.path()));
+        EXPECT_EQ(b.ui.cartella, b.cartella.path());
+        EXPECT_EQ(b.ui.limiteMs, 60000);
+        EXPECT_EQ(b.ui.sorgenteLetto, fileGiro("16F84"));
+        EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
+        EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Riuscita);
+        EXPECT_EQ(b.file(), c.restano);
+    }
 }
 
 TEST(Compilazione, GliErroriIndicanoGrigliaERiga)
@@ -161,10 +166,8 @@ TEST(Compilazione, Esattamente1024ParolePassano1025No)
     EXPECT_EQ(b.ui.esecuzioni, 2);
 }
 
-// --- The real size: read from the hex file after assembling, against the processor's program
-// memory (1024 words for the 16F84 and 16F84A, 2048 for the 16F628) -----------------------------
-
-// A program ending at word 1099, then the configuration word.
+// The real size, read from the hex file after assembling. A program ending at word 1099, then
+// the configuration word.
 const QByteArray Hex1100 = ":020000000528D1\r\n:02089600080058\r\n:02400E00F13F80\r\n:00000001FF\r\n";
 
 TEST(MemoriaProgramma, ParoleDaiRecordDelFileHex)
@@ -275,9 +278,6 @@ TEST(Compilazione, AssemblatoriCheSiComportanoMale)
         Messaggio messaggio;
         EsitoCompilazione esito;
     } casi[] = {
-        {"esce con 0 e non scrive niente", "exit 0",
-         {"Il compilatore ha terminato senza scrivere il file giro.hex.", Icona::Critica},
-         EsitoCompilazione::ErroriAssemblatore},
         {"si blocca con un figlio", "sleep 600 & echo $! > figlio.pid; echo $$ > padre.pid; wait",
          critico("Il compilatore non ha terminato entro 60 secondi ed è stato fermato."), EsitoCompilazione::Rifiutata},
         {"scrive 10 MB di errori", "yes 'giro.kbnTemp:1:Error[999] troppo' | head -c 10000000; exit 1",
@@ -304,9 +304,10 @@ TEST(Compilazione, AssemblatoriCheSiComportanoMale)
         resto.removeAll("figlio.pid");
         resto.removeAll("padre.pid");
         EXPECT_EQ(resto, (QStringList{"assembla.sh", "giro.kbn"}));
-        for (const char* pid : {"figlio.pid", "padre.pid"})
-            if (QFile f(b.cartella.filePath(pid)); f.open(QIODevice::ReadOnly))
-                EXPECT_FALSE(vivo(f.readAll())) << pid;
+        for (const char* pid : {"figlio.pid", "padre.pid"}) {
+            QFile f(b.cartella.filePath(pid));
+            EXPECT_FALSE(f.open(QIODevice::ReadOnly) && vivo(f.readAll())) << pid;
+        }
     }
 }
 
