@@ -25,10 +25,6 @@ QByteArray fileProgramma(const std::vector<RigaFile>& righe)
     return b;
 }
 
-const std::vector<RigaFile> Rotto = {{1, 1}, {1, 19, "Ram99"}, {10, 22, "Ram0"}};
-const std::vector<RigaFile> SaltoPerso = {{1, 1}, {1, 9, "0"}};  // row 0 lost its label
-const std::vector<RigaFile> Anello = {{1, 10, "Luce_destra"}, {2, 10, "Luce_sinistra"}, {3, 11, "Luce_destra"}};
-
 class RigaDiComando : public ::testing::Test {
 protected:
     QString scrivi(const QString& nome, const QByteArray& contenuto) { return banco.lascia(nome, contenuto); }
@@ -66,83 +62,64 @@ TEST_F(RigaDiComando, GeneraScriveIByteDelFile)
     EXPECT_EQ(f.readAll(), fileGiro("16F628"));
 }
 
-TEST_F(RigaDiComando, RifiutiEOpzioniSbagliate)
+// Refusals (exit status 2) leave the folder as it was, hex files included; an assembler that reports errors has them
+// traced to grid and row, one that exits without a hex is not taken at its word (exit status 1),
+// and the program's earlier hex goes. A message ending in a line end is the whole output; the
+// others go on with the usage.
+TEST_F(RigaDiComando, RifiutiErroriEOpzioniSbagliate)
 {
     const QString giro = scrivi("giro.kbn", fileProgramma(Giro));
     const QString sensori = scrivi("sensori.kbn", fileProgramma({{2, 1}}));
-    const QString salto = scrivi("salto.kbn", fileProgramma(SaltoPerso));
+    const QString salto = scrivi("salto.kbn", fileProgramma({{1, 1}, {1, 9, "0"}}));  // row 0 lost its label
+    const QString rotto = scrivi("rotto.kbn", fileProgramma({{1, 1}, {1, 19, "Ram99"}, {10, 22, "Ram0"}}));
     const QString manca = banco.cartella.filePath("manca.kbn");
-    const std::vector<std::tuple<cli::Comando, QStringList, QByteArray>> casi = {
-        {cli::genera, {manca}, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
-        {cli::compila, {manca, "--assembler", "/non/esiste/gpasm"}, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
-        {cli::genera, {sensori}, "Inserire almeno un codice nella griglia principale\n"},
-        {cli::genera, {salto},
-         "Il programma non può essere compilato:\nGriglia principale, riga 1: il \"Vai a\" salta alla riga 0, che "
-         "non ha più l'etichetta del salto. Cancellare il \"Vai a\" e inserirlo di nuovo.\n"},
-        {cli::compila, {giro, "--assembler", "/non/esiste/gpasm"},
-         "Impossibile avviare il compilatore:\n/non/esiste/gpasm\n"},
-        {cli::genera, {giro, "--pic", "18F452"}, "Processore sconosciuto: 18F452 (16F84, 16F84A o 16F628)\n"},
-        {cli::genera, {giro, "--pic"}, "Manca il valore di --pic\nUso: kobaltino-cli genera PROGRAMMA"},
-        {cli::genera, {giro, "--assembler", "gpasm"}, "Opzione sconosciuta: --assembler\nUso: kobaltino-cli genera"},
-        {cli::compila, {giro, "altro.kbn"}, "Troppi argomenti: altro.kbn\nUso: kobaltino-cli compila"},
-        {cli::compila, {}, "Uso: kobaltino-cli compila PROGRAMMA"},
-    };
-    for (const auto& [comando, argomenti, messaggio] : casi) {
-        EXPECT_EQ(esegui(comando, argomenti), 2) << argomenti.join(' ').toStdString();
-        // A message ending in a line end is the whole output; the others go on with the usage.
-        EXPECT_EQ(messaggio.endsWith('\n') ? errori : errori.left(messaggio.size()), messaggio);
-        EXPECT_EQ(uscita, "");
-    }
-    EXPECT_EQ(banco.file(), (QStringList{"giro.kbn", "salto.kbn", "sensori.kbn"}));
-    EXPECT_EQ(esegui(cli::genera, {giro, "-o", "/dev/null"}), 2);  // not a regular file
-    EXPECT_EQ(errori, "Impossibile scrivere il file:\n/dev/null\nNon è un file normale (è una cartella, una pipe o un "
-                      "dispositivo): scegliere un altro nome.\n");
-
-    EXPECT_EQ(esegui(cli::compila, {"--help"}), 0);
-    EXPECT_TRUE(uscita.startsWith("Uso: kobaltino-cli compila PROGRAMMA [--pic 16F84|16F84A|16F628] [--assembler PERCORSO]\n"));
-    EXPECT_TRUE(uscita.contains("0 riuscito, 1 errori del compilatore, 2 programma illeggibile o compilazione rifiutata"));
-    EXPECT_EQ(errori, "");
-}
-
-// A program with parameters no dialog writes is refused before anything is generated; an
-// assembler that reports errors has them traced to grid and row; an assembler that exits without
-// a hex is not taken at its word. Nothing stays behind, not even the hex of an earlier compile.
-TEST_F(RigaDiComando, CompilaUnProgrammaSbagliato)
-{
-    const QString rotto = scrivi("rotto.kbn", fileProgramma(Rotto));
-    const QString giro = scrivi("giro.kbn", fileProgramma(Giro));
-    const QString rifiuto = "Errore numero: 5\nIl file rotto.kbn ha un'istruzione non valida (riga 2): il parametro "
-                            "\"Ram99\" di \"Incrementa\" non è valido: ci vuole una cella da Ram1 a Ram20 o da EEP1 a "
-                            "EEP20.\n";
+    const QByteArray nonValida = "Errore numero: 5\nIl file rotto.kbn ha un'istruzione non valida (riga 2): il parametro "
+                                 "\"Ram99\" di \"Incrementa\" non è valido: ci vuole una cella da Ram1 a Ram20 o da EEP1 a "
+                                 "EEP20.\n";
     const auto assemblatore = [&](const QString& nome, const QByteArray& corpo) {
         const QString s = scrivi(nome, "#!/bin/sh\n" + corpo + "\n");
         QFile::setPermissions(s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return s;
     };
-    const struct { QStringList argomenti; int uscita; QString errori; } casi[] = {
-        {{"genera", rotto}, 2, rifiuto},
-        {{"compila", rotto, "--assembler", gpasm()}, 2, rifiuto},
-        {{"compila", giro, "--assembler",
-          assemblatore("errori.sh", "echo \"$5:82:Error[113] Symbol not previously defined: \\\"Ram1\\\"\"; exit 1")},
-         1, "Il compilatore ha segnalato degli errori:\nGriglia principale, riga 0: Error[113] Symbol not previously "
-            "defined: \"Ram1\"\n"},
-        {{"compila", giro, "--assembler", assemblatore("niente.sh", "exit 0")}, 1,
-         "Il compilatore ha terminato senza scrivere il file giro.hex.\n"},
+    const QString conErrori = assemblatore("errori.sh", "echo \"$5:82:Error[113] Symbol not previously defined: \\\"Ram1\\\"\"; exit 1");
+    const QString senzaHex = assemblatore("niente.sh", "exit 0");
+    const std::tuple<cli::Comando, QStringList, int, QByteArray> casi[] = {
+        {cli::genera, {manca}, 2, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
+        {cli::compila, {manca, "--assembler", "/non/esiste/gpasm"}, 2, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
+        {cli::genera, {rotto}, 2, nonValida},
+        {cli::compila, {rotto, "--assembler", gpasm()}, 2, nonValida},
+        {cli::genera, {sensori}, 2, "Inserire almeno un codice nella griglia principale\n"},
+        {cli::genera, {salto}, 2,
+         "Il programma non può essere compilato:\nGriglia principale, riga 1: il \"Vai a\" salta alla riga 0, che "
+         "non ha più l'etichetta del salto. Cancellare il \"Vai a\" e inserirlo di nuovo.\n"},
+        {cli::genera, {giro, "--pic", "18F452"}, 2, "Processore sconosciuto: 18F452 (16F84, 16F84A o 16F628)\n"},
+        {cli::genera, {giro, "--pic"}, 2, "Manca il valore di --pic\nUso: kobaltino-cli genera PROGRAMMA"},
+        {cli::genera, {giro, "--assembler", "gpasm"}, 2, "Opzione sconosciuta: --assembler\nUso: kobaltino-cli genera"},
+        {cli::compila, {giro, "altro.kbn"}, 2, "Troppi argomenti: altro.kbn\nUso: kobaltino-cli compila"},
+        {cli::compila, {}, 2, "Uso: kobaltino-cli compila PROGRAMMA"},
+        {cli::genera, {giro, "-o", "/dev/null"}, 2,  // not a regular file
+         "Impossibile scrivere il file:\n/dev/null\nNon è un file normale (è una cartella, una pipe o un dispositivo): "
+         "scegliere un altro nome.\n"},
+        {cli::compila, {giro, "--assembler", conErrori}, 1,
+         "Il compilatore ha segnalato degli errori:\nGriglia principale, riga 0: Error[113] Symbol not previously "
+         "defined: \"Ram1\"\n"},
+        {cli::compila, {giro, "--assembler", senzaHex}, 1, "Il compilatore ha terminato senza scrivere il file giro.hex.\n"},
     };
-    for (const auto& c : casi) {
-        scrivi("giro.hex", fileGiro("16F84").left(10));
+    for (const auto& [comando, argomenti, stato, messaggio] : casi) {
+        SCOPED_TRACE(argomenti.join(' ').toStdString());
+        scrivi("giro.hex", "vecchio");
         scrivi("rotto.hex", "vecchio");
-        const cli::Comando comando = c.argomenti[0] == "genera" ? cli::genera : cli::compila;
-        EXPECT_EQ(esegui(comando, c.argomenti.mid(1)), c.uscita) << c.argomenti.join(' ').toStdString();
-        EXPECT_EQ(QString::fromUtf8(errori), c.errori);
+        EXPECT_EQ(esegui(comando, argomenti), stato);
+        EXPECT_EQ(messaggio.endsWith('\n') ? errori : errori.left(messaggio.size()), messaggio);
         EXPECT_EQ(uscita, "");
-        QStringList resto = banco.file();
-        resto.removeAll("errori.sh");
-        resto.removeAll("niente.sh");
-        const bool rifiutato = c.uscita == 2;
-        EXPECT_EQ(resto, (rifiutato ? QStringList{"giro.hex", "giro.kbn", "rotto.hex", "rotto.kbn"}
-                                    : QStringList{"giro.kbn", "rotto.hex", "rotto.kbn"}));
+        EXPECT_EQ(banco.file().contains("giro.hex"), stato == 2);
     }
+    EXPECT_EQ(banco.file(), (QStringList{"errori.sh", "giro.kbn", "niente.sh", "rotto.hex", "rotto.kbn", "salto.kbn", "sensori.kbn"}));
+
+    EXPECT_EQ(esegui(cli::compila, {"--help"}), 0);
+    EXPECT_TRUE(uscita.startsWith("Uso: kobaltino-cli compila PROGRAMMA [--pic 16F84|16F84A|16F628] [--assembler PERCORSO]\n"));
+    EXPECT_TRUE(uscita.contains("0 riuscito, 1 errori del compilatore, 2 programma illeggibile o compilazione rifiutata"));
+    EXPECT_EQ(errori, "");
 }
 
 // A full disk, imitated by a file-size limit in a child process: genera -o leaves the old file whole.
@@ -184,7 +161,7 @@ TEST_F(RigaDiComando, CompilaSenzaAssemblatoreUsaLeImpostazioni)
     EXPECT_EQ(errori, "Impossibile avviare il compilatore:\n/non/esiste/MPASMWIN.exe\n");
 
     impostazioni("VUOTO");
-    EXPECT_EQ(esegui(cli::compila, {scrivi("anello.kbn", fileProgramma(Anello)), "--pic", "16F84A"}), 0);
+    EXPECT_EQ(esegui(cli::compila, {scrivi("anello.kbn", fileProgramma({{1, 10, "Luce_destra"}, {2, 10, "Luce_sinistra"}, {3, 11, "Luce_destra"}})), "--pic", "16F84A"}), 0);
     EXPECT_EQ(errori, "Il programma viene compilato, ma sul robot potrebbe non funzionare:\n"
                       "Luce sinistra, riga 0: da qui si richiama Luce destra, che è già in corso (Luce destra → "
                       "Luce sinistra → Luce destra). Le chiamate possono girare in tondo senza fine e il robot "
