@@ -1,7 +1,9 @@
 #pragma once
 
-// The programs of the tests, and the files the generator must write for them. The fixtures hold
-// whole files (LF line ends, UTF-8); the 16F84A and the free Aux line change only a few lines.
+// The programs of the tests, and the files the generator must write for them: "giro_16f84.asm",
+// "giro_16f84a.asm", "giro_16f628.asm", "giro_16f84_aux.asm" (with Aux free for a sensor),
+// "giro_sconosciuto.asm" (for a processor the compile does not know), "tutti_16f84.asm" and
+// "tutti_16f628.asm" (with Aux free).
 #include "model/stato.h"
 #include "support/interazione_finta.h"
 
@@ -67,27 +69,6 @@ inline QByteArray atteso(const QString& nome)
     QFile f(QStringLiteral(ATTESI_DIR "/") + nome);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nome.toStdString();
     return QString::fromUtf8(f.readAll()).replace(QLatin1String("\n"), QLatin1String("\r\n")).toLatin1();
-}
-
-// The bytes of giro's file for `processore`; one the compile does not know gets no PROCESSOR
-// and include lines, the rest as for the 16F84.
-inline QByteArray fileGiro(const QString& processore, bool auxAbilitata = false)
-{
-    const bool f628 = processore == "16F628";
-    QByteArray t = atteso(f628 ? "giro_16f628.asm" : "giro_16f84.asm");
-    const auto sostituisci = [&t](const QByteArray& da, const QByteArray& a) {
-        EXPECT_EQ(t.count(da), 1) << da.toStdString();
-        t.replace(da, a);
-    };
-    if (auxAbilitata)
-        sostituisci("movlw    b'01111111'", "movlw    b'11111111'");
-    const QByteArray noto = f628 ? "16F628" : "16F84";
-    const QByteArray chip = processore.toLatin1();
-    const bool conosciuto = f628 || chip == "16F84" || chip == "16F84A";
-    sostituisci("             PROCESSOR " + noto + "\r\n             include \"p" + noto.toLower() + ".inc\"\r\n",
-                conosciuto ? "             PROCESSOR " + chip + "\r\n             include \"p" + chip.toLower() + ".inc\"\r\n"
-                           : QByteArray());
-    return t;
 }
 
 // Appends a row to grid k as a loaded program holds it.

@@ -51,7 +51,7 @@ TEST_F(RigaDiComando, GeneraScriveIByteDelFile)
     cli.start(QStringLiteral(KOBALTINO_CLI), {"genera", programma});
     ASSERT_TRUE(cli.waitForFinished(30000));
     EXPECT_EQ(cli.exitCode(), 0);
-    EXPECT_EQ(cli.readAllStandardOutput(), fileGiro("16F84"));
+    EXPECT_EQ(cli.readAllStandardOutput(), atteso("giro_16f84.asm"));
     EXPECT_EQ(cli.readAllStandardError(), "");
     EXPECT_EQ(banco.file(), QStringList{"giro.kbn"});
 
@@ -59,7 +59,7 @@ TEST_F(RigaDiComando, GeneraScriveIByteDelFile)
     EXPECT_EQ(uscita, "");
     QFile f(banco.cartella.filePath("giro.asm"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), fileGiro("16F628"));
+    EXPECT_EQ(f.readAll(), atteso("giro_16f628.asm"));
 }
 
 // Refusals (exit status 2) leave the folder as it was, hex files included; an assembler that reports errors has them

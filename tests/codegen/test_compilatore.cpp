@@ -88,7 +88,7 @@ TEST(Compilazione, RigaDiComandoEPulizia)
         EXPECT_EQ(b.ui.argomenti, QStringList(c.argomenti).replaceInStrings("%1", b.cartella.path()));
         EXPECT_EQ(b.ui.cartella, b.cartella.path());
         EXPECT_EQ(b.ui.limiteMs, 60000);
-        EXPECT_EQ(b.ui.sorgenteLetto, fileGiro("16F84"));
+        EXPECT_EQ(b.ui.sorgenteLetto, atteso("giro_16f84.asm"));
         EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
         EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Riuscita);
         EXPECT_EQ(b.file(), c.restano);

@@ -14,30 +14,24 @@ namespace {
 TEST(Sorgente, IlFileInteroPerOgniProcessore)
 {
     const struct {
-        bool tutti;
+        bool tutti;  // else giro
         const char* processore;
         bool auxAbilitata;
-        QByteArray atteso;
-        int parole;
-    } casi[] = {
-        {false, "16F84", false, fileGiro("16F84"), ParoleGiro},
-        {false, "16F84A", false, fileGiro("16F84A"), ParoleGiro},
-        {false, "16F628", false, fileGiro("16F628"), ParoleGiro},
-        {false, "16F84", true, fileGiro("16F84", true), ParoleGiro},
-        {false, "18F452", false, fileGiro("18F452"), ParoleGiro},
-        {true, "16F84", false, atteso("tutti_16f84.asm"), ParoleTutti},
-        {true, "16F628", true, atteso("tutti_16f628.asm"), ParoleTutti},
-    };
+        const char* atteso;
+    } casi[] = {{false, "16F84", false, "giro_16f84.asm"},        {false, "16F84A", false, "giro_16f84a.asm"},
+                {false, "16F628", false, "giro_16f628.asm"},      {false, "16F84", true, "giro_16f84_aux.asm"},
+                {false, "18F452", false, "giro_sconosciuto.asm"}, {true, "16F84", false, "tutti_16f84.asm"},
+                {true, "16F628", true, "tutti_16f628.asm"}};
     for (const auto& c : casi) {
-        SCOPED_TRACE(testing::Message() << (c.tutti ? "tutti " : "giro ") << c.processore << " aux " << c.auxAbilitata);
+        SCOPED_TRACE(c.atteso);
         Stato s;
         carica(s, c.tutti ? tuttiICodici() : Giro);
         s.Processore = QString::fromLatin1(c.processore);
         s.AuxAbilitata = c.auxAbilitata;
         for (int volta = 1; volta <= 2; ++volta) {  // a second translation starts from nothing
             const Generazione g = genera(s);
-            EXPECT_EQ(g.sorgente.byte(), c.atteso);
-            EXPECT_EQ(g.ParoleProgramma, c.parole);
+            EXPECT_EQ(g.sorgente.byte(), atteso(c.atteso));
+            EXPECT_EQ(g.ParoleProgramma, c.tutti ? ParoleTutti : ParoleGiro);
             EXPECT_FALSE(g.troppoGrande());
         }
     }

@@ -1,7 +1,7 @@
 // The checks before assembling: jumps whose target lost its label stop the compile; calls nested
 // deeper than the PIC's stack, handlers calling each other and a "Ritorna" in the main grid are
-// reported and the compile goes on.
-#include "assemblatore_finto.h"
+// reported for the compile to show.
+#include "programmi.h"
 
 #include "codegen/verifiche.h"
 
@@ -107,21 +107,6 @@ TEST(Verifiche, CosaTrovanoEDove)
         EXPECT_EQ(esito.errori, c.errori) << c.nome;
         EXPECT_EQ(esito.avvisi, c.avvisi) << c.nome;
     }
-}
-
-// Warnings do not stop the compile: they come before the assembler's report.
-TEST(Verifiche, GliAvvisiNonFermanoLaCompilazione)
-{
-    Banco b;
-    carica(b.stato, {{1, 1, "", "1"}, {1, 10, "Luce_destra"}, {2, 10, "Luce_destra"}});
-    b.compilatore.compila();
-    EXPECT_EQ(b.ui.messaggi,
-              (std::vector<Messaggio>{{"Il programma viene compilato, ma sul robot potrebbe non funzionare:\r\n"
-                                       "Luce destra, riga 0: da qui si richiama Luce destra, che è già in corso (Luce "
-                                       "destra → Luce destra)." + InTondo},
-                                      {"Compilazione terminata"}}));
-    EXPECT_EQ(b.ui.esecuzioni, 1);
-    EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Riuscita);
 }
 
 }  // namespace
