@@ -2,6 +2,7 @@
 #include "assemblatore_finto.h"
 
 #include "app/comandi_cli.h"
+#include "persist/file_programma.h"
 #include "persist/limite_file.h"
 
 #include <QProcess>
@@ -11,23 +12,15 @@
 namespace kobaltino {
 namespace {
 
-// A program file in Windows-1252: the rows, then the forty empty memory marks.
-QByteArray fileProgramma(const std::vector<RigaFile>& righe)
-{
-    QByteArray b;
-    const auto campo = [](const char* testo) { return '"' + QString::fromUtf8(testo).toLatin1() + '"'; };
-    for (const RigaFile& r : righe)
-        b += campo(r.parametro) + ",\"" + QByteArray::number(r.codice) + "\"," + campo(r.etichetta) + ",\"gg"
-             + QByteArray::number(r.griglia) + "\"\r\n";
-    for (const char* tipo : {"RAM", "EEP"})
-        for (int i = 1; i <= 20; ++i)
-            b += "\"\",\"" + QByteArray::number(i) + "\",\"\",\"" + tipo + "\"\r\n";
-    return b;
-}
-
 class RigaDiComando : public ::testing::Test {
 protected:
-    QString scrivi(const QString& nome, const QByteArray& contenuto) { return banco.lascia(nome, contenuto); }
+    // The program file of `righe`, saved as `nome` in the folder.
+    QString scrivi(const QString& nome, const std::vector<RigaFile>& righe)
+    {
+        Stato s;
+        carica(s, righe);
+        return banco.lascia(nome, testoProgramma(s));
+    }
 
     int esegui(cli::Comando comando, const QStringList& argomenti)
     {
@@ -46,7 +39,7 @@ protected:
 
 TEST_F(RigaDiComando, GeneraScriveIByteDelFile)
 {
-    const QString programma = scrivi("giro.kbn", fileProgramma(Giro));
+    const QString programma = scrivi("giro.kbn", Giro);
     QProcess cli;  // the executable, for the very bytes on its standard output
     cli.start(QStringLiteral(KOBALTINO_CLI), {"genera", programma});
     ASSERT_TRUE(cli.waitForFinished(30000));
@@ -68,16 +61,16 @@ TEST_F(RigaDiComando, GeneraScriveIByteDelFile)
 // others go on with the usage.
 TEST_F(RigaDiComando, RifiutiErroriEOpzioniSbagliate)
 {
-    const QString giro = scrivi("giro.kbn", fileProgramma(Giro));
-    const QString sensori = scrivi("sensori.kbn", fileProgramma({{2, 1}}));
-    const QString salto = scrivi("salto.kbn", fileProgramma({{1, 1}, {1, 9, "0"}}));  // row 0 lost its label
-    const QString rotto = scrivi("rotto.kbn", fileProgramma({{1, 1}, {1, 19, "Ram99"}, {10, 22, "Ram0"}}));
+    const QString giro = scrivi("giro.kbn", Giro);
+    const QString sensori = scrivi("sensori.kbn", {{2, 1}});
+    const QString salto = scrivi("salto.kbn", {{1, 1}, {1, 9, "0"}});  // row 0 lost its label
+    const QString rotto = scrivi("rotto.kbn", {{1, 1}, {1, 19, "Ram99"}, {10, 22, "Ram0"}});
     const QString manca = banco.cartella.filePath("manca.kbn");
     const QByteArray nonValida = "Errore numero: 5\nIl file rotto.kbn ha un'istruzione non valida (riga 2): il parametro "
                                  "\"Ram99\" di \"Incrementa\" non è valido: ci vuole una cella da Ram1 a Ram20 o da EEP1 a "
                                  "EEP20.\n";
     const auto assemblatore = [&](const QString& nome, const QByteArray& corpo) {
-        const QString s = scrivi(nome, "#!/bin/sh\n" + corpo + "\n");
+        const QString s = banco.lascia(nome, "#!/bin/sh\n" + corpo + "\n");
         QFile::setPermissions(s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return s;
     };
@@ -107,8 +100,8 @@ TEST_F(RigaDiComando, RifiutiErroriEOpzioniSbagliate)
     };
     for (const auto& [comando, argomenti, stato, messaggio] : casi) {
         SCOPED_TRACE(argomenti.join(' ').toStdString());
-        scrivi("giro.hex", "vecchio");
-        scrivi("rotto.hex", "vecchio");
+        banco.lascia("giro.hex", "vecchio");
+        banco.lascia("rotto.hex", "vecchio");
         EXPECT_EQ(esegui(comando, argomenti), stato);
         EXPECT_EQ(messaggio.endsWith('\n') ? errori : errori.left(messaggio.size()), messaggio);
         EXPECT_EQ(uscita, "");
@@ -125,8 +118,8 @@ TEST_F(RigaDiComando, RifiutiErroriEOpzioniSbagliate)
 // A full disk, imitated by a file-size limit in a child process: genera -o leaves the old file whole.
 TEST_F(RigaDiComando, GeneraSuUnDiscoPienoLasciaIlFileDiPrima)
 {
-    const QString programma = scrivi("giro.kbn", fileProgramma(Giro));
-    const QString asm_ = scrivi("giro.asm", "vecchio");
+    const QString programma = scrivi("giro.kbn", Giro);
+    const QString asm_ = banco.lascia("giro.asm", "vecchio");
     const std::optional<QByteArray> esito = conLimiteFile(1024, [&] {
         return QByteArray::number(esegui(cli::genera, {programma, "-o", asm_})) + " " + errori;
     });
@@ -150,7 +143,7 @@ TEST_F(RigaDiComando, CompilaSenzaAssemblatoreUsaLeImpostazioni)
     const QByteArray vecchia = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", configurazione.path().toLocal8Bit());
     QDir(configurazione.path()).mkpath("Kobaltino/Data");
-    const QString programma = scrivi("giro.kbn", fileProgramma(Giro));
+    const QString programma = scrivi("giro.kbn", Giro);
     const auto impostazioni = [&](const QByteArray& compilatore) {
         QFile f(configurazione.filePath("Kobaltino/Data/Data.dat"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -161,7 +154,8 @@ TEST_F(RigaDiComando, CompilaSenzaAssemblatoreUsaLeImpostazioni)
     EXPECT_EQ(errori, "Impossibile avviare il compilatore:\n/non/esiste/MPASMWIN.exe\n");
 
     impostazioni("VUOTO");
-    EXPECT_EQ(esegui(cli::compila, {scrivi("anello.kbn", fileProgramma({{1, 10, "Luce_destra"}, {2, 10, "Luce_sinistra"}, {3, 11, "Luce_destra"}})), "--pic", "16F84A"}), 0);
+    const QString anello = scrivi("anello.kbn", {{1, 10, "Luce_destra"}, {2, 10, "Luce_sinistra"}, {3, 11, "Luce_destra"}});
+    EXPECT_EQ(esegui(cli::compila, {anello, "--pic", "16F84A"}), 0);
     EXPECT_EQ(errori, "Il programma viene compilato, ma sul robot potrebbe non funzionare:\n"
                       "Luce sinistra, riga 0: da qui si richiama Luce destra, che è già in corso (Luce destra → "
                       "Luce sinistra → Luce destra). Le chiamate possono girare in tondo senza fine e il robot "
