@@ -17,12 +17,6 @@
 
 namespace kobaltino {
 
-// A pin held at a level for the whole run, as a sensor would hold it: "portb4", 1.
-struct Stimolo {
-    const char* piedino;
-    int livello;
-};
-
 // A stop at a label ("fine" for the closing loop): the instruction cycles so far and the
 // registers read there ("porta", "status").
 struct Tappa {
@@ -68,10 +62,11 @@ inline bool assembla(const QByteArray& sorgente, const QTemporaryDir& cartella, 
 }
 
 // Generates the program of `stato` for its processor, assembles it and runs it, stopping at
-// each label of `fermate` and at "fine", with the pins held as `stimoli` says. One cycle
-// breakpoint per run past `maxCicli` stops a runaway program.
-inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, const std::vector<Stimolo>& stimoli = {},
-                          qint64 maxCicli = 3'000'000)
+// each label of `fermate` and at "fine", with the pin `piedino` ("portb4") held at `livello` for
+// the whole run as a sensor would hold it. One cycle breakpoint per run past `maxCicli` stops a
+// runaway program.
+inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, const QByteArray& piedino = {},
+                          int livello = 0, qint64 maxCicli = 3'000'000)
 {
     Simulazione sim;
     QTemporaryDir cartella;
@@ -83,11 +78,10 @@ inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, c
         script += "break e " + e.toLatin1() + '\n';
     for (qsizetype i = 0; i <= etichette.size(); ++i)
         script += "break c " + QByteArray::number(maxCicli + i) + '\n';
-    for (size_t i = 0; i < stimoli.size(); ++i) {
-        const QByteArray n = QByteArray::number(static_cast<qulonglong>(i)), l = QByteArray::number(stimoli[i].livello);
-        script += "stimulus asynchronous_stimulus\ninitial_state " + l + "\nstart_cycle 0\n{ 1, " + l + " }\nname s" + n
-                  + "\nend\nnode n" + n + "\nattach n" + n + " s" + n + ' ' + stimoli[i].piedino + '\n';
-    }
+    const QByteArray l = QByteArray::number(livello);
+    if (!piedino.isEmpty())
+        script += "stimulus asynchronous_stimulus\ninitial_state " + l + "\nstart_cycle 0\n{ 1, " + l
+                  + " }\nname sensore\nend\nnode nodo\nattach nodo sensore " + piedino + '\n';
     for (qsizetype i = 0; i <= etichette.size(); ++i)
         script += "run\ncycles\nporta\nstatus\n";
     QFile stc(cartella.filePath(QStringLiteral("robot.stc")));

@@ -11,15 +11,16 @@
 namespace kobaltino {
 namespace {
 
-// Runs `s` on both chips, stopping at "Label0", "Label1"... up to `fermate` and at `altre`.
-std::vector<Simulazione> suEntrambi(Stato& s, int fermate, QStringList altre = {}, const std::vector<Stimolo>& stimoli = {})
+// Runs `s` on both chips with the Luce destra sensor at `rb4`, stopping at "Label0", "Label1"...
+// up to `fermate` and at `altre`.
+std::vector<Simulazione> suEntrambi(Stato& s, int fermate, QStringList altre = {}, int rb4 = 0)
 {
     for (int i = fermate - 1; i >= 0; --i)
         altre.prepend(QStringLiteral("Label%1").arg(i));
     std::vector<Simulazione> esiti;
     for (const char* chip : {"16F84", "16F628"}) {
         s.Processore = QString::fromLatin1(chip);
-        esiti.push_back(simula(s, altre, stimoli, 12'000'000));
+        esiti.push_back(simula(s, altre, "portb4", rb4, 12'000'000));
         EXPECT_TRUE(esiti.back().arrivataAFine()) << chip << esiti.back().uscita.toStdString();
     }
     return esiti;
@@ -45,7 +46,7 @@ TEST(SulChip, MovimentiAtteseEIngressi)
             aggiungi(s, 1, passi[i].codice, QString::fromLatin1(passi[i].parametro), QString::number(i));
         aggiungi(s, 1, 10, "Luce_destra", QString::number(n));
         aggiungi(s, 2, 1);
-        const std::vector<Simulazione> esiti = suEntrambi(s, n + 1, {"Lucedestra"}, {{"portb4", livello}});
+        const std::vector<Simulazione> esiti = suEntrambi(s, n + 1, {"Lucedestra"}, livello);
         for (const Simulazione& sim : esiti) {
             ASSERT_EQ(sim.tappe.size(), n + 2u + livello) << sim.uscita.toStdString();
             EXPECT_EQ(sim.tappe[n + 1].etichetta, livello ? "Lucedestra" : "fine");

@@ -51,8 +51,7 @@ TEST(Verifiche, CosaTrovanoEDove)
          {"Griglia principale, riga 2: il \"Vai a\" salta alla riga 0, che non ha più l'etichetta del salto." + Rifare,
           "Griglia principale, riga 5: il \"Vai a\" salta alla riga 4, che non esiste più." + Rifare,
           "Luce destra, riga 1: il \"Vai a\" salta alla riga 5, che non esiste più." + Rifare,
-          "Aux, riga 0: il \"Vai a\" non indica la riga a cui saltare." + Rifare},
-         {}},
+          "Aux, riga 0: il \"Vai a\" non indica la riga a cui saltare." + Rifare}, {}},
         // Seven handler calls and a motor call fill the eight levels; a wait calls its delay loop,
         // and the arm's pulse waits too: two levels each.
         {"otto livelli", [](Stato& s) { setteChiamate(s, 7, {}); }, {}, {}},
@@ -61,38 +60,28 @@ TEST(Verifiche, CosaTrovanoEDove)
         {"attesa che non chiama", [](Stato& s) { setteChiamate(s, 8, "9,9"); }, {}, {}},
         {"operazione sulla EEPROM", [](Stato& s) { setteChiamate(s, 19, "EEP4"); }, {}, {}},
         {"nove gestori in fila",
-         [](Stato& s) { for (int k = 1; k < 10; ++k) chiama(s, k, k + 1); aggiungi(s, 10, 8, "2,5"); },
-         {},
+         [](Stato& s) { for (int k = 1; k < 10; ++k) chiama(s, k, k + 1); aggiungi(s, 10, 8, "2,5"); }, {},
          {"Sensore rotazione, riga 0: qui le chiamate una dentro l'altra arrivano a 11 livelli, ma il PIC ne ricorda "
           "solo 8 (Griglia principale, riga 0 → Luce destra, riga 0 → Luce sinistra, riga 0 → Prossimità destra, "
           "riga 0 → Prossimità sinistra, riga 0 → Ottico destro, riga 0 → Ottico sinistro, riga 0 → Ultrasuoni, "
           "riga 0 → Sensore rotazione, riga 0 → Aux, riga 0)." + TornaSbagliato}},
         {"gestori che si chiamano a vicenda",
-         [](Stato& s) { chiama(s, 1, 2); aggiungi(s, 2, 1); chiama(s, 2, 3); aggiungi(s, 3, 11, "Luce_destra"); },
-         {},
+         [](Stato& s) { carica(s, {{1, 10, "Luce_destra"}, {2, 1}, {2, 10, "Luce_sinistra"}, {3, 11, "Luce_destra"}}); }, {},
          {"Luce sinistra, riga 0: da qui si richiama Luce destra, che è già in corso (Luce destra → Luce sinistra → "
           "Luce destra)." + InTondo}},
         // A self-call comes only from an edited file: the dialogs leave the grid's own input out.
         {"un gestore che chiama se stesso",
-         [](Stato& s) { aggiungi(s, 1, 11, "Aux"); aggiungi(s, 10, 1); chiama(s, 10, 10); },
-         {},
+         [](Stato& s) { carica(s, {{1, 11, "Aux"}, {10, 1}, {10, 10, "Aux"}}); }, {},
          {"Aux, riga 1: da qui si richiama Aux, che è già in corso (Aux → Aux)." + InTondo}},
         // Handlers the main program never reaches never run.
         {"gestori mai chiamati",
-         [](Stato& s) { aggiungi(s, 1, 1); for (int k = 4; k < 10; ++k) chiama(s, k, k + 1); chiama(s, 5, 4); },
-         {},
-         {}},
+         [](Stato& s) { aggiungi(s, 1, 1); for (int k = 4; k < 10; ++k) chiama(s, k, k + 1); chiama(s, 5, 4); }, {}, {}},
         {"EEPROM e Luce destra sul 16F628",
          [](Stato& s) {
              s.Processore = "16F628";
-             aggiungi(s, 1, 17, "EEP3 d'5'");
-             chiama(s, 1, 2);
-             aggiungi(s, 2, 18, "EEP3 Ram1");
-             aggiungi(s, 2, 27, "Luce_destra");
-             aggiungi(s, 2, 14);
+             carica(s, {{1, 17, "EEP3 d'5'"}, {1, 10, "Luce_destra"}, {2, 18, "EEP3 Ram1"}, {2, 27, "Luce_destra"}, {2, 14}});
          },
-         {},
-         {}},
+         {}, {}},
         // The main program is not called by anyone: its "Ritorna", also as the action of a "Se",
         // has nowhere to go. Handlers called from the main program and from one another: no other
         // warning for a program with every code.
