@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <functional>
 
 namespace kobaltino {
 
@@ -19,9 +18,10 @@ inline const QByteArray HexVuoto = ":00000001FF\r\n";
 
 inline QString gpasm() { return QStandardPaths::findExecutable(QStringLiteral("gpasm")); }
 
-// A scripted user whose assembler is a recording of the command line and of the source given;
-// it answers `risultato` after `primaDiTerminare` (by default, after a clean run, HexVuoto as
-// the hex). With `reale` the real program runs, for at most `limiteRealeMs` when that is set.
+// A scripted user whose assembler is a recording of the command line and of the source given:
+// it leaves the files `lasciati` (by default the hex beside the source), the hex ones holding
+// HexVuoto, and reports a clean exit. With `reale` the real program runs, for at most
+// `limiteRealeMs` when that is set.
 class InterazioneAssemblatore : public InterazioneFinta {
 public:
     EsitoProcesso esegui(const QString& programma, const QStringList& argomenti, const QString& cartella,
@@ -37,18 +37,16 @@ public:
         QFile f(argomenti.value(argomenti.size() - 1));
         if (f.open(QIODevice::ReadOnly))
             sorgenteLetto = f.readAll();
-        QFile hex(QDir(cartella).filePath(QFileInfo(f.fileName()).completeBaseName() + ".hex"));
-        if (primaDiTerminare)
-            primaDiTerminare();
-        else if (risultato.avviato && risultato.codiceUscita == 0 && hex.open(QIODevice::WriteOnly))
-            hex.write(HexVuoto);
-        return risultato;
+        const QString base = QFileInfo(f.fileName()).completeBaseName();
+        for (const QString& nome : lasciati.isEmpty() ? QStringList{base + ".hex"} : lasciati)
+            if (QFile l(QDir(cartella).filePath(nome)); l.open(QIODevice::WriteOnly))
+                l.write(nome.endsWith("hex", Qt::CaseInsensitive) ? HexVuoto : QByteArray());
+        return {true, false, 0, {}};
     }
 
     bool reale = false;
     int limiteRealeMs = 0;
-    EsitoProcesso risultato{true, false, 0, {}};
-    std::function<void()> primaDiTerminare;
+    QStringList lasciati;
 
     int esecuzioni = 0, limiteMs = 0;
     QString programma, cartella;

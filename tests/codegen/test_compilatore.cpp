@@ -74,10 +74,7 @@ TEST(Compilazione, RigaDiComandoEPulizia)
         caricaGiro(b.stato);
         for (const QString& nome : c.altri)
             b.lascia(nome);
-        b.ui.primaDiTerminare = [&] {
-            for (const QString& nome : c.lasciati)
-                b.lascia(nome, nome.endsWith("hex", Qt::CaseInsensitive) ? HexVuoto : QByteArray());
-        };
+        b.ui.lasciati = c.lasciati;
         b.compilatore.compila();
         EXPECT_EQ(b.ui.programma, c.assemblatore);
         EXPECT_EQ(b.ui.argomenti, QStringList(c.argomenti).replaceInStrings("%1", b.cartella.path()));
@@ -163,45 +160,39 @@ bool vivo(const QByteArray& pid)
 }
 
 // How the assembler's run ends: the report, and what stays in the folder, never the hex of an
-// earlier compile. The hex is measured however the assembler spelled it; without a readable one
-// nothing is measured. The assemblers that misbehave are real shell scripts; the hanging one is
-// stopped sooner than a real compile would be, and the child it started goes with it. The
-// assembler's errors name grid and row: lines 86 and 92 of the generated file are row 4 of the
-// main grid and row 2 of Luce destra, line 89 is Luce destra's head.
+// earlier compile. The assemblers are shell scripts; the hanging one is stopped sooner than a
+// real compile would be, and the child it started goes with it. The hex is measured however the
+// assembler spelled it; without a readable one nothing is measured. The errors name grid and
+// row: lines 86 and 92 of the generated file are row 4 of the main grid and row 2 of Luce
+// destra, line 89 is Luce destra's head.
 TEST(Compilazione, DopoIlCompilatore)
 {
-    const EsitoProcesso riuscito{true, false, 0, {}};
-    const EsitoProcesso errori{true, false, 1,
-                               "%1:86:Error[113]   Symbol not previously defined: \"Ram99\"\n"
-                               "%1:92:Error[113]   Symbol not previously defined: \"Ram77\"\n"
-                               "%1:89:Error[150]   Labels must be defined in a code or data section.\n"
-                               "%1:1:Error[999]   Prova.\n"
-                               "Error[125]   Illegal condition: EOF encountered before END.\r\n"
-                               "%1:2:Error[999] vedi a:7: qui\r\n"
-                               "giro.kbnTemp:3:Error[998] solo il nome\r\n"
-                               "altro.asm:4:Error[997] un altro file\r\n"};
+    const auto lascia = [](const QByteArray& byte, const char* nome) {
+        return "printf '" + QByteArray(byte).replace("\r\n", "\\r\\n") + "' > " + nome;
+    };
     const QString troppi = "Il compilatore ha segnalato degli errori:\r\n"
                            + QStringList(20, "File generato, riga 1: Error[999] troppo").join("\r\n")
                            + "\r\n… e altre segnalazioni.";
     const struct {
-        const char* script;      // a real assembler, else the recording answers `processo`
-        EsitoProcesso processo;
-        const char* lasciato;    // a file the recording leaves, and what it holds
-        QByteArray contenuto;
+        QByteArray script;  // none: an assembler that is not there
         Messaggio messaggio;
         EsitoCompilazione esito;
+        const char* resta = nullptr;  // besides the program
     } casi[] = {
-        {nullptr, EsitoProcesso{}, nullptr, {}, critico("Impossibile avviare il compilatore:\r\n/opt/pic/MPASMWIN.exe"),
-         EsitoCompilazione::Rifiutata},
-        {"sleep 600 & echo $! > figlio.pid; echo $$ > padre.pid; wait", {}, nullptr, {},
+        {{}, critico("Impossibile avviare il compilatore:\r\n/opt/pic/MPASMWIN.exe"), EsitoCompilazione::Rifiutata},
+        {"sleep 600 & echo $! > figlio.pid; echo $$ > padre.pid; wait",
          critico("Il compilatore non ha terminato entro 60 secondi ed è stato fermato."), EsitoCompilazione::Rifiutata},
-        {"yes 'giro.kbnTemp:1:Error[999] troppo' | head -c 10000000; exit 1", {}, nullptr, {}, {troppi, Icona::Critica},
+        {"yes 'giro.kbnTemp:1:Error[999] troppo' | head -c 10000000; exit 1", {troppi, Icona::Critica},
          EsitoCompilazione::ErroriAssemblatore},
-        {"echo ':00000001FF' > giro.hex; kill -SEGV $$", {}, nullptr, {},
+        {"echo ':00000001FF' > giro.hex; kill -SEGV $$",
          critico("Il compilatore è stato interrotto dal sistema (segnale 11, accesso non valido alla memoria): il file "
                  ".hex non è stato scritto."),
          EsitoCompilazione::Rifiutata},
-        {nullptr, errori, nullptr, {},
+        {"printf '%s:86:Error[113]   Symbol not previously defined: \"Ram99\"\\n"
+         "%s:92:Error[113]   Symbol not previously defined: \"Ram77\"\\n"
+         "%s:89:Error[150]   Labels must be defined in a code or data section.\\n%s:1:Error[999]   Prova.\\n"
+         "Error[125]   Illegal condition: EOF encountered before END.\\r\\n%s:2:Error[999] vedi a:7: qui\\r\\n"
+         "giro.kbnTemp:3:Error[998] solo il nome\\r\\naltro.asm:4:Error[997] un altro file\\r\\n' \"$5\" \"$5\" \"$5\" \"$5\" \"$5\"; exit 1",
          {"Il compilatore ha segnalato degli errori:\r\n"
           "Griglia principale, riga 4: Error[113] Symbol not previously defined: \"Ram99\"\r\n"
           "Luce destra, riga 2: Error[113] Symbol not previously defined: \"Ram77\"\r\n"
@@ -213,51 +204,42 @@ TEST(Compilazione, DopoIlCompilatore)
           "altro.asm:4:Error[997] un altro file",
           Icona::Critica},
          EsitoCompilazione::ErroriAssemblatore},
-        {nullptr, EsitoProcesso{true, false, 3, " \r\n"}, nullptr, {},
+        {"printf ' \\r\\n'; exit 3",
          {"Il compilatore ha segnalato degli errori:\r\nIl compilatore ha terminato con il codice 3.", Icona::Critica},
          EsitoCompilazione::ErroriAssemblatore},
-        {nullptr, riuscito, "giro.HEX", Hex1100,
+        {lascia(Hex1100, "giro.HEX"),
          {"Ci sono troppe istruzioni per il 16F84A.\r\nIl programma occupa 1100 parole, il processore ne ha "
           "1024.\r\nTogliere qualche istruzione o scegliere il 16F628"},
          EsitoCompilazione::Rifiutata},
-        {nullptr, riuscito, "giro.HEX", Hex1100.left(Hex1100.size() - 13),
+        {lascia(Hex1100.left(Hex1100.size() - 13), "giro.HEX"),
          {"Il file giro.HEX scritto dal compilatore è incompleto o illeggibile.", Icona::Critica},
          EsitoCompilazione::ErroriAssemblatore},
-        {nullptr, riuscito, "giro.asm", Hex1100,
-         {"Il compilatore ha terminato senza scrivere il file giro.hex.", Icona::Critica},
-         EsitoCompilazione::ErroriAssemblatore},
-        {nullptr, riuscito, "giro.hex", "non un file hex",
+        {lascia(Hex1100, "giro.asm"), {"Il compilatore ha terminato senza scrivere il file giro.hex.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore, "giro.asm"},
+        {"echo 'non un file hex' > giro.hex",
          {"Il file giro.hex scritto dal compilatore è incompleto o illeggibile.", Icona::Critica},
          EsitoCompilazione::ErroriAssemblatore},
-        {nullptr, riuscito, "giro.hex", HexVuoto, Terminata, EsitoCompilazione::Riuscita},
+        {lascia(HexVuoto, "giro.hex"), Terminata, EsitoCompilazione::Riuscita, "giro.hex"},
     };
     for (const auto& c : casi) {
-        SCOPED_TRACE(c.script ? c.script : c.lasciato ? c.lasciato : "");
+        SCOPED_TRACE(c.script.toStdString());
         Banco b;
         carica(b.stato, {{1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 19, "Ram9"}, {2, 1}, {2, 1}, {2, 20, "Ram7"}});
         b.stato.Processore = QStringLiteral("16F84A");
         b.lascia("giro.hex", Hex1100);
-        if (c.script) {
-            b.stato.PercorsoCompilatore = b.lascia("assembla.sh", QByteArray("#!/bin/sh\n") + c.script + "\n");
+        if (!c.script.isEmpty()) {
+            b.stato.PercorsoCompilatore = b.lascia("assembla.sh", "#!/bin/sh\n" + c.script + "\n");
             QFile::setPermissions(b.stato.PercorsoCompilatore, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            b.ui.reale = true;
-            b.ui.limiteRealeMs = 2000;
         }
-        b.ui.risultato = c.processo;
-        b.ui.risultato.uscita.replace("%1", b.cartella.filePath("giro.kbnTemp"));
-        b.ui.primaDiTerminare = [&] {
-            if (c.lasciato)
-                b.lascia(c.lasciato, c.contenuto);
-        };
+        b.ui.reale = true;
+        b.ui.limiteRealeMs = 2000;
         b.compilatore.compila();
         EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{c.messaggio});
         EXPECT_EQ(b.compilatore.esito(), c.esito);
         QStringList resto = b.file();
         for (const char* nostro : {"assembla.sh", "figlio.pid", "padre.pid"})
             resto.removeAll(nostro);
-        const bool resta = c.esito == EsitoCompilazione::Riuscita;
-        const bool altro = c.lasciato && !QString(c.lasciato).endsWith(".hex", Qt::CaseInsensitive);
-        EXPECT_EQ(resto, (resta || altro ? QStringList{c.lasciato, "giro.kbn"} : QStringList{"giro.kbn"}));
+        EXPECT_EQ(resto, (c.resta ? QStringList{c.resta, "giro.kbn"} : QStringList{"giro.kbn"}));
         for (const char* pid : {"figlio.pid", "padre.pid"}) {
             QFile f(b.cartella.filePath(pid));
             EXPECT_FALSE(f.open(QIODevice::ReadOnly) && vivo(f.readAll())) << pid;
