@@ -37,6 +37,8 @@ protected:
     QByteArray uscita, errori;
 };
 
+// genera writes the very bytes of the file on its standard output, or into the file -o names;
+// on a full disk (imitated by a file-size limit in a child process) it leaves the old file whole.
 TEST_F(RigaDiComando, GeneraScriveIByteDelFile)
 {
     const QString programma = scrivi("giro.kbn", Giro);
@@ -48,16 +50,25 @@ TEST_F(RigaDiComando, GeneraScriveIByteDelFile)
     EXPECT_EQ(cli.readAllStandardError(), "");
     EXPECT_EQ(banco.file(), QStringList{"giro.kbn"});
 
-    EXPECT_EQ(esegui(cli::genera, {"--pic", "16F628", programma, "-o", banco.cartella.filePath("giro.asm")}), 0);
-    EXPECT_EQ(uscita, "");
-    QFile f(banco.cartella.filePath("giro.asm"));
+    const QString asm_ = banco.cartella.filePath("giro.asm");
+    EXPECT_EQ(esegui(cli::genera, {"--pic", "16F628", programma, "-o", asm_}), 0);
+    EXPECT_EQ(uscita + errori, "");
+    const std::optional<QByteArray> esito = conLimiteFile(1024, [&] {
+        return QByteArray::number(esegui(cli::genera, {programma, "-o", asm_})) + " " + errori;
+    });
+    ASSERT_TRUE(esito);
+    EXPECT_EQ(QString::fromUtf8(*esito), "2 Impossibile scrivere il file:\n" + asm_
+                                             + "\nIl file supera la dimensione massima consentita. Il file di prima è "
+                                               "rimasto com'era.\n");
+    EXPECT_EQ(banco.file(), (QStringList{"giro.asm", "giro.kbn"}));
+    QFile f(asm_);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), atteso("giro_16f628.asm"));
 }
 
-// Refusals (exit status 2) leave the folder as it was, hex files included; an assembler that reports errors has them
-// traced to grid and row, one that exits without a hex is not taken at its word (exit status 1),
-// and the program's earlier hex goes. A message ending in a line end is the whole output; the
+// Refusals (exit status 2) leave the folder as it was, hex files included; an assembler that
+// reports errors has them traced to grid and row, one that exits without a hex is not taken at
+// its word (exit status 1), and the program's earlier hex goes. A message ending in a line end is the whole output; the
 // others go on with the usage.
 TEST_F(RigaDiComando, RifiutiErroriEOpzioniSbagliate)
 {
@@ -113,24 +124,6 @@ TEST_F(RigaDiComando, RifiutiErroriEOpzioniSbagliate)
     EXPECT_TRUE(uscita.startsWith("Uso: kobaltino-cli compila PROGRAMMA [--pic 16F84|16F84A|16F628] [--assembler PERCORSO]\n"));
     EXPECT_TRUE(uscita.contains("0 riuscito, 1 errori del compilatore, 2 programma illeggibile o compilazione rifiutata"));
     EXPECT_EQ(errori, "");
-}
-
-// A full disk, imitated by a file-size limit in a child process: genera -o leaves the old file whole.
-TEST_F(RigaDiComando, GeneraSuUnDiscoPienoLasciaIlFileDiPrima)
-{
-    const QString programma = scrivi("giro.kbn", Giro);
-    const QString asm_ = banco.lascia("giro.asm", "vecchio");
-    const std::optional<QByteArray> esito = conLimiteFile(1024, [&] {
-        return QByteArray::number(esegui(cli::genera, {programma, "-o", asm_})) + " " + errori;
-    });
-    ASSERT_TRUE(esito);
-    EXPECT_EQ(QString::fromUtf8(*esito), "2 Impossibile scrivere il file:\n" + asm_
-                                             + "\nIl file supera la dimensione massima consentita. Il file di prima è "
-                                               "rimasto com'era.\n");
-    EXPECT_EQ(banco.file(), (QStringList{"giro.asm", "giro.kbn"}));
-    QFile f(asm_);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "vecchio");
 }
 
 // Without --assembler: the one the settings file names, else gpasm from the PATH. Warnings do
