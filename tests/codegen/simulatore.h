@@ -17,12 +17,11 @@
 
 namespace kobaltino {
 
-// A stop at a label ("fine" for the closing loop): the instruction cycles so far and the
-// registers read there ("porta", "status").
+// A stop at a label ("fine" for the closing loop): the instruction cycles so far ("cicli") and
+// the registers read there ("porta", "status").
 struct Tappa {
     QString etichetta;
-    qint64 ciclo = -1;
-    std::map<QString, int> registri;
+    std::map<QString, qint64> registri;
 };
 
 struct Simulazione {
@@ -116,15 +115,8 @@ inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, c
             chiusa = chiusa || sim.arrivataAFine();
             if (!chiusa)
                 sim.tappe.emplace_back().etichetta = nomi[m.captured(1).toInt(nullptr, 16)];
-        } else if (const QRegularExpressionMatch v = valore.match(testo); v.hasMatch()) {
-            if (chiusa || sim.tappe.empty())
-                continue;
-            bool numero = false;
-            v.captured(1).toLongLong(&numero);
-            if (numero)
-                sim.tappe.back().ciclo = v.captured(2).toLongLong(nullptr, 16);
-            else
-                sim.tappe.back().registri[v.captured(1)] = v.captured(2).toInt(nullptr, 16);
+        } else if (const QRegularExpressionMatch v = valore.match(testo); v.hasMatch() && !chiusa && !sim.tappe.empty()) {
+            sim.tappe.back().registri[v.captured(1)[0].isDigit() ? "cicli" : v.captured(1)] = v.captured(2).toLongLong(nullptr, 16);
         } else if (intestazione.match(testo).hasMatch()) {
             ++tabella;
         } else if (const QRegularExpressionMatch r = riga.match(testo); r.hasMatch() && tabella >= 1 && tabella <= 2) {

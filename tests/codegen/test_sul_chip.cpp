@@ -54,8 +54,8 @@ TEST(SulChip, MovimentiAtteseEIngressi)
         }
         for (int i = 0; i < n; ++i) {
             SCOPED_TRACE(testing::Message() << "codice " << passi[i].codice << " " << passi[i].parametro);
-            const qint64 f84 = esiti[0].tappe[i + 1].ciclo - esiti[0].tappe[i].ciclo;
-            const qint64 f628 = esiti[1].tappe[i + 1].ciclo - esiti[1].tappe[i].ciclo;
+            const qint64 f84 = esiti[0].tappe[i + 1].registri.at("cicli") - esiti[0].tappe[i].registri.at("cicli");
+            const qint64 f628 = esiti[1].tappe[i + 1].registri.at("cicli") - esiti[1].tappe[i].registri.at("cicli");
             const qint64 attesi = passi[i].millisecondi * 1000LL;
             EXPECT_EQ(esiti[0].tappe[i + 1].registri.at("porta"), passi[i].portaA);
             EXPECT_EQ(esiti[1].tappe[i + 1].registri.at("porta"), passi[i].portaA);
