@@ -14,10 +14,7 @@ namespace {
 
 const Messaggio Terminata{"Compilazione terminata"};
 
-Messaggio critico(const QString& testo)
-{
-    return {testo, Icona::Critica, "ATTENZIONE", Pulsanti::Ok};
-}
+Messaggio critico(const QString& testo) { return {testo, Icona::Critica, "ATTENZIONE", Pulsanti::Ok}; }
 
 TEST(Compilazione, ControlliInOrdine)
 {
@@ -62,12 +59,11 @@ TEST(Compilazione, RigaDiComandoEPulizia)
         const char* programma;
         QStringList altri, argomenti, lasciati, restano;  // files in the folder before, ..., after
     } casi[] = {
-        {"/opt/pic/MPASMWIN.exe", "giro.kbn", {"giro.txt", "giro.v2.cod"}, {"/e-", "/l-", "/o-", "/q", "%1/giro.kbnTemp"}, {"giro.COD", "giro.HEX"},
-         {"giro.HEX", "giro.kbn", "giro.txt", "giro.v2.cod"}},
+        {"/opt/pic/MPASMWIN.exe", "giro.kbn", {"giro.txt", "giro.v2.cod"}, {"/e-", "/l-", "/o-", "/q", "%1/giro.kbnTemp"},
+         {"giro.COD", "giro.HEX"}, {"giro.HEX", "giro.kbn", "giro.txt", "giro.v2.cod"}},
         {"/usr/local/bin/gpasm", "giro.v2.kbn", {"giro.txt", "giro.cod"},
          {"-w", "2", "-a", "inhx8m", "-o", "%1/giro.v2.hex", "%1/giro.v2.kbnTemp"},
-         {"giro.v2.cod", "giro.v2.COD", "giro.v2.lst", "giro.v2.hex"},
-         {"giro.cod", "giro.txt", "giro.v2.hex", "giro.v2.kbn"}},
+         {"giro.v2.cod", "giro.v2.COD", "giro.v2.lst", "giro.v2.hex"}, {"giro.cod", "giro.txt", "giro.v2.hex", "giro.v2.kbn"}},
     };
     for (const auto& c : casi) {
         Banco b(c.assemblatore, c.programma);
