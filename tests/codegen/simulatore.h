@@ -85,7 +85,8 @@ inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, c
         script += "run\ncycles\nporta\nstatus\n";
     QFile stc(cartella.filePath(QStringLiteral("robot.stc")));
     QFile listato(cartella.filePath(QStringLiteral("robot.lst")));
-    if (!stc.open(QIODevice::WriteOnly) || stc.write(script + "dump e\ndump\nquit\n") < 0 || !listato.open(QIODevice::ReadOnly)) {
+    script += "dump e\ndump\nquit\n";
+    if (!stc.open(QIODevice::WriteOnly) || stc.write(script) != script.size() || !listato.open(QIODevice::ReadOnly)) {
         ADD_FAILURE() << "impossibile preparare la simulazione";
         return sim;
     }
@@ -93,8 +94,10 @@ inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, c
     // The labels' addresses, from the symbol table at the end of the listing.
     std::map<int, QString> nomi;
     const QString lst = QString::fromLatin1(listato.readAll());
-    static const QRegularExpression simbolo(QStringLiteral("^(\\w+)\\s+([0-9A-F]{8})\\s*$"), QRegularExpression::MultilineOption);
-    for (auto it = simbolo.globalMatch(lst, std::max<qsizetype>(lst.indexOf(QLatin1String("SYMBOL TABLE")), 0)); it.hasNext();)
+    static const QRegularExpression simbolo(QStringLiteral("^(\\w+)\\s+([0-9A-F]{8})\\s*$"),
+                                            QRegularExpression::MultilineOption);
+    const qsizetype tabellaSimboli = std::max<qsizetype>(lst.indexOf(QLatin1String("SYMBOL TABLE")), 0);
+    for (auto it = simbolo.globalMatch(lst, tabellaSimboli); it.hasNext();)
         if (const QRegularExpressionMatch m = it.next(); etichette.contains(m.captured(1)))
             nomi.emplace(m.captured(2).toInt(nullptr, 16), m.captured(1));
     if (!esegui("gpsim", {"-i", "-c", "robot.stc", "robot.cod"}, cartella.path(), sim.uscita))
@@ -116,14 +119,16 @@ inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, c
             if (!chiusa)
                 sim.tappe.emplace_back().etichetta = nomi[m.captured(1).toInt(nullptr, 16)];
         } else if (const QRegularExpressionMatch v = valore.match(testo); v.hasMatch() && !chiusa && !sim.tappe.empty()) {
-            sim.tappe.back().registri[v.captured(1)[0].isDigit() ? "cicli" : v.captured(1)] = v.captured(2).toLongLong(nullptr, 16);
+            const QString nome = v.captured(1)[0].isDigit() ? QStringLiteral("cicli") : v.captured(1);
+            sim.tappe.back().registri[nome] = v.captured(2).toLongLong(nullptr, 16);
         } else if (intestazione.match(testo).hasMatch()) {
             ++tabella;
         } else if (const QRegularExpressionMatch r = riga.match(testo); r.hasMatch() && tabella >= 1 && tabella <= 2) {
             const QStringList byte = r.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            std::map<int, int>& memoria = tabella == 1 ? sim.eeprom : sim.registri;
             for (qsizetype i = 0; i < byte.size(); ++i)
                 if (byte[i] != QLatin1String("--"))
-                    (tabella == 1 ? sim.eeprom : sim.registri)[r.captured(1).toInt(nullptr, 16) + int(i)] = byte[i].toInt(nullptr, 16);
+                    memoria[r.captured(1).toInt(nullptr, 16) + int(i)] = byte[i].toInt(nullptr, 16);
         }
     }
     return sim;

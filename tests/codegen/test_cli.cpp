@@ -85,7 +85,8 @@ TEST_F(RigaDiComando, RifiutiErroriEOpzioniSbagliate)
         QFile::setPermissions(s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return s;
     };
-    const QString conErrori = assemblatore("errori.sh", "echo \"$5:82:Error[113] Symbol not previously defined: \\\"Ram1\\\"\"; exit 1");
+    const QString conErrori =
+        assemblatore("errori.sh", "echo \"$5:82:Error[113] Symbol not previously defined: \\\"Ram1\\\"\"; exit 1");
     const QString senzaHex = assemblatore("niente.sh", "exit 0");
     const std::tuple<cli::Comando, QStringList, int, QByteArray> casi[] = {
         {cli::genera, {manca}, 2, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
@@ -118,7 +119,8 @@ TEST_F(RigaDiComando, RifiutiErroriEOpzioniSbagliate)
         EXPECT_EQ(uscita, "");
         EXPECT_EQ(banco.file().contains("giro.hex"), stato == 2);
     }
-    EXPECT_EQ(banco.file(), (QStringList{"errori.sh", "giro.kbn", "niente.sh", "rotto.hex", "rotto.kbn", "salto.kbn", "sensori.kbn"}));
+    EXPECT_EQ(banco.file(), (QStringList{"errori.sh", "giro.kbn", "niente.sh", "rotto.hex", "rotto.kbn", "salto.kbn",
+                                         "sensori.kbn"}));
 
     EXPECT_EQ(esegui(cli::compila, {"--help"}), 0);
     EXPECT_TRUE(uscita.startsWith("Uso: kobaltino-cli compila PROGRAMMA [--pic 16F84|16F84A|16F628] [--assembler PERCORSO]\n"));

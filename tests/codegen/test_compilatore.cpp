@@ -188,7 +188,8 @@ TEST(Compilazione, DopoIlCompilatore)
          "%s:92:Error[113]   Symbol not previously defined: \"Ram77\"\\n"
          "%s:89:Error[150]   Labels must be defined in a code or data section.\\n%s:1:Error[999]   Prova.\\n"
          "Error[125]   Illegal condition: EOF encountered before END.\\r\\n%s:2:Error[999] vedi a:7: qui\\r\\n"
-         "giro.kbnTemp:3:Error[998] solo il nome\\r\\naltro.asm:4:Error[997] un altro file\\r\\n' \"$5\" \"$5\" \"$5\" \"$5\" \"$5\"; exit 1",
+         "giro.kbnTemp:3:Error[998] solo il nome\\r\\naltro.asm:4:Error[997] un altro file\\r\\n' "
+         "\"$5\" \"$5\" \"$5\" \"$5\" \"$5\"; exit 1",
          {"Il compilatore ha segnalato degli errori:\r\n"
           "Griglia principale, riga 4: Error[113] Symbol not previously defined: \"Ram99\"\r\n"
           "Luce destra, riga 2: Error[113] Symbol not previously defined: \"Ram77\"\r\n"

@@ -12,7 +12,8 @@ namespace {
 // H'3FF1', on the 16F628 H'3F61'.
 TEST(Gpasm, IFileAttesiSiAssemblano)
 {
-    for (const char* nome : {"giro_16f84.asm", "giro_16f84a.asm", "giro_16f628.asm", "tutti_16f84.asm", "tutti_16f628.asm"}) {
+    for (const char* nome :
+         {"giro_16f84.asm", "giro_16f84a.asm", "giro_16f628.asm", "tutti_16f84.asm", "tutti_16f628.asm"}) {
         SCOPED_TRACE(nome);
         QTemporaryDir cartella;
         QString uscita;

@@ -111,8 +111,10 @@ TEST(SulChip, LaEepromComeUnRegistro)
         ASSERT_EQ(sim.tappe.size(), n + 2u) << sim.uscita.toStdString();
         for (int i = 0; i < n; ++i)
             EXPECT_EQ(sim.tappe[i + 1].registri.at("status") & 0x67, operazioni[i].flag) << "operazione " << i;
-        const std::map<int, int> inizio = {{0x05, 0x09}, {0x85, 0x10}, {0x86, 0xff}, {0x81, 0x07}, {0x40, 0x2a}, {0x41, 0xf7}};
-        for (const auto& [registro, valore] : inizio)  // PORTA, TRISA, TRISB, OPTION, Ram5, Ram6
+        // PORTA, TRISA, TRISB, OPTION as INIZIO and the "Avanti" left them; Ram5, Ram6 as read.
+        const std::map<int, int> registri = {{0x05, 0x09}, {0x85, 0x10}, {0x86, 0xff}, {0x81, 0x07}, {0x40, 0x2a},
+                                             {0x41, 0xf7}};
+        for (const auto& [registro, valore] : registri)
             EXPECT_EQ(sim.registri.at(registro), valore) << registro;
         ASSERT_EQ(sim.eeprom.size(), chip ? 128u : 64u);  // 16F84, 16F628
         for (const auto& [cella, valore] : sim.eeprom)
