@@ -85,12 +85,6 @@ inline void carica(Stato& s, const std::vector<RigaFile>& righe)
         aggiungi(s, r.griglia, r.codice, QString::fromUtf8(r.parametro), QString::fromUtf8(r.etichetta));
 }
 
-inline void caricaGiro(Stato& s)
-{
-    carica(s, Giro);
-    s.AuxAbilitata = false;  // its "Braccio" drives the arm
-}
-
 // Grid `da` calls the handler of grid `a` (2..10) with "Se attivo vai a".
 inline void chiama(Stato& s, int da, int a)
 {

@@ -67,7 +67,8 @@ TEST(Compilazione, RigaDiComandoEPulizia)
     };
     for (const auto& c : casi) {
         Banco b(c.assemblatore, c.programma);
-        caricaGiro(b.stato);
+        carica(b.stato, Giro);
+        b.stato.AuxAbilitata = false;  // its "Braccio" drives the arm
         for (const QString& nome : c.altri)
             b.lascia(nome);
         b.ui.lasciati = c.lasciati;
@@ -249,7 +250,7 @@ TEST(Compilazione, DopoIlCompilatore)
 TEST(Compilazione, UnDiscoPienoFermaLaCompilazione)
 {
     Banco b;
-    caricaGiro(b.stato);
+    carica(b.stato, Giro);
     const std::optional<QByteArray> messaggi = conLimiteFile(1024, [&] {
         b.compilatore.compila();
         return (QByteArray::number(b.ui.esecuzioni) + " " + b.ui.messaggi.back().testo.toUtf8());
