@@ -10,16 +10,17 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <functional>
 
 namespace kobaltino {
 
 // A complete hex file holding nothing but its end record.
 inline const QByteArray HexVuoto = ":00000001FF\r\n";
 
-// A scripted user whose assembler is a recording: it notes the command line and the source it
-// was given, and answers with the scripted result; unless told otherwise (`primaDiTerminare`)
-// a clean run leaves HexVuoto as the hex. With `reale` the real program runs, for at most
+inline QString gpasm() { return QStandardPaths::findExecutable(QStringLiteral("gpasm")); }
+
+// A scripted user whose assembler is a recording of the command line and of the source given:
+// it leaves the files `lasciati` (by default the hex beside the source), the hex ones holding
+// HexVuoto, and reports a clean exit. With `reale` the real program runs, for at most
 // `limiteRealeMs` when that is set.
 class InterazioneAssemblatore : public InterazioneFinta {
 public:
@@ -29,64 +30,52 @@ public:
         ++esecuzioni;
         this->limiteMs = limiteMs;
         if (reale)
-            return InterazioneFinta::esegui(programma, argomenti, cartella, limiteRealeMs > 0 ? limiteRealeMs : limiteMs);
+            return InterazioneFinta::esegui(programma, argomenti, cartella, limiteRealeMs ? limiteRealeMs : limiteMs);
         this->programma = programma;
         this->argomenti = argomenti;
         this->cartella = cartella;
-        QFile f(argomenti.isEmpty() ? QString() : argomenti.last());
+        QFile f(argomenti.value(argomenti.size() - 1));
         if (f.open(QIODevice::ReadOnly))
             sorgenteLetto = f.readAll();
-        if (primaDiTerminare) {
-            primaDiTerminare();
-        } else if (risultato.avviato && risultato.codiceUscita == 0) {
-            QFile hex(QDir(cartella).filePath(QFileInfo(f.fileName()).completeBaseName() + QStringLiteral(".hex")));
-            if (hex.open(QIODevice::WriteOnly))
-                hex.write(HexVuoto);
-        }
-        return risultato;
+        const QString base = QFileInfo(f.fileName()).completeBaseName();
+        for (const QString& nome : lasciati.isEmpty() ? QStringList{base + ".hex"} : lasciati)
+            if (QFile l(QDir(cartella).filePath(nome)); l.open(QIODevice::WriteOnly))
+                l.write(nome.endsWith("hex", Qt::CaseInsensitive) ? HexVuoto : QByteArray());
+        return {true, false, 0, {}};
     }
 
     bool reale = false;
     int limiteRealeMs = 0;
-    EsitoProcesso risultato{true, false, 0, {}};
-    std::function<void()> primaDiTerminare;  // what the assembler leaves on disk
+    QStringList lasciati;
 
-    int esecuzioni = 0;
+    int esecuzioni = 0, limiteMs = 0;
     QString programma, cartella;
     QStringList argomenti;
-    int limiteMs = 0;
     QByteArray sorgenteLetto;
 };
 
-inline QString gpasm()
-{
-    return QStandardPaths::findExecutable(QStringLiteral("gpasm"));
-}
-
 // A program saved as `nome` in a folder of its own (its name has a blank), ready to compile.
 struct Banco {
-    explicit Banco(const QString& compilatore = QStringLiteral("/opt/pic/MPASMWIN.exe"),
-                   const QString& nome = QStringLiteral("giro.kbn"))
+    explicit Banco(const QString& assemblatore = "/opt/pic/MPASMWIN.exe", const QString& nome = "giro.kbn")
     {
         EXPECT_TRUE(cartella.isValid());
-        lascia(nome);
-        salvato(stato, cartella.filePath(nome));
-        stato.PercorsoCompilatore = compilatore;
-        ui.reale = compilatore == gpasm();
+        stato.PercorsoFile = lascia(nome);
+        stato.Modificato = false;
+        stato.PercorsoCompilatore = assemblatore;
+        ui.reale = assemblatore == gpasm();
     }
 
     // Writes the file `nome` in the folder; its path.
     QString lascia(const QString& nome, const QByteArray& contenuto = {}) const
     {
         QFile f(cartella.filePath(nome));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << nome.toStdString();
-        f.write(contenuto);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contenuto) == contenuto.size()) << nome.toStdString();
         return f.fileName();
     }
 
     QStringList file() const { return QDir(cartella.path()).entryList(QDir::Files, QDir::Name); }
 
-    QTemporaryDir cartella{QDir::tempPath() + QStringLiteral("/kobaltino prova-XXXXXX")};
+    QTemporaryDir cartella{QDir::tempPath() + "/kobaltino prova-XXXXXX"};
     Stato stato;
     InterazioneAssemblatore ui;
     Compilatore compilatore{stato, ui};

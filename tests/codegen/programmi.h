@@ -1,8 +1,9 @@
 #pragma once
 
-// The programs of the tests, and the file the compile must write for "giro". The fixtures hold
-// that whole file for the 16F84 and for the 16F628 with the arm (LF line ends); the 16F84A and
-// the free Aux line change only a few of their lines.
+// The programs of the tests, and the files the generator must write for them: "giro_16f84.asm",
+// "giro_16f84a.asm", "giro_16f628.asm", "giro_16f84_aux.asm" (with Aux free for a sensor),
+// "giro_sconosciuto.asm" (for a processor the compile does not know), "tutti_16f84.asm" and
+// "tutti_16f628.asm" (with Aux free).
 #include "model/stato.h"
 #include "support/interazione_finta.h"
 
@@ -13,10 +14,10 @@
 
 #include <vector>
 
-namespace kobaltino::attesi {
+namespace kobaltino {
 
 // A row of grid `griglia` as the program file holds it.
-struct Riga {
+struct RigaFile {
     int griglia, codice;
     const char* parametro = "";
     const char* etichetta = "";
@@ -24,45 +25,51 @@ struct Riga {
 
 // Avanti with the label of the jump back, a load of 'è', a call of the Luce destra handler, the
 // arm, an EEPROM increment, the jump; two handler grids, one with its own label and jump.
-inline const std::vector<Riga> Giro = {
+inline const std::vector<RigaFile> Giro = {
     {1, 1, "", "4"}, {1, 13, "Ram1 'è'"}, {1, 10, "Luce_destra"}, {1, 21, "Aperto"}, {1, 19, "EEP3"},
     {1, 9, "0"},     {2, 2},               {3, 7, "", "0"},         {3, 9, "0"},
 };
 inline constexpr int ParoleGiro = 74 + 2 + 2 + 2 + 3 + 1 + 1 + 2 + 2 + 1;
 
-inline QString leggi(const char* nome)
+// The inputs' pins, in the order of their handler grids 2..10.
+inline const char* const Pin[] = {"Luce_destra",   "Luce_sinistra",   "Prossimita_destra", "Prossimita_sinistra",
+                                  "Ottico_destro", "Ottico_sinistro", "Ultrasuono",        "Sensore_rotazione", "Aux"};
+
+// Every code on every side of its choices: jumps in the main grid and in three handler grids,
+// handlers calling handlers, labels on rows that write nothing, every input in the four codes
+// that name one, every EEPROM operation, one of them in two grids. The expected files hold it.
+inline std::vector<RigaFile> tuttiICodici()
 {
-    QFile f(QStringLiteral(ATTESI_DIR "/") + QLatin1String(nome));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nome;
-    return QString::fromUtf8(f.readAll()).replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    std::vector<RigaFile> righe = {
+        {1, 1, "", "0"}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8, "0,5"}, {1, 8, "2,5"},
+        {1, 10, "Luce_destra"}, {1, 11, "Aux"}, {1, 13, "Ram1 b'00001111'"}, {1, 13, "Ram2 'A'"}, {1, 13, "Ram3 d'200'"},
+        {1, 15, "Ram1 > Ram2"}, {1, 19, "Ram1"}, {1, 16, "", "1"},  // row 16
+        {1, 17, "EEP1 b'10101010'"}, {1, 17, "EEP20 d'7'"}, {1, 18, "EEP1 Ram4"}, {1, 20, "Ram4"}, {1, 22, "Ram5"},
+        {1, 23, "Ram6"}, {1, 24, "Ram7"}, {1, 25, "Ram8"}, {1, 19, "EEP2"}, {1, 26, "Ram1 + Ram2"}, {1, 26, "Ram3 - Ram4"},
+        {1, 16, "", "2"},  // row 28
+        {1, 27, "Sensore_rotazione"}, {1, 1}, {1, 28, "Luce_destra"}, {1, 12}, {1, 21, "Aperto"}, {1, 21, "Chiuso"},
+        {1, 9, "16"}, {1, 9, "0"}, {1, 9, "28"}, {1, 15, "Ram1 = Ram2"}, {1, 14}, {1, 16}, {1, 15, "Ram1 ! Ram20"},
+        {1, 14}, {1, 16}, {1, 15, "Ram19 < Ram2"}, {1, 14}, {1, 16}, {1, 8, "1,0"}, {1, 8, "1,5"}, {1, 8, "2,0"},
+        {1, 20, "EEP20"}, {1, 22, "EEP7"}, {1, 23, "EEP8"}, {1, 24, "EEP1"}, {1, 25, "EEP4"}, {1, 14},
+        {2, 1, "", "0"}, {2, 10, "Luce_sinistra"}, {2, 9, "0"},
+        {3, 27, "Aux", "0"}, {3, 2}, {3, 9, "0"}, {3, 19, "EEP2"},
+        {4, 11, "Ultrasuono"}, {8, 28, "Ottico_destro"}, {8, 14},
+        {10, 8, "1,0", "0"}, {10, 16, "", "1"}, {10, 9, "1"}, {10, 9, "0"},
+    };
+    for (const char* pin : Pin)
+        righe.insert(righe.end(), {{1, 10, pin}, {1, 11, pin}, {1, 27, pin}, {1, 12}, {1, 28, pin}, {1, 12}});
+    return righe;
 }
 
-inline void sostituisci(QString& testo, const QString& da, const QString& a)
+inline constexpr int ParoleTutti = 74 + 148 + 9 * 8;  // head and library, the table, each input's rows
+
+// The expected file `nome` as the generator writes it: CRLF line ends, 'è' as one byte.
+inline QByteArray atteso(const QString& nome)
 {
-    EXPECT_EQ(testo.count(da), 1) << da.toStdString();
-    testo.replace(da, a);
+    QFile f(QStringLiteral(ATTESI_DIR "/") + nome);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nome.toStdString();
+    return QString::fromUtf8(f.readAll()).replace(QLatin1String("\n"), QLatin1String("\r\n")).toLatin1();
 }
-
-// The bytes of giro's file: `include` is the processor's include file, empty for a processor
-// the compile does not know (no PROCESSOR and include lines then, the rest as for the 16F84).
-inline QByteArray fileGiro(const QString& processore, const QString& include, bool auxAbilitata = false)
-{
-    const bool f628 = processore == "16F628";
-    QString t = leggi(f628 ? "giro_16f628.asm" : "giro_16f84.asm");
-    if (auxAbilitata)
-        sostituisci(t, "movlw    b'01111111'", "movlw    b'11111111'");
-    const QString testa = include.isEmpty() ? QString()
-                                            : "             PROCESSOR " + processore + "\r\n             include \""
-                                                  + include + "\"\r\n";
-    sostituisci(t, f628 ? "             PROCESSOR 16F628\r\n             include \"p16f628.inc\"\r\n"
-                        : "             PROCESSOR 16F84\r\n             include \"p16f84.inc\"\r\n",
-                testa);
-    return t.toLatin1();  // 'è' is one byte, as in Windows-1252
-}
-
-}  // namespace kobaltino::attesi
-
-namespace kobaltino {
 
 // Appends a row to grid k as a loaded program holds it.
 inline int aggiungi(Stato& s, int k, int codice, const QString& parametro = {}, const QString& etichetta = {})
@@ -72,48 +79,16 @@ inline int aggiungi(Stato& s, int k, int codice, const QString& parametro = {}, 
     return r;
 }
 
-// A program as it is right after loading it from `percorso`: saved, not modified.
-inline void salvato(Stato& s, const QString& percorso = QStringLiteral("/robot/giro.kbn"))
+inline void carica(Stato& s, const std::vector<RigaFile>& righe)
 {
-    s.PercorsoFile = percorso;
-    s.Modificato = false;
-}
-
-inline void carica(Stato& s, const std::vector<attesi::Riga>& righe)
-{
-    for (const attesi::Riga& r : righe)
+    for (const RigaFile& r : righe)
         aggiungi(s, r.griglia, r.codice, QString::fromUtf8(r.parametro), QString::fromUtf8(r.etichetta));
 }
-
-inline void caricaGiro(Stato& s)
-{
-    carica(s, attesi::Giro);
-    s.AuxAbilitata = false;  // its "Braccio" drives the arm
-}
-
-// The inputs in the order of their handler grids 2..10: pin, handler label, operand of the
-// conditional actions.
-struct IngressoAtteso {
-    const char* pin;
-    const char* gestore;
-    const char* fai;
-};
-inline const IngressoAtteso Ingressi[] = {
-    {"Luce_destra", "Lucedestra", "Luce_destra"},
-    {"Luce_sinistra", "Lucesinistra", "Luce_sinistra "},
-    {"Prossimita_destra", "Prossimitadestra", "Prossimita_destra "},
-    {"Prossimita_sinistra", "Prossimitasinistra", "Prossimita_sinistra "},
-    {"Ottico_destro", "Otticodestro", "Ottico_destro "},
-    {"Ottico_sinistro", "Otticosinistro", "Ottico_sinistro "},
-    {"Ultrasuono", "Ultrasuonosensore", "Ultrasuono "},
-    {"Sensore_rotazione", "Otticorotazione", "Sensore_rotazione "},
-    {"Aux", "Ausiliare", "Aux "},
-};
 
 // Grid `da` calls the handler of grid `a` (2..10) with "Se attivo vai a".
 inline void chiama(Stato& s, int da, int a)
 {
-    aggiungi(s, da, 10, QString::fromLatin1(Ingressi[a - 2].pin));
+    aggiungi(s, da, 10, QString::fromLatin1(Pin[a - 2]));
 }
 
 }  // namespace kobaltino

@@ -17,174 +17,120 @@
 
 namespace kobaltino {
 
-// A pin held at a level for the whole run, as a sensor would hold it: "portb4", 1.
-struct Stimolo {
-    const char* piedino;
-    int livello;
-};
-
-// What a run watches besides its end.
-struct Prova {
-    QStringList fermate;             // labels; each time the program reaches one, a Tappa is noted
-    std::vector<Stimolo> stimoli;
-    int maxTappe = 16;               // the run ends after this many stops, "fine" included
-    qint64 maxCicli = 3'000'000;     // a runaway program is stopped here
-};
-
-// The program reached label `etichetta` ("fine" for the closing loop) after `ciclo` instruction
-// cycles, with PORTA's pins reading `portaA`.
+// A stop at a label ("fine" for the closing loop): the instruction cycles so far ("cicli") and
+// the registers read there ("porta", "status").
 struct Tappa {
     QString etichetta;
-    qint64 ciclo = -1;
-    int portaA = -1;
+    std::map<QString, qint64> registri;
 };
 
 struct Simulazione {
-    bool arrivataAFine = false;   // stopped at "fine"
-    std::vector<Tappa> tappe;     // in the order they were reached, up to the first "fine"
-    std::map<int, int> eeprom;    // data EEPROM address -> byte
-    std::map<int, int> registri;  // file register address -> byte (both banks)
-    QString uscita;               // everything the tools printed, for failure messages
+    std::vector<Tappa> tappe;             // in the order they were reached, up to the first "fine"
+    std::map<int, int> eeprom, registri;  // at the end: data EEPROM and file registers (both banks)
+    QString uscita;                       // everything the tools printed, for failure messages
 
-    // Cycles from the first time the program reached `da` to the first time it reached `a`.
-    qint64 cicli(const QString& da, const QString& a) const
-    {
-        qint64 inizio = -1;
-        for (const Tappa& t : tappe) {
-            if (inizio < 0 && t.etichetta == da)
-                inizio = t.ciclo;
-            else if (inizio >= 0 && t.etichetta == a)
-                return t.ciclo - inizio;
-        }
-        return -1;
-    }
+    bool arrivataAFine() const { return !tappe.empty() && tappe.back().etichetta == QLatin1String("fine"); }
 };
 
-namespace simulatore {
-
-// The gpsim script: a breakpoint on each label, the stimuli, then run/report until the stops
-// are used up, and the dumps of the EEPROM and of the file registers. After the cycle limit one
-// more cycle breakpoint per run stops each further "run" at once, so nothing runs unbounded.
-inline QByteArray script(const Prova& prova)
+// Runs gputils' or gpsim's `strumento` in `cartella`; false, with a test failure, when it is
+// missing or fails.
+inline bool esegui(const char* strumento, const QStringList& argomenti, const QString& cartella, QString& uscita)
 {
-    QByteArray s;
-    for (const QString& e : QStringList{QStringLiteral("fine")} + prova.fermate)
-        s += "break e " + e.toLatin1() + '\n';
-    for (int i = 0; i < prova.maxTappe; ++i)
-        s += "break c " + QByteArray::number(prova.maxCicli + i) + '\n';
-    for (size_t i = 0; i < prova.stimoli.size(); ++i) {
-        const QByteArray n = QByteArray::number(static_cast<qulonglong>(i));
-        const QByteArray livello = QByteArray::number(prova.stimoli[i].livello);
-        s += "stimulus asynchronous_stimulus\ninitial_state " + livello + "\nstart_cycle 0\n{ 1, " + livello
-             + " }\nname stimolo" + n + "\nend\nnode nodo" + n + "\nattach nodo" + n + " stimolo" + n + ' '
-             + prova.stimoli[i].piedino + '\n';
-    }
-    for (int i = 0; i < prova.maxTappe; ++i)
-        s += "run\ncycles\nporta\n";
-    return s + "dump e\ndump\nquit\n";
+    QProcess p;
+    p.setWorkingDirectory(cartella);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStandardPaths::findExecutable(QLatin1String(strumento)), argomenti);
+    const bool finito = p.waitForFinished(60000);
+    uscita = QString::fromLocal8Bit(p.readAll());
+    if (finito && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        return true;
+    ADD_FAILURE() << strumento << " non trovato o non riuscito (installare gputils e gpsim):\n" << uscita.toStdString();
+    return false;
 }
 
-// Address -> name of the labels asked for, from the symbol table at the end of gpasm's listing.
-inline std::map<int, QString> indirizzi(const QString& listato, const QStringList& etichette)
+// Writes `sorgente` as robot.asm in `cartella` and assembles it: robot.hex, robot.lst, robot.cod.
+inline bool assembla(const QByteArray& sorgente, const QTemporaryDir& cartella, QString& uscita)
 {
-    std::map<int, QString> mappa;
-    static const QRegularExpression simbolo(QStringLiteral("^(\\w+)\\s+([0-9A-F]{8})\\s*$"),
-                                            QRegularExpression::MultilineOption);
-    const qsizetype tabella = listato.indexOf(QLatin1String("SYMBOL TABLE"));
-    for (auto it = simbolo.globalMatch(listato, std::max<qsizetype>(tabella, 0)); tabella >= 0 && it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (etichette.contains(m.captured(1)))
-            mappa.emplace(m.captured(2).toInt(nullptr, 16), m.captured(1));
+    QFile f(cartella.filePath(QStringLiteral("robot.asm")));
+    if (!cartella.isValid() || !f.open(QIODevice::WriteOnly) || f.write(sorgente) != sorgente.size()) {
+        ADD_FAILURE() << "impossibile scrivere robot.asm";
+        return false;
     }
-    return mappa;
+    f.close();
+    return esegui("gpasm", {"-w", "2", "robot.asm"}, cartella.path(), uscita);
 }
 
-// The stops ("Execution at line_000f(0xf)", then the "cycles" and "porta" answers), up to the
-// first at "fine"; nothing after a cycle-limit stop counts.
-inline void leggiTappe(Simulazione& sim, const std::map<int, QString>& etichette)
-{
-    static const QRegularExpression sosta(QStringLiteral("Execution at line_[0-9a-f]+\\(0x([0-9a-f]+)\\)"));
-    static const QRegularExpression cicli(QStringLiteral("^(?:\\*\\*gpsim> )?(\\d+) = 0x[0-9A-F]+\\s*$"));
-    static const QRegularExpression porta(QStringLiteral("^(?:\\*\\*gpsim> )?porta = 0x([0-9a-f]+)\\s*$"));
-    for (const QString& riga : sim.uscita.split(QLatin1Char('\n'))) {
-        if (sim.arrivataAFine || riga.contains(QLatin1String("cycle break:")))
-            return;
-        if (const QRegularExpressionMatch m = sosta.match(riga); m.hasMatch()) {
-            const auto e = etichette.find(m.captured(1).toInt(nullptr, 16));
-            sim.tappe.push_back({e == etichette.end() ? QString() : e->second});
-        } else if (const QRegularExpressionMatch c = cicli.match(riga); c.hasMatch() && !sim.tappe.empty()) {
-            sim.tappe.back().ciclo = c.captured(1).toLongLong();
-        } else if (const QRegularExpressionMatch p = porta.match(riga); p.hasMatch() && !sim.tappe.empty()) {
-            sim.tappe.back().portaA = p.captured(1).toInt(nullptr, 16);
-            sim.arrivataAFine = sim.tappe.back().etichetta == QLatin1String("fine");
-        }
-    }
-}
-
-// "dump e" and "dump": a header line of column numbers, then rows "0000:  00 01 -- ...". The
-// first table is the EEPROM, the second the file registers.
-inline void leggiMemorie(Simulazione& sim)
-{
-    static const QRegularExpression intestazione(
-        QStringLiteral("^(\\*\\*gpsim> )?\\s+00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f\\s*$"));
-    static const QRegularExpression riga(QStringLiteral("^([0-9a-f]{4}):((?:\\s+(?:[0-9a-f]{2}|--)){16})"));
-    int tabella = 0;
-    for (const QString& testo : sim.uscita.split(QLatin1Char('\n'))) {
-        if (intestazione.match(testo).hasMatch()) {
-            ++tabella;
-            continue;
-        }
-        const QRegularExpressionMatch m = riga.match(testo);
-        if (!m.hasMatch() || tabella < 1 || tabella > 2)
-            continue;
-        const int base = m.captured(1).toInt(nullptr, 16);
-        const QStringList byte = m.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        for (int i = 0; i < byte.size(); ++i)
-            if (byte[i] != QLatin1String("--"))
-                (tabella == 1 ? sim.eeprom : sim.registri)[base + i] = byte[i].toInt(nullptr, 16);
-    }
-}
-
-}  // namespace simulatore
-
-// Generates the program of `stato` for its processor, assembles it and runs it as `prova` says.
-inline Simulazione simula(const Stato& stato, const Prova& prova = {})
+// Generates the program of `stato` for its processor, assembles it and runs it, stopping at
+// each label of `fermate` and at "fine", with the pin `piedino` ("portb4") held at `livello` for
+// the whole run as a sensor would hold it. One cycle breakpoint per run past `maxCicli` stops a
+// runaway program.
+inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, const QByteArray& piedino = {},
+                          int livello = 0, qint64 maxCicli = 3'000'000)
 {
     Simulazione sim;
     QTemporaryDir cartella;
-    QFile sorgente(cartella.filePath(QStringLiteral("robot.asm")));
-    QFile script(cartella.filePath(QStringLiteral("robot.stc")));
-    if (!cartella.isValid() || !sorgente.open(QIODevice::WriteOnly) || !script.open(QIODevice::WriteOnly)) {
-        ADD_FAILURE() << "impossibile preparare la cartella della simulazione";
+    if (!assembla(genera(stato).sorgente.byte(), cartella, sim.uscita))
+        return sim;
+    const QStringList etichette = QStringList{QStringLiteral("fine")} + fermate;
+    QByteArray script;
+    for (const QString& e : etichette)
+        script += "break e " + e.toLatin1() + '\n';
+    for (qsizetype i = 0; i <= etichette.size(); ++i)
+        script += "break c " + QByteArray::number(maxCicli + i) + '\n';
+    const QByteArray l = QByteArray::number(livello);
+    if (!piedino.isEmpty())
+        script += "stimulus asynchronous_stimulus\ninitial_state " + l + "\nstart_cycle 0\n{ 1, " + l
+                  + " }\nname sensore\nend\nnode nodo\nattach nodo sensore " + piedino + '\n';
+    for (qsizetype i = 0; i <= etichette.size(); ++i)
+        script += "run\ncycles\nporta\nstatus\n";
+    QFile stc(cartella.filePath(QStringLiteral("robot.stc")));
+    QFile listato(cartella.filePath(QStringLiteral("robot.lst")));
+    script += "dump e\ndump\nquit\n";
+    if (!stc.open(QIODevice::WriteOnly) || stc.write(script) != script.size() || !listato.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "impossibile preparare la simulazione";
         return sim;
     }
-    sorgente.write(genera(stato).sorgente.byte());
-    sorgente.close();
-    script.write(simulatore::script(prova));
-    script.close();
-    const std::pair<const char*, QStringList> passi[] = {{"gpasm", {"-w", "2", "-o", "robot.hex", "robot.asm"}},
-                                                         {"gpsim", {"-i", "-c", "robot.stc", "robot.cod"}}};
-    for (const auto& [strumento, argomenti] : passi) {
-        QProcess p;
-        p.setWorkingDirectory(cartella.path());
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(QStandardPaths::findExecutable(QLatin1String(strumento)), argomenti);
-        const bool finito = p.waitForFinished(60000);
-        sim.uscita = QString::fromLocal8Bit(p.readAll());
-        if (!finito || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-            ADD_FAILURE() << strumento << " non trovato o non riuscito (installare gputils e gpsim):\n"
-                          << sim.uscita.toStdString();
-            return sim;
+    stc.close();
+    // The labels' addresses, from the symbol table at the end of the listing.
+    std::map<int, QString> nomi;
+    const QString lst = QString::fromLatin1(listato.readAll());
+    static const QRegularExpression simbolo(QStringLiteral("^(\\w+)\\s+([0-9A-F]{8})\\s*$"),
+                                            QRegularExpression::MultilineOption);
+    const qsizetype tabellaSimboli = std::max<qsizetype>(lst.indexOf(QLatin1String("SYMBOL TABLE")), 0);
+    for (auto it = simbolo.globalMatch(lst, tabellaSimboli); it.hasNext();)
+        if (const QRegularExpressionMatch m = it.next(); etichette.contains(m.captured(1)))
+            nomi.emplace(m.captured(2).toInt(nullptr, 16), m.captured(1));
+    if (!esegui("gpsim", {"-i", "-c", "robot.stc", "robot.cod"}, cartella.path(), sim.uscita))
+        return sim;
+
+    // A stop prints "Execution at line_000f(0xf)", then the answers "123 = 0x7B", "porta = 0x9"
+    // and "status = 0x18". "dump e" and "dump" print a header of column numbers and rows
+    // "0000:  00 01 -- ...": first the EEPROM, then the file registers.
+    static const QRegularExpression sosta(QStringLiteral("Execution at line_[0-9a-f]+\\(0x([0-9a-f]+)\\)"));
+    static const QRegularExpression valore(QStringLiteral("^(?:\\*\\*gpsim> )?(\\w+) = 0x([0-9a-fA-F]+)\\s*$"));
+    static const QRegularExpression intestazione(QStringLiteral("^(\\*\\*gpsim> )?\\s+00 01 02 .* 0e 0f\\s*$"));
+    static const QRegularExpression riga(QStringLiteral("^([0-9a-f]{4}):((?:\\s+(?:[0-9a-f]{2}|--)){16})"));
+    bool chiusa = false;  // past "fine" or the cycle limit
+    int tabella = 0;
+    for (const QString& testo : sim.uscita.split(QLatin1Char('\n'))) {
+        chiusa = chiusa || testo.contains(QLatin1String("cycle break:"));
+        if (const QRegularExpressionMatch m = sosta.match(testo); m.hasMatch()) {
+            chiusa = chiusa || sim.arrivataAFine();
+            if (!chiusa)
+                sim.tappe.emplace_back().etichetta = nomi[m.captured(1).toInt(nullptr, 16)];
+        } else if (const QRegularExpressionMatch v = valore.match(testo); v.hasMatch() && !chiusa && !sim.tappe.empty()) {
+            const QString nome = v.captured(1)[0].isDigit() ? QStringLiteral("cicli") : v.captured(1);
+            sim.tappe.back().registri[nome] = v.captured(2).toLongLong(nullptr, 16);
+        } else if (intestazione.match(testo).hasMatch()) {
+            ++tabella;
+        } else if (const QRegularExpressionMatch r = riga.match(testo); r.hasMatch() && tabella >= 1 && tabella <= 2) {
+            const QStringList byte = r.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            std::map<int, int>& memoria = tabella == 1 ? sim.eeprom : sim.registri;
+            for (qsizetype i = 0; i < byte.size(); ++i)
+                if (byte[i] != QLatin1String("--"))
+                    memoria[r.captured(1).toInt(nullptr, 16) + int(i)] = byte[i].toInt(nullptr, 16);
         }
     }
-    QFile listato(cartella.filePath(QStringLiteral("robot.lst")));
-    if (!listato.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "gpasm non ha scritto robot.lst";
-        return sim;
-    }
-    simulatore::leggiTappe(sim, simulatore::indirizzi(QString::fromLatin1(listato.readAll()),
-                                                      QStringList{QStringLiteral("fine")} + prova.fermate));
-    simulatore::leggiMemorie(sim);
     return sim;
 }
 

@@ -14,16 +14,13 @@ namespace {
 
 const Messaggio Terminata{"Compilazione terminata"};
 
-Messaggio critico(const QString& testo)
-{
-    return {testo, Icona::Critica, "ATTENZIONE", Pulsanti::Ok};
-}
+Messaggio critico(const QString& testo) { return {testo, Icona::Critica, "ATTENZIONE", Pulsanti::Ok}; }
 
 TEST(Compilazione, ControlliInOrdine)
 {
     const Messaggio vuota{"Inserire almeno un codice nella griglia principale"};
     const Messaggio daSalvare{"Il programma è stato modificato.\r\nIl programma deve essere salvato prima di essere compilato"};
-    const std::vector<std::pair<std::function<void(Stato&)>, Messaggio>> casi = {
+    const std::pair<void (*)(Stato&), Messaggio> casi[] = {
         {[](Stato& s) { s.PercorsoCompilatore = "VUOTO"; s.Modificato = true; },  // empty and unsaved too
          {"Impossibile compilare il programma.\r\nInserire il percorso del compilatore dal menù strumenti",
           Icona::Informazione, "ATTENZIONE", Pulsanti::Ok}},
@@ -53,81 +50,38 @@ TEST(Compilazione, ControlliInOrdine)
     }
 }
 
-TEST(Compilazione, MpasmRiceveLeSueOpzioniEIlFileGenerato)
+// The assembler's own options, run in the program's folder on the generated file; its leftovers
+// go, the hex stays beside the program, another program's files and the user's own stay.
+TEST(Compilazione, RigaDiComandoEPulizia)
 {
-    Banco b;
-    caricaGiro(b.stato);
-    b.ui.primaDiTerminare = [&] {
-        b.lascia("giro.COD");
-        b.lascia("giro.HEX", HexVuoto);
+    const struct {
+        const char* assemblatore;
+        const char* programma;
+        QStringList altri, argomenti, lasciati, restano;  // files in the folder before, ..., after
+    } casi[] = {
+        {"/opt/pic/MPASMWIN.exe", "giro.kbn", {"giro.txt", "giro.v2.cod"}, {"/e-", "/l-", "/o-", "/q", "%1/giro.kbnTemp"},
+         {"giro.COD", "giro.HEX"}, {"giro.HEX", "giro.kbn", "giro.txt", "giro.v2.cod"}},
+        {"/usr/local/bin/gpasm", "giro.v2.kbn", {"giro.txt", "giro.cod"},
+         {"-w", "2", "-a", "inhx8m", "-o", "%1/giro.v2.hex", "%1/giro.v2.kbnTemp"},
+         {"giro.v2.cod", "giro.v2.COD", "giro.v2.lst", "giro.v2.hex"}, {"giro.cod", "giro.txt", "giro.v2.hex", "giro.v2.kbn"}},
     };
-    b.compilatore.compila();
-    EXPECT_EQ(b.ui.programma, "/opt/pic/MPASMWIN.exe");
-    EXPECT_EQ(b.ui.argomenti, (QStringList{"/e-", "/l-", "/o-", "/q", b.cartella.filePath("giro.kbnTemp")}));
-    EXPECT_EQ(b.ui.cartella, b.cartella.path());
-    EXPECT_EQ(b.ui.limiteMs, 60000);
-    EXPECT_EQ(b.ui.sorgenteLetto, attesi::fileGiro("16F84", "p16f84.inc"));
-    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
-    EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Riuscita);
-    EXPECT_EQ(b.file(), (QStringList{"giro.HEX", "giro.kbn"}));
-}
-
-TEST(Compilazione, GpasmScriveSoloErroriEIlHexAccantoAlProgramma)
-{
-    Banco b("/usr/local/bin/gpasm", "giro.v2.kbn");
-    aggiungi(b.stato, 1, 7);
-    b.ui.primaDiTerminare = [&] {
-        for (const char* nome : {"giro.v2.cod", "giro.v2.COD", "giro.v2.lst"})
+    for (const auto& c : casi) {
+        Banco b(c.assemblatore, c.programma);
+        carica(b.stato, Giro);
+        b.stato.AuxAbilitata = false;  // its "Braccio" drives the arm
+        for (const QString& nome : c.altri)
             b.lascia(nome);
-        b.lascia("giro.v2.hex", HexVuoto);
-    };
-    b.lascia("giro.cod");  // another program's, and the user's own files, stay
-    b.lascia("giro.txt");
-    b.compilatore.compila();
-    EXPECT_EQ(b.ui.argomenti, (QStringList{"-w", "2", "-a", "inhx8m", "-o", b.cartella.filePath("giro.v2.hex"),
-                                           b.cartella.filePath("giro.v2.kbnTemp")}));
-    EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
-    EXPECT_EQ(b.file(), (QStringList{"giro.cod", "giro.txt", "giro.v2.hex", "giro.v2.kbn"}));
-}
-
-TEST(Compilazione, GliErroriIndicanoGrigliaERiga)
-{
-    Banco b;
-    const int testa = 81;  // lines before the main program's first
-    for (int i = 0; i < 4; ++i)
-        aggiungi(b.stato, 1, 1);
-    aggiungi(b.stato, 1, 19, "Ram9");  // row 4: line testa + 5
-    aggiungi(b.stato, 2, 1);
-    aggiungi(b.stato, 2, 1);
-    aggiungi(b.stato, 2, 20, "Ram7");  // row 2 of Luce destra, after "fine", "" and "Lucedestra:"
-    b.ui.risultato = EsitoProcesso{
-        true, false, 1,
-        QStringLiteral("%1:%2:Error[113]   Symbol not previously defined: \"Ram99\"\n"
-                       "%1:%3:Error[113]   Symbol not previously defined: \"Ram77\"\n"
-                       "%1:%4:Error[150]   Labels must be defined in a code or data section.\n"
-                       "%1:1:Error[999]   Prova.\n"
-                       "Error[125]   Illegal condition: EOF encountered before END.\r\n"
-                       "%1:2:Error[999] vedi a:7: qui\r\n"
-                       "giro.kbnTemp:3:Error[998] solo il nome\r\n"
-                       "altro.asm:4:Error[997] un altro file\r\n")
-            .arg(b.cartella.filePath("giro.kbnTemp"))
-            .arg(testa + 5)
-            .arg(testa + 11)
-            .arg(testa + 8)};
-    b.compilatore.compila();
-    EXPECT_EQ(b.ui.messaggi,
-              (std::vector<Messaggio>{{"Il compilatore ha segnalato degli errori:\r\n"
-                                       "Griglia principale, riga 4: Error[113] Symbol not previously defined: \"Ram99\"\r\n"
-                                       "Luce destra, riga 2: Error[113] Symbol not previously defined: \"Ram77\"\r\n"
-                                       "Luce destra: Error[150] Labels must be defined in a code or data section.\r\n"
-                                       "File generato, riga 1: Error[999] Prova.\r\n"
-                                       "Error[125] Illegal condition: EOF encountered before END.\r\n"
-                                       "File generato, riga 2: Error[999] vedi a:7: qui\r\n"
-                                       "File generato, riga 3: Error[998] solo il nome\r\n"
-                                       "altro.asm:4:Error[997] un altro file",
-                                       Icona::Critica, "Kobaltino", Pulsanti::Ok}}));
-    EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::ErroriAssemblatore);
-    EXPECT_EQ(b.file(), QStringList{"giro.kbn"});
+        b.ui.lasciati = c.lasciati;
+        b.compilatore.compila();
+        EXPECT_EQ(b.ui.programma, c.assemblatore);
+        EXPECT_EQ(b.ui.argomenti, QStringList(c.argomenti).replaceInStrings("%1", b.cartella.path()));
+        EXPECT_EQ(b.ui.cartella, b.cartella.path());
+        EXPECT_EQ(b.ui.limiteMs, 60000);
+        EXPECT_EQ(b.ui.sorgenteLetto, atteso("giro_16f84.asm"));
+        EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{Terminata});
+        EXPECT_EQ(b.compilatore.esito(), EsitoCompilazione::Riuscita);
+        EXPECT_EQ(b.file(), c.restano);
+    }
 }
 
 // 950 rows of one word each fill the 1024 words with the 74 of the head and library; the main
@@ -161,10 +115,8 @@ TEST(Compilazione, Esattamente1024ParolePassano1025No)
     EXPECT_EQ(b.ui.esecuzioni, 2);
 }
 
-// --- The real size: read from the hex file after assembling, against the processor's program
-// memory (1024 words for the 16F84 and 16F84A, 2048 for the 16F628) -----------------------------
-
-// A program ending at word 1099, then the configuration word.
+// The real size, read from the hex file after assembling. A program ending at word 1099, then
+// the configuration word.
 const QByteArray Hex1100 = ":020000000528D1\r\n:02089600080058\r\n:02400E00F13F80\r\n:00000001FF\r\n";
 
 TEST(MemoriaProgramma, ParoleDaiRecordDelFileHex)
@@ -188,64 +140,6 @@ TEST(MemoriaProgramma, ParoleDaiRecordDelFileHex)
         EXPECT_EQ(paroleOccupate(hex), parole) << hex.toStdString();
 }
 
-// How the assembler's run ends: what it left, the report, and what stays in the folder. The hex
-// is measured however the assembler spelled it; without a readable one nothing is measured. The
-// size limits themselves are checked with the real assembler.
-TEST(Compilazione, DopoIlCompilatore)
-{
-    const EsitoProcesso riuscito{true, false, 0, {}};
-    struct Caso {
-        EsitoProcesso processo;
-        const char* lasciato;  // a file the assembler leaves, and what it holds
-        QByteArray contenuto;
-        Messaggio messaggio;
-        EsitoCompilazione esito;
-    };
-    const std::vector<Caso> casi = {
-        {EsitoProcesso{}, nullptr, {}, critico("Impossibile avviare il compilatore:\r\n/opt/pic/MPASMWIN.exe"),
-         EsitoCompilazione::Rifiutata},
-        {EsitoProcesso{true, true, -1, {}}, nullptr, {},
-         critico("Il compilatore non ha terminato entro 60 secondi ed è stato fermato."), EsitoCompilazione::Rifiutata},
-        {EsitoProcesso{true, false, -1, {}, 11}, "giro.hex", HexVuoto,
-         critico("Il compilatore è stato interrotto dal sistema (segnale 11, accesso non valido alla memoria): il file "
-                 ".hex non è stato scritto."),
-         EsitoCompilazione::Rifiutata},
-        {EsitoProcesso{true, false, 3, " \r\n"}, nullptr, {},
-         {"Il compilatore ha segnalato degli errori:\r\nIl compilatore ha terminato con il codice 3.", Icona::Critica},
-         EsitoCompilazione::ErroriAssemblatore},
-        {riuscito, "giro.HEX", Hex1100,
-         {"Ci sono troppe istruzioni per il 16F84A.\r\nIl programma occupa 1100 parole, il processore ne ha "
-          "1024.\r\nTogliere qualche istruzione o scegliere il 16F628"},
-         EsitoCompilazione::Rifiutata},
-        {riuscito, "giro.HEX", Hex1100.left(Hex1100.size() - 13),
-         {"Il file giro.HEX scritto dal compilatore è incompleto o illeggibile.", Icona::Critica},
-         EsitoCompilazione::ErroriAssemblatore},
-        {riuscito, "giro.asm", Hex1100, {"Il compilatore ha terminato senza scrivere il file giro.hex.", Icona::Critica},
-         EsitoCompilazione::ErroriAssemblatore},
-        {riuscito, "giro.hex", "non un file hex",
-         {"Il file giro.hex scritto dal compilatore è incompleto o illeggibile.", Icona::Critica},
-         EsitoCompilazione::ErroriAssemblatore},
-        {riuscito, "giro.hex", HexVuoto, Terminata, EsitoCompilazione::Riuscita},
-    };
-    for (const Caso& c : casi) {
-        Banco b;
-        aggiungi(b.stato, 1, 1);
-        b.lascia("giro.hex", Hex1100);  // an earlier compile's: never taken for this one's
-        b.stato.Processore = QStringLiteral("16F84A");
-        b.ui.risultato = c.processo;
-        b.ui.primaDiTerminare = [&] {
-            if (c.lasciato)
-                b.lascia(c.lasciato, c.contenuto);
-        };
-        b.compilatore.compila();
-        EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{c.messaggio});
-        EXPECT_EQ(b.compilatore.esito(), c.esito);
-        const bool resta = c.esito == EsitoCompilazione::Riuscita;
-        const bool altro = c.lasciato && !QString(c.lasciato).endsWith(".hex", Qt::CaseInsensitive);
-        EXPECT_EQ(b.file(), (resta || altro ? QStringList{c.lasciato, "giro.kbn"} : QStringList{"giro.kbn"}));
-    }
-}
-
 // Whether process `pid` still runs (a zombie waiting for its parent does not). A killed process
 // takes a moment to go: it is given up to ten seconds.
 bool vivo(const QByteArray& pid)
@@ -262,51 +156,92 @@ bool vivo(const QByteArray& pid)
     return true;
 }
 
-// Real assemblers that misbehave, as shell scripts: the compile tells the truth about each and
-// leaves no hex, not even the one of an earlier compile.
-TEST(Compilazione, AssemblatoriCheSiComportanoMale)
+// How the assembler's run ends: the report, and what stays in the folder, never the hex of an
+// earlier compile. The assemblers are shell scripts; the hanging one is stopped sooner than a
+// real compile would be, and the child it started goes with it. The hex is measured however the
+// assembler spelled it; without a readable one nothing is measured. The errors name grid and
+// row: lines 86 and 92 of the generated file are row 4 of the main grid and row 2 of Luce
+// destra, line 89 is Luce destra's head.
+TEST(Compilazione, DopoIlCompilatore)
 {
-    const QString errori = "Il compilatore ha segnalato degli errori:\r\n"
+    const auto lascia = [](const QByteArray& byte, const char* nome) {
+        return "printf '" + QByteArray(byte).replace("\r\n", "\\r\\n") + "' > " + nome;
+    };
+    const QString troppi = "Il compilatore ha segnalato degli errori:\r\n"
                            + QStringList(20, "File generato, riga 1: Error[999] troppo").join("\r\n")
                            + "\r\n… e altre segnalazioni.";
     const struct {
-        const char* nome;
-        const char* script;
+        QByteArray script;  // none: an assembler that is not there
         Messaggio messaggio;
         EsitoCompilazione esito;
+        const char* resta = nullptr;  // besides the program
     } casi[] = {
-        {"esce con 0 e non scrive niente", "exit 0",
-         {"Il compilatore ha terminato senza scrivere il file giro.hex.", Icona::Critica},
-         EsitoCompilazione::ErroriAssemblatore},
-        {"si blocca con un figlio", "sleep 600 & echo $! > figlio.pid; echo $$ > padre.pid; wait",
+        {{}, critico("Impossibile avviare il compilatore:\r\n/opt/pic/MPASMWIN.exe"), EsitoCompilazione::Rifiutata},
+        {"sleep 600 & echo $! > figlio.pid; echo $$ > padre.pid; wait",
          critico("Il compilatore non ha terminato entro 60 secondi ed è stato fermato."), EsitoCompilazione::Rifiutata},
-        {"scrive 10 MB di errori", "yes 'giro.kbnTemp:1:Error[999] troppo' | head -c 10000000; exit 1",
-         {errori, Icona::Critica}, EsitoCompilazione::ErroriAssemblatore},
-        {"muore per un segnale", "echo ':00000001FF' > giro.hex; kill -SEGV $$",
+        {"yes 'giro.kbnTemp:1:Error[999] troppo' | head -c 10000000; exit 1", {troppi, Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+        {"echo ':00000001FF' > giro.hex; kill -SEGV $$",
          critico("Il compilatore è stato interrotto dal sistema (segnale 11, accesso non valido alla memoria): il file "
                  ".hex non è stato scritto."),
          EsitoCompilazione::Rifiutata},
+        {"printf '%s:86:Error[113]   Symbol not previously defined: \"Ram99\"\\n"
+         "%s:92:Error[113]   Symbol not previously defined: \"Ram77\"\\n"
+         "%s:89:Error[150]   Labels must be defined in a code or data section.\\n%s:1:Error[999]   Prova.\\n"
+         "Error[125]   Illegal condition: EOF encountered before END.\\r\\n%s:2:Error[999] vedi a:7: qui\\r\\n"
+         "giro.kbnTemp:3:Error[998] solo il nome\\r\\naltro.asm:4:Error[997] un altro file\\r\\n' "
+         "\"$5\" \"$5\" \"$5\" \"$5\" \"$5\"; exit 1",
+         {"Il compilatore ha segnalato degli errori:\r\n"
+          "Griglia principale, riga 4: Error[113] Symbol not previously defined: \"Ram99\"\r\n"
+          "Luce destra, riga 2: Error[113] Symbol not previously defined: \"Ram77\"\r\n"
+          "Luce destra: Error[150] Labels must be defined in a code or data section.\r\n"
+          "File generato, riga 1: Error[999] Prova.\r\n"
+          "Error[125] Illegal condition: EOF encountered before END.\r\n"
+          "File generato, riga 2: Error[999] vedi a:7: qui\r\n"
+          "File generato, riga 3: Error[998] solo il nome\r\n"
+          "altro.asm:4:Error[997] un altro file",
+          Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+        {"printf ' \\r\\n'; exit 3",
+         {"Il compilatore ha segnalato degli errori:\r\nIl compilatore ha terminato con il codice 3.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+        {lascia(Hex1100, "giro.HEX"),
+         {"Ci sono troppe istruzioni per il 16F84A.\r\nIl programma occupa 1100 parole, il processore ne ha "
+          "1024.\r\nTogliere qualche istruzione o scegliere il 16F628"},
+         EsitoCompilazione::Rifiutata},
+        {lascia(Hex1100.left(Hex1100.size() - 13), "giro.HEX"),
+         {"Il file giro.HEX scritto dal compilatore è incompleto o illeggibile.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+        {lascia(Hex1100, "giro.asm"), {"Il compilatore ha terminato senza scrivere il file giro.hex.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore, "giro.asm"},
+        {"echo 'non un file hex' > giro.hex",
+         {"Il file giro.hex scritto dal compilatore è incompleto o illeggibile.", Icona::Critica},
+         EsitoCompilazione::ErroriAssemblatore},
+        {lascia(HexVuoto, "giro.hex"), Terminata, EsitoCompilazione::Riuscita, "giro.hex"},
     };
     for (const auto& c : casi) {
-        SCOPED_TRACE(c.nome);
+        SCOPED_TRACE(c.script.toStdString());
         Banco b;
-        const QString script = b.lascia("assembla.sh", QByteArray("#!/bin/sh\n") + c.script + "\n");
-        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        b.stato.PercorsoCompilatore = script;
+        carica(b.stato, {{1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 19, "Ram9"}, {2, 1}, {2, 1}, {2, 20, "Ram7"}});
+        b.stato.Processore = QStringLiteral("16F84A");
+        b.lascia("giro.hex", Hex1100);
+        if (!c.script.isEmpty()) {
+            b.stato.PercorsoCompilatore = b.lascia("assembla.sh", "#!/bin/sh\n" + c.script + "\n");
+            QFile::setPermissions(b.stato.PercorsoCompilatore, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
         b.ui.reale = true;
-        b.ui.limiteRealeMs = 2000;  // the hanging one is stopped sooner than a real compile would be
-        b.lascia("giro.hex", HexVuoto);
-        aggiungi(b.stato, 1, 1);
+        b.ui.limiteRealeMs = 2000;
         b.compilatore.compila();
         EXPECT_EQ(b.ui.messaggi, std::vector<Messaggio>{c.messaggio});
         EXPECT_EQ(b.compilatore.esito(), c.esito);
         QStringList resto = b.file();
-        resto.removeAll("figlio.pid");
-        resto.removeAll("padre.pid");
-        EXPECT_EQ(resto, (QStringList{"assembla.sh", "giro.kbn"}));
-        for (const char* pid : {"figlio.pid", "padre.pid"})
-            if (QFile f(b.cartella.filePath(pid)); f.open(QIODevice::ReadOnly))
-                EXPECT_FALSE(vivo(f.readAll())) << pid;
+        for (const char* nostro : {"assembla.sh", "figlio.pid", "padre.pid"})
+            resto.removeAll(nostro);
+        EXPECT_EQ(resto, (c.resta ? QStringList{c.resta, "giro.kbn"} : QStringList{"giro.kbn"}));
+        for (const char* pid : {"figlio.pid", "padre.pid"}) {
+            QFile f(b.cartella.filePath(pid));
+            EXPECT_FALSE(f.open(QIODevice::ReadOnly) && vivo(f.readAll())) << pid;
+        }
     }
 }
 
@@ -315,7 +250,7 @@ TEST(Compilazione, AssemblatoriCheSiComportanoMale)
 TEST(Compilazione, UnDiscoPienoFermaLaCompilazione)
 {
     Banco b;
-    caricaGiro(b.stato);
+    carica(b.stato, Giro);
     const std::optional<QByteArray> messaggi = conLimiteFile(1024, [&] {
         b.compilatore.compila();
         return (QByteArray::number(b.ui.esecuzioni) + " " + b.ui.messaggi.back().testo.toUtf8());
