@@ -4,15 +4,8 @@
 // they reach the closing "fine" loop. Fails the test loudly when either tool is missing.
 #include "codegen/generatore.h"
 #include "model/stato.h"
+#include "support/gpsim.h"
 
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <map>
 #include <vector>
 
 namespace kobaltino {
@@ -32,34 +25,6 @@ struct Simulazione {
     bool arrivataAFine() const { return !tappe.empty() && tappe.back().etichetta == QLatin1String("fine"); }
 };
 
-// Runs gputils' or gpsim's `strumento` in `cartella`; false, with a test failure, when it is
-// missing or fails.
-inline bool esegui(const char* strumento, const QStringList& argomenti, const QString& cartella, QString& uscita)
-{
-    QProcess p;
-    p.setWorkingDirectory(cartella);
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(QStandardPaths::findExecutable(QLatin1String(strumento)), argomenti);
-    const bool finito = p.waitForFinished(60000);
-    uscita = QString::fromLocal8Bit(p.readAll());
-    if (finito && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
-        return true;
-    ADD_FAILURE() << strumento << " non trovato o non riuscito (installare gputils e gpsim):\n" << uscita.toStdString();
-    return false;
-}
-
-// Writes `sorgente` as robot.asm in `cartella` and assembles it: robot.hex, robot.lst, robot.cod.
-inline bool assembla(const QByteArray& sorgente, const QTemporaryDir& cartella, QString& uscita)
-{
-    QFile f(cartella.filePath(QStringLiteral("robot.asm")));
-    if (!cartella.isValid() || !f.open(QIODevice::WriteOnly) || f.write(sorgente) != sorgente.size()) {
-        ADD_FAILURE() << "impossibile scrivere robot.asm";
-        return false;
-    }
-    f.close();
-    return esegui("gpasm", {"-w", "2", "robot.asm"}, cartella.path(), uscita);
-}
-
 // Generates the program of `stato` for its processor, assembles it and runs it, stopping at
 // each label of `fermate` and at "fine", with the pin `piedino` ("portb4") held at `livello` for
 // the whole run as a sensor would hold it. One cycle breakpoint per run past `maxCicli` stops a
@@ -68,9 +33,7 @@ inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, c
                           int livello = 0, qint64 maxCicli = 3'000'000)
 {
     Simulazione sim;
-    QTemporaryDir cartella;
-    if (!assembla(genera(stato).sorgente.byte(), cartella, sim.uscita))
-        return sim;
+    const gpsim::Assemblato programma = gpsim::assembla(genera(stato).sorgente.byte());
     const QStringList etichette = QStringList{QStringLiteral("fine")} + fermate;
     QByteArray script;
     for (const QString& e : etichette)
@@ -83,25 +46,17 @@ inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, c
                   + " }\nname sensore\nend\nnode nodo\nattach nodo sensore " + piedino + '\n';
     for (qsizetype i = 0; i <= etichette.size(); ++i)
         script += "run\ncycles\nporta\nstatus\n";
-    QFile stc(cartella.filePath(QStringLiteral("robot.stc")));
-    QFile listato(cartella.filePath(QStringLiteral("robot.lst")));
-    script += "dump e\ndump\nquit\n";
-    if (!stc.open(QIODevice::WriteOnly) || stc.write(script) != script.size() || !listato.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "impossibile preparare la simulazione";
+    if (!programma.simula(script + "dump e\ndump\n", sim.uscita))
         return sim;
-    }
-    stc.close();
     // The labels' addresses, from the symbol table at the end of the listing.
     std::map<int, QString> nomi;
-    const QString lst = QString::fromLatin1(listato.readAll());
+    const QString lst = QString::fromLatin1(programma.leggi(QStringLiteral("prova.lst")));
     static const QRegularExpression simbolo(QStringLiteral("^(\\w+)\\s+([0-9A-F]{8})\\s*$"),
                                             QRegularExpression::MultilineOption);
     const qsizetype tabellaSimboli = std::max<qsizetype>(lst.indexOf(QLatin1String("SYMBOL TABLE")), 0);
     for (auto it = simbolo.globalMatch(lst, tabellaSimboli); it.hasNext();)
         if (const QRegularExpressionMatch m = it.next(); etichette.contains(m.captured(1)))
             nomi.emplace(m.captured(2).toInt(nullptr, 16), m.captured(1));
-    if (!esegui("gpsim", {"-i", "-c", "robot.stc", "robot.cod"}, cartella.path(), sim.uscita))
-        return sim;
 
     // A stop prints "Execution at line_000f(0xf)", then the answers "123 = 0x7B", "porta = 0x9"
     // and "status = 0x18". "dump e" and "dump" print a header of column numbers and rows
@@ -109,7 +64,6 @@ inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, c
     static const QRegularExpression sosta(QStringLiteral("Execution at line_[0-9a-f]+\\(0x([0-9a-f]+)\\)"));
     static const QRegularExpression valore(QStringLiteral("^(?:\\*\\*gpsim> )?(\\w+) = 0x([0-9a-fA-F]+)\\s*$"));
     static const QRegularExpression intestazione(QStringLiteral("^(\\*\\*gpsim> )?\\s+00 01 02 .* 0e 0f\\s*$"));
-    static const QRegularExpression riga(QStringLiteral("^([0-9a-f]{4}):((?:\\s+(?:[0-9a-f]{2}|--)){16})"));
     bool chiusa = false;  // past "fine" or the cycle limit
     int tabella = 0;
     for (const QString& testo : sim.uscita.split(QLatin1Char('\n'))) {
@@ -123,12 +77,8 @@ inline Simulazione simula(const Stato& stato, const QStringList& fermate = {}, c
             sim.tappe.back().registri[nome] = v.captured(2).toLongLong(nullptr, 16);
         } else if (intestazione.match(testo).hasMatch()) {
             ++tabella;
-        } else if (const QRegularExpressionMatch r = riga.match(testo); r.hasMatch() && tabella >= 1 && tabella <= 2) {
-            const QStringList byte = r.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            std::map<int, int>& memoria = tabella == 1 ? sim.eeprom : sim.registri;
-            for (qsizetype i = 0; i < byte.size(); ++i)
-                if (byte[i] != QLatin1String("--"))
-                    memoria[r.captured(1).toInt(nullptr, 16) + int(i)] = byte[i].toInt(nullptr, 16);
+        } else if (tabella >= 1 && tabella <= 2) {
+            gpsim::leggiRigaDump(testo, tabella == 1 ? sim.eeprom : sim.registri);
         }
     }
     return sim;

@@ -1,7 +1,7 @@
 // Generated programs through the real assembler (gputils' gpasm): the expected files, and the
 // size limits measured on the hex.
 #include "assemblatore_finto.h"
-#include "simulatore.h"
+#include "support/gpsim.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +15,9 @@ TEST(Gpasm, IFileAttesiSiAssemblano)
     for (const char* nome :
          {"giro_16f84.asm", "giro_16f84a.asm", "giro_16f628.asm", "tutti_16f84.asm", "tutti_16f628.asm"}) {
         SCOPED_TRACE(nome);
-        QTemporaryDir cartella;
-        QString uscita;
-        ASSERT_TRUE(assembla(atteso(nome), cartella, uscita));
-        QFile hex(cartella.filePath("robot.hex"));
-        ASSERT_TRUE(hex.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(hex.readAll().contains(QByteArray(nome).contains("628") ? ":02400E00613F10" : ":02400E00F13F80"));
+        const gpsim::Assemblato programma = gpsim::assembla(atteso(nome));
+        ASSERT_TRUE(programma.riuscito);
+        EXPECT_TRUE(programma.leggi("prova.hex").contains(QByteArray(nome).contains("628") ? ":02400E00613F10" : ":02400E00F13F80"));
     }
 }
 

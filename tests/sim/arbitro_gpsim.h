@@ -5,17 +5,8 @@
 // A missing tool fails the test loudly.
 #include "sim/chip.h"
 #include "sim/hex.h"
+#include "support/gpsim.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <map>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,38 +19,17 @@ struct Istantanea {
     uint8_t analogiciPortaA = 0;          // PORTA bits the 16F628's comparators hold (the chip reads 0)
 };
 
-inline bool esegui(const QString& cartella, const char* strumento, const QStringList& argomenti, QString& uscita)
-{
-    QProcess p;
-    p.setWorkingDirectory(cartella);
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(QStandardPaths::findExecutable(QLatin1String(strumento)), argomenti);
-    const bool finito = p.waitForFinished(60000);
-    uscita = QString::fromLatin1(p.readAll());
-    const bool riuscito = finito && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    if (!riuscito)
-        ADD_FAILURE() << strumento << " non trovato o non riuscito (installare gputils e gpsim):\n" << uscita.toStdString();
-    return riuscito;
-}
-
-// A program assembled with gpasm (INHX8M, as the compile does), in a folder ready for gpsim.
-struct Assemblato {
-    std::unique_ptr<QTemporaryDir> cartella = std::make_unique<QTemporaryDir>();
+// A program assembled with gpasm, in a folder ready for gpsim, and its image as read from the hex.
+struct Assemblato : gpsim::Assemblato {
     std::optional<ImmagineHex> immagine;
 };
 
 inline Assemblato assembla(const QByteArray& sorgente)
 {
     Assemblato a;
-    QFile asm_(a.cartella->filePath(QStringLiteral("prova.asm"))), hex(a.cartella->filePath(QStringLiteral("prova.hex")));
-    QString uscita, errore;
-    if (!asm_.open(QIODevice::WriteOnly) || asm_.write(sorgente) != sorgente.size())
-        ADD_FAILURE() << "impossibile preparare la cartella della prova";
-    asm_.close();
-    if (!esegui(a.cartella->path(), "gpasm", {"-w", "2", "-a", "inhx8m", "-o", "prova.hex", "prova.asm"}, uscita))
-        return a;
-    hex.open(QIODevice::ReadOnly);  // an unread file is an empty one, refused below
-    if (!(a.immagine = leggiHex(hex.readAll(), &errore)))
+    static_cast<gpsim::Assemblato&>(a) = gpsim::assembla(sorgente);
+    QString errore;
+    if (a.riuscito && !(a.immagine = leggiHex(a.leggi(QStringLiteral("prova.hex")), &errore)))
         ADD_FAILURE() << errore.toStdString();
     return a;
 }
@@ -71,16 +41,11 @@ inline std::vector<Istantanea> esegui(const Assemblato& programma, const std::ve
     QByteArray script;
     for (uint64_t c : cicli)
         script += "break c " + QByteArray::number(qulonglong(c)) + "\nrun\necho @FERMATA\nx\ndump e\n";
-    QFile fileScript(programma.cartella->filePath(QStringLiteral("prova.stc")));
     QString uscita;
     std::vector<Istantanea> fermate;
-    if (!fileScript.open(QIODevice::WriteOnly) || fileScript.write(script + "quit\n") < 0)
-        ADD_FAILURE() << "impossibile scrivere lo script di gpsim";
-    fileScript.close();
-    if (!esegui(programma.cartella->path(), "gpsim", {"-i", "-c", "prova.stc", "prova.cod"}, uscita))
+    if (!programma.simula(script, uscita))
         return fermate;
-    // Each stop: the register table ("0040:  00 01 -- ..."), "W = 05", "pc = 0x3", the EEPROM table.
-    static const QRegularExpression riga(QStringLiteral("^([0-9a-f]{4}):  ((?:(?:[0-9a-f]{2}|--) ){16})"));
+    // Each stop: the register table, "W = 05", "pc = 0x3", the EEPROM table.
     const QStringList blocchi = uscita.split(QStringLiteral("@FERMATA"));
     for (qsizetype b = 1; b < blocchi.size(); ++b) {
         Istantanea& ist = fermate.emplace_back();
@@ -92,12 +57,7 @@ inline std::vector<Istantanea> esegui(const Assemblato& programma, const std::ve
                 ist.pc = testo.mid(7).trimmed().toInt(nullptr, 16);
                 tabella = &ist.eeprom;
             }
-            if (const auto m = riga.match(testo); m.hasMatch()) {
-                const QStringList celle = m.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-                for (int i = 0; i < celle.size(); ++i)
-                    if (celle[i] != QLatin1String("--"))
-                        (*tabella)[m.captured(1).toInt(nullptr, 16) + i] = celle[i].toInt(nullptr, 16);
-            }
+            gpsim::leggiRigaDump(testo, *tabella);
         }
     }
     EXPECT_EQ(fermate.size(), cicli.size()) << uscita.right(3000).toStdString();
