@@ -4,7 +4,7 @@
 // "giro_16f84a.asm", "giro_16f628.asm", "giro_16f84_aux.asm" (with Aux free for a sensor),
 // "giro_sconosciuto.asm" (for a processor the compile does not know), "tutti_16f84.asm" and
 // "tutti_16f628.asm" (with Aux free).
-#include "model/stato.h"
+#include "support/righe_programma.h"
 #include "support/interazione_finta.h"
 
 #include <QFile>
@@ -15,13 +15,6 @@
 #include <vector>
 
 namespace kobaltino {
-
-// A row of grid `griglia` as the program file holds it.
-struct RigaFile {
-    int griglia, codice;
-    const char* parametro = "";
-    const char* etichetta = "";
-};
 
 // Avanti with the label of the jump back, a load of 'è', a call of the Luce destra handler, the
 // arm, an EEPROM increment, the jump; two handler grids, one with its own label and jump.
@@ -69,20 +62,6 @@ inline QByteArray atteso(const QString& nome)
     QFile f(QStringLiteral(ATTESI_DIR "/") + nome);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nome.toStdString();
     return QString::fromUtf8(f.readAll()).replace(QLatin1String("\n"), QLatin1String("\r\n")).toLatin1();
-}
-
-// Appends a row to grid k as a loaded program holds it.
-inline int aggiungi(Stato& s, int k, int codice, const QString& parametro = {}, const QString& etichetta = {})
-{
-    const int r = s.griglia(k).accoda(codice, parametro);
-    s.griglia(k).riga(r).etichetta = etichetta;
-    return r;
-}
-
-inline void carica(Stato& s, const std::vector<RigaFile>& righe)
-{
-    for (const RigaFile& r : righe)
-        aggiungi(s, r.griglia, r.codice, QString::fromUtf8(r.parametro), QString::fromUtf8(r.etichetta));
 }
 
 // Grid `da` calls the handler of grid `a` (2..10) with "Se attivo vai a".

@@ -1,9 +1,9 @@
 // kobaltino-cli genera and compila: what they write, report and return.
 #include "assemblatore_finto.h"
 
-#include "app/comandi_cli.h"
 #include "persist/file_programma.h"
 #include "persist/limite_file.h"
+#include "support/riga_di_comando.h"
 
 #include <QProcess>
 
@@ -12,7 +12,7 @@
 namespace kobaltino {
 namespace {
 
-class RigaDiComando : public ::testing::Test {
+class RigaDiComando : public ::testing::Test, public RigaDiComandoProva {
 protected:
     // The program file of `righe`, saved as `nome` in the folder.
     QString scrivi(const QString& nome, const std::vector<RigaFile>& righe)
@@ -22,19 +22,7 @@ protected:
         return banco.lascia(nome, testoProgramma(s));
     }
 
-    int esegui(cli::Comando comando, const QStringList& argomenti)
-    {
-        uscita.clear();
-        errori.clear();
-        QTextStream out(&uscita), err(&errori);
-        const int stato = comando(argomenti, out, err);
-        out.flush();
-        err.flush();
-        return stato;
-    }
-
     Banco banco;  // its folder
-    QByteArray uscita, errori;
 };
 
 // genera writes the very bytes of the file on its standard output, or into the file -o names;

@@ -6,6 +6,7 @@
 #include "sim/programma_simulato.h"
 #include "sim/sessione.h"
 #include "support/interazione_finta.h"
+#include "support/righe_programma.h"
 
 #include <QStandardPaths>
 
@@ -19,22 +20,6 @@ namespace {
 
 // Programs written row by row or loaded from a sample program file, then generated and assembled by
 // the real gpasm. A missing gpasm fails the test loudly.
-struct RigaProva {
-    int griglia, codice;
-    const char* parametro = "";
-    const char* etichetta = "";
-};
-
-Stato programmaDi(const std::vector<RigaProva>& righe)
-{
-    Stato s;
-    for (const RigaProva& r : righe) {
-        const int n = s.griglia(r.griglia).accoda(r.codice, QString::fromUtf8(r.parametro));
-        s.griglia(r.griglia).riga(n).etichetta = QString::fromUtf8(r.etichetta);
-    }
-    return s;
-}
-
 Stato esempio(const char* nome)  // from resources/esempi
 {
     Stato s;

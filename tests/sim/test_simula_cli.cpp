@@ -1,5 +1,7 @@
 // kobaltino-cli simula: what it prints, and its exit status for good and bad requests.
-#include "app/comandi_cli.h"
+#include "persist/file_programma.h"
+#include "support/riga_di_comando.h"
+#include "support/righe_programma.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -12,31 +14,18 @@
 namespace kobaltino {
 namespace {
 
-class Simula : public ::testing::Test {
+class Simula : public ::testing::Test, public RigaDiComandoProva {
 protected:
-    // A program file: the rows (parameter, code, label, grid), then the forty empty memory marks.
-    QString scrivi(const QString& nome, const std::vector<std::array<const char*, 4>>& righe)
+    // The program file of `righe`, saved as `nome` in the folder.
+    QString scrivi(const QString& nome, const std::vector<RigaFile>& righe)
     {
         QFile f(cartella.filePath(nome));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        for (const auto& r : righe)
-            f.write(QStringLiteral("\"%1\",\"%2\",\"%3\",\"gg%4\"\r\n").arg(r[0], r[1], r[2], r[3]).toLatin1());
-        for (const char* tipo : {"RAM", "EEP"})
-            for (int i = 1; i <= 20; ++i)
-                f.write("\"\",\"" + QByteArray::number(i) + "\",\"\",\"" + tipo + "\"\r\n");
+        const QByteArray testo = testoProgramma(programmaDi(righe));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(testo) == testo.size()) << nome.toStdString();
         return f.fileName();
     }
 
-    int esegui(const QStringList& argomenti)
-    {
-        uscita.clear();
-        errori.clear();
-        QTextStream out(&uscita), err(&errori);
-        const int stato = cli::simula(argomenti, out, err);
-        out.flush();
-        err.flush();
-        return stato;
-    }
+    int esegui(const QStringList& argomenti) { return RigaDiComandoProva::esegui(cli::simula, argomenti); }
 
     QJsonObject json(const QStringList& argomenti)
     {
@@ -45,8 +34,7 @@ protected:
     }
 
     QTemporaryDir cartella;
-    QString avanti = scrivi("avanti.kbn", {{"", "1", "", "1"}, {"2,0", "8", "", "1"}, {"", "7", "", "1"}});
-    QByteArray uscita, errori;
+    QString avanti = scrivi("avanti.kbn", {{1, 1}, {1, 8, "2,0"}, {1, 7}});
 };
 
 TEST_F(Simula, InJsonLoStatoFinaleConLeChiaviPromesse)
@@ -105,8 +93,8 @@ TEST_F(Simula, IlRiassuntoSiLegge)
 // standard output.
 TEST_F(Simula, IRifiutiDiconoPercheEEsconoColCodiceGiusto)
 {
-    scrivi("salto.kbn", {{"", "1", "", "1"}, {"0", "9", "", "1"}});      // row 0 lost its label
-    scrivi("rotto.kbn", {{"", "1", "", "1"}, {"Ram99", "19", "", "1"}});  // no such register
+    scrivi("salto.kbn", {{1, 1}, {1, 9, "0"}});          // row 0 lost its label
+    scrivi("rotto.kbn", {{1, 1}, {1, 19, "Ram99"}});     // no such register
     QFile rotta(cartella.filePath("rotta.json"));
     ASSERT_TRUE(rotta.open(QIODevice::WriteOnly));
     rotta.write(R"({"larghezza": 100, "altezza": 100, "partenza": {"x": 50, "y": 50}, "muri": [{"da": [0, 0]}]})");
