@@ -22,40 +22,25 @@ TEST(Arena, LePredefiniteSiRileggonoUguali)
     EXPECT_FALSE(arenaPredefinita("pippo"));
 }
 
+// The bad files of fixtures/errori_arena.txt, each refused with its message.
 TEST(Arena, UnFileSbagliatoDiceCheCosaNonVa)
 {
-#define LATI R"({"larghezza": 100, "altezza": 100, )"
-#define BASE LATI R"("partenza": {"x": 20, "y": 20})"
-    const std::pair<const char*, const char*> casi[] = {
-        {"{\n  \"larghezza\": 100,\n  \"altezza\" 100\n}", "il testo non è JSON valido (riga 3)."},
-        {"[]", "il testo deve essere un oggetto JSON { ... }."},
-        {R"({"altezza": 100, "partenza": {"x": 20, "y": 20}})", "manca \"larghezza\"."},
-        {R"({"larghezza": "100", "altezza": 100, "partenza": {"x": 20, "y": 20}})", "\"larghezza\" deve essere un numero."},
-        {R"({"larghezza": 10, "altezza": 100, "partenza": {"x": 20, "y": 20}})", "\"larghezza\" deve essere tra 30 e 5000."},
-        {BASE R"(, "scatola": []})", "chiave sconosciuta \"scatola\"."},
-        {R"({"larghezza": 100, "altezza": 100})", "manca \"partenza\"."},
-        {LATI R"("partenza": {"x": 120, "y": 20}})", "partenza: \"x\" deve essere tra 0 e 100."},
-        {BASE R"(, "muri": {}})", "\"muri\" deve essere un elenco [ ... ]."},
-        {BASE R"(, "muri": [{"da": [50, 0], "a": [50, 50]}, {"da": [1], "a": [2, 2]}]})",
-         "muro 2: \"da\" deve essere una coppia di numeri [x, y]."},
-        {BASE R"(, "muri": [{"da": [50, 0], "a": [50, 150]}]})", "muro 1 esce dall'arena."},
-        {BASE R"(, "scatole": [{"x": 50, "y": 50, "altezza": 5}]})", "scatola 1: manca \"larghezza\"."},
-        {BASE R"(, "lampade": [{"x": "qui", "y": 5}]})", "lampada 1: \"x\" deve essere un numero."},
-        {BASE R"(, "linee": [{"larghezza": 2, "punti": [[1, 1]]}]})",
-         "linea 1: \"punti\" deve essere un elenco di almeno due punti [x, y]."},
-        {BASE R"(, "linee": [{"larghezza": 2, "punti": [[1, 1], [1, -4]]}]})", "linea 1: punto 2 è fuori dall'arena."},
-        {BASE R"(, "scatole": [{"x": 10, "y": 10, "larghezza": 20, "altezza": 20}]})",
-         "il robot non ci sta nel punto di partenza: tocca un muro o una scatola."},
-        {LATI R"("partenza": {"x": 5, "y": 50}})",
-         "il robot non ci sta nel punto di partenza: tocca un muro o una scatola."},
-    };
-#undef BASE
-#undef LATI
-    for (const auto& [json, messaggio] : casi) {
-        QString errore;
-        EXPECT_FALSE(leggiArena(json, &errore)) << json;
-        EXPECT_EQ(errore.toStdString(), messaggio);
+    QFile f(KOBALTINO_FIXTURES "/errori_arena.txt");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QStringList json;
+    int casi = 0;
+    for (const QString& riga : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        if (riga.startsWith("=> ")) {
+            QString errore;
+            EXPECT_FALSE(leggiArena(json.join('\n').toUtf8(), &errore)) << json.join('\n').toStdString();
+            EXPECT_EQ(errore.toStdString(), riga.mid(3).toStdString());
+            json.clear();
+            ++casi;
+        } else if (!riga.startsWith('#')) {
+            json << riga;
+        }
     }
+    EXPECT_EQ(casi, 17);
 }
 
 TEST(Arena, CaricaPerNomeOFileESpiegaPerche)

@@ -89,48 +89,31 @@ TEST_F(Simula, IlRiassuntoSiLegge)
         EXPECT_TRUE(QString::fromUtf8(uscita).contains(QString::fromUtf8(riga))) << uscita.toStdString();
 }
 
-// Each request refused with its exit status and the first line on standard error; nothing on
-// standard output.
+// Each request of fixtures/rifiuti_simula.txt refused with its exit status and the first line on
+// standard error; nothing on standard output.
 TEST_F(Simula, IRifiutiDiconoPercheEEsconoColCodiceGiusto)
 {
-    scrivi("salto.kbn", {{1, 1}, {1, 9, "0"}});          // row 0 lost its label
-    scrivi("rotto.kbn", {{1, 1}, {1, 19, "Ram99"}});     // no such register
+    scrivi("salto.kbn", {{1, 1}, {1, 9, "0"}});
+    scrivi("rotto.kbn", {{1, 1}, {1, 19, "Ram99"}});
     QFile rotta(cartella.filePath("rotta.json"));
     ASSERT_TRUE(rotta.open(QIODevice::WriteOnly));
     rotta.write(R"({"larghezza": 100, "altezza": 100, "partenza": {"x": 50, "y": 50}, "muri": [{"da": [0, 0]}]})");
     rotta.close();
-    const struct {
-        QString argomenti;  // after the program
-        int stato;
-        const char* messaggio;
-    } casi[] = {
-        {"avanti.kbn", 2, "Indicare quanto simulare: --tempo SECONDI oppure --cicli N"},
-        {"avanti.kbn --tempo 1 --cicli 5", 2, "Indicare solo uno tra --tempo e --cicli"},
-        {"avanti.kbn --tempo due", 2, "Valore non valido per --tempo: due"},
-        {"avanti.kbn --cicli 0", 2, "Valore non valido per --cicli: 0"},
-        {"avanti.kbn --veloce", 2, "Opzione sconosciuta: --veloce"},
-        {"avanti.kbn --tempo", 2, "Manca il valore di --tempo"},
-        {"avanti.kbn --tempo 1 --ingresso Luce=1", 2,
-         "Ingresso sconosciuto in Luce=1 (NOME=0 o NOME=1; i nomi: Luce_destra, Luce_sinistra, Prossimita_destra, "
-         "Prossimita_sinistra, Ottico_destro, Ottico_sinistro, Ultrasuono, Sensore_rotazione, Aux)"},
-        {"avanti.kbn --tempo 1 --ingresso Aux=2", 2, "Livello non valido in Aux=2: 0 o 1"},
-        {"avanti.kbn --tempo 1 --pic 16F877", 2, "Processore sconosciuto: 16F877 (16F84, 16F84A o 16F628)"},
-        {"avanti.kbn --tempo 1 --arena giardino", 2,
-         "Arena sconosciuta: giardino (vuota, pista, labirinto, lampada, nessuna o il nome di un file di arena)"},
-        {"avanti.kbn --tempo 1 --arena DIR/rotta.json", 2,
-         "Il file dell'arena DIR/rotta.json non va bene: muro 1: \"a\" deve essere una coppia di numeri [x, y]."},
-        {"nessuno.kbn --tempo 1", 2, "Errore numero: 53"},
-        {"salto.kbn --tempo 1", 1, "Il programma non può essere compilato:"},
-        // A parameter no dialog writes never reaches the assembler: the file is refused on load.
-        {"rotto.kbn --tempo 1", 2, "Errore numero: 5"},
-    };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.argomenti.toStdString());
-        EXPECT_EQ(esegui(QString("DIR/" + c.argomenti).replace("DIR", cartella.path()).split(' ')), c.stato);
-        EXPECT_EQ(QString::fromUtf8(errori).section('\n', 0, 0).toStdString(),
-                  QString::fromUtf8(c.messaggio).replace("DIR", cartella.path()).toStdString());
+    QFile f(KOBALTINO_FIXTURES "/rifiuti_simula.txt");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    int casi = 0;
+    for (QString riga : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        if (riga.startsWith('#'))
+            continue;
+        SCOPED_TRACE(riga.toStdString());
+        riga.replace("DIR", cartella.path());
+        const QStringList parti = riga.section(" => ", 0, 0).split(' ');
+        EXPECT_EQ(esegui(parti.mid(1)), parti[0].toInt());
+        EXPECT_EQ(QString::fromUtf8(errori).section('\n', 0, 0).toStdString(), riga.section(" => ", 1).toStdString());
         EXPECT_TRUE(uscita.isEmpty());
+        ++casi;
     }
+    EXPECT_EQ(casi, 14);
 }
 
 }  // namespace
