@@ -54,59 +54,47 @@ TEST_F(RigaDiComando, GeneraScriveIByteDelFile)
     EXPECT_EQ(f.readAll(), atteso("giro_16f628.asm"));
 }
 
-// Refusals (exit status 2) leave the folder as it was, hex files included; an assembler that
-// reports errors has them traced to grid and row, one that exits without a hex is not taken at
-// its word (exit status 1), and the program's earlier hex goes. A message ending in a line end is the whole output; the
-// others go on with the usage.
+// The refusals of fixtures/rifiuti_cli.txt: those with exit status 2 leave the folder as it was,
+// hex files included; with exit status 1 (the assembler's errors) the program's earlier hex goes.
 TEST_F(RigaDiComando, RifiutiErroriEOpzioniSbagliate)
 {
-    const QString giro = scrivi("giro.kbn", Giro);
-    const QString sensori = scrivi("sensori.kbn", {{2, 1}});
-    const QString salto = scrivi("salto.kbn", {{1, 1}, {1, 9, "0"}});  // row 0 lost its label
-    const QString rotto = scrivi("rotto.kbn", {{1, 1}, {1, 19, "Ram99"}, {10, 22, "Ram0"}});
-    const QString manca = banco.cartella.filePath("manca.kbn");
-    const QByteArray nonValida = "Errore numero: 5\nIl file rotto.kbn ha un'istruzione non valida (riga 2): il parametro "
-                                 "\"Ram99\" di \"Incrementa\" non è valido: ci vuole una cella da Ram1 a Ram20 o da EEP1 a "
-                                 "EEP20.\n";
+    scrivi("giro.kbn", Giro);
+    scrivi("sensori.kbn", {{2, 1}});
+    scrivi("salto.kbn", {{1, 1}, {1, 9, "0"}});
+    scrivi("rotto.kbn", {{1, 1}, {1, 19, "Ram99"}, {10, 22, "Ram0"}});
     const auto assemblatore = [&](const QString& nome, const QByteArray& corpo) {
         const QString s = banco.lascia(nome, "#!/bin/sh\n" + corpo + "\n");
         QFile::setPermissions(s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return s;
     };
-    const QString conErrori =
-        assemblatore("errori.sh", "echo \"$5:82:Error[113] Symbol not previously defined: \\\"Ram1\\\"\"; exit 1");
-    const QString senzaHex = assemblatore("niente.sh", "exit 0");
-    const std::tuple<cli::Comando, QStringList, int, QByteArray> casi[] = {
-        {cli::genera, {manca}, 2, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
-        {cli::compila, {manca, "--assembler", "/non/esiste/gpasm"}, 2, "Errore numero: 53\nIl file manca.kbn non esiste.\n"},
-        {cli::genera, {rotto}, 2, nonValida},
-        {cli::compila, {rotto, "--assembler", gpasm()}, 2, nonValida},
-        {cli::genera, {sensori}, 2, "Inserire almeno un codice nella griglia principale\n"},
-        {cli::genera, {salto}, 2,
-         "Il programma non può essere compilato:\nGriglia principale, riga 1: il \"Vai a\" salta alla riga 0, che "
-         "non ha più l'etichetta del salto. Cancellare il \"Vai a\" e inserirlo di nuovo.\n"},
-        {cli::genera, {giro, "--pic", "18F452"}, 2, "Processore sconosciuto: 18F452 (16F84, 16F84A o 16F628)\n"},
-        {cli::genera, {giro, "--pic"}, 2, "Manca il valore di --pic\nUso: kobaltino-cli genera PROGRAMMA"},
-        {cli::genera, {giro, "--assembler", "gpasm"}, 2, "Opzione sconosciuta: --assembler\nUso: kobaltino-cli genera"},
-        {cli::compila, {giro, "altro.kbn"}, 2, "Troppi argomenti: altro.kbn\nUso: kobaltino-cli compila"},
-        {cli::compila, {}, 2, "Uso: kobaltino-cli compila PROGRAMMA"},
-        {cli::genera, {giro, "-o", "/dev/null"}, 2,  // not a regular file
-         "Impossibile scrivere il file:\n/dev/null\nNon è un file normale (è una cartella, una pipe o un dispositivo): "
-         "scegliere un altro nome.\n"},
-        {cli::compila, {giro, "--assembler", conErrori}, 1,
-         "Il compilatore ha segnalato degli errori:\nGriglia principale, riga 0: Error[113] Symbol not previously "
-         "defined: \"Ram1\"\n"},
-        {cli::compila, {giro, "--assembler", senzaHex}, 1, "Il compilatore ha terminato senza scrivere il file giro.hex.\n"},
-    };
-    for (const auto& [comando, argomenti, stato, messaggio] : casi) {
-        SCOPED_TRACE(argomenti.join(' ').toStdString());
+    assemblatore("errori.sh", "echo \"$5:82:Error[113] Symbol not previously defined: \\\"Ram1\\\"\"; exit 1");
+    assemblatore("niente.sh", "exit 0");
+    QFile f(KOBALTINO_FIXTURES "/rifiuti_cli.txt");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList righe = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    int casi = 0;
+    for (qsizetype i = 0; i < righe.size(); ++i) {
+        if (!righe[i][0].isDigit())
+            continue;
+        SCOPED_TRACE(righe[i].toStdString());
+        QStringList argomenti = righe[i].split(' ').replaceInStrings("DIR", banco.cartella.path());
+        argomenti.replaceInStrings("GPASM", gpasm());
+        const int stato = argomenti.takeFirst().toInt();
+        const cli::Comando comando = argomenti.takeFirst() == "genera" ? cli::genera : cli::compila;
+        QString messaggio;
+        for (; i + 1 < righe.size() && righe[i + 1].startsWith("| "); ++i)
+            messaggio += righe[i + 1].mid(2) + '\n';
+        const bool conUso = i + 1 < righe.size() && righe[i + 1].startsWith("+ ");
+        if (conUso)
+            messaggio += righe[++i].mid(2);
         banco.lascia("giro.hex", "vecchio");
         banco.lascia("rotto.hex", "vecchio");
         EXPECT_EQ(esegui(comando, argomenti), stato);
-        EXPECT_EQ(messaggio.endsWith('\n') ? errori : errori.left(messaggio.size()), messaggio);
+        EXPECT_EQ(QString::fromUtf8(conUso ? errori.left(messaggio.toUtf8().size()) : errori), messaggio);
         EXPECT_EQ(uscita, "");
         EXPECT_EQ(banco.file().contains("giro.hex"), stato == 2);
+        ++casi;
     }
+    EXPECT_EQ(casi, 14);
     EXPECT_EQ(banco.file(), (QStringList{"errori.sh", "giro.kbn", "niente.sh", "rotto.hex", "rotto.kbn", "salto.kbn",
                                          "sensori.kbn"}));
 
