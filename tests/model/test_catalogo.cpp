@@ -1,6 +1,7 @@
 #include "model/catalogo.h"
 #include "model/griglia.h"
 #include "model/stato.h"
+#include "support/approvazione.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -8,18 +9,15 @@
 namespace kobaltino {
 namespace {
 
+// fixtures/catalogo.txt: each code and its palette name.
 TEST(Catalogo, OgniCodiceHaLaSuaVoceEIlSuoNome)
 {
-    const char* nomi[28] = {"Avanti", "Indietro", "Sinistra", "Destra", "Ruota a SX", "Ruota a DX", "Fermo",
-                            "Attendi", "Vai a", "Se attivo vai a", "Se disattivo vai a", "Sleep", "Scrivi Ram",
-                            "Ritorna", "Se", "FINE SE", "Scrivi Eeprom", "Sposta Eeprom", "Incrementa",
-                            "Decrementa", "Braccio", "Swappa", "Scorri a destra", "Scorri a sinistra",
-                            "Complemento", "Operazioni tra registri", "Se attivo fai", "Se disattivo fai"};
+    QStringList viste;
     for (int c = 1; c <= 28; ++c) {
         ASSERT_NE(voce(c), nullptr) << c;
-        EXPECT_EQ(voce(c)->codice, c);
-        EXPECT_STREQ(voce(c)->nome, nomi[c - 1]);
+        viste << QString::number(voce(c)->codice) + '\t' + QString::fromUtf8(voce(c)->nome);
     }
+    EXPECT_TRUE(ugualeAlFile(viste, KOBALTINO_FIXTURES "/catalogo.txt"));
     EXPECT_EQ(voce(0), nullptr);
     EXPECT_EQ(voce(29), nullptr);
     EXPECT_STREQ(voce(5)->nomeMenu, "Ruota a sinistra");

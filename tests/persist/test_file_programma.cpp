@@ -1,6 +1,7 @@
 // The program file: the bytes written, the rows and marks read back, the error numbers, damaged input.
 #include "banco_file.h"
 #include "persist/salvataggio.h"
+#include "support/approvazione.h"
 
 namespace kobaltino {
 namespace {
@@ -114,74 +115,66 @@ TEST_F(FileProgramma, LeRigheOltreLaGrigliaPienaSiContanoEIlRestoSiCarica)
 }
 
 // Whatever fails, the program in the editor stays exactly as it was: its rows, marks, path and flags.
+// fixtures/errori_lettura.txt: for each case in order, the file name, the error number and the text
+// of the message after "Errore numero: ..." (the folder of the folder case written <cartella>).
 TEST_F(FileProgramma, OgniErroreHaIlSuoNumeroELeSueParoleEIlProgrammaResta)
 {
     const QByteArray r = "\"\",\"1\",\"\",\"gg1\"\r\n";
     const qsizetype sediciMega = 16 * 1024 * 1024;
     const QByteArray coda = "\"\",\"2\",\"\"\r\n\"gg1\"\r\n";  // a record over two lines at the very end
-    const struct { const char* nome; QByteArray file; int errore; QString parole; } casi[] = {
-        {"manca.kbn", {}, 53, "Il file manca.kbn non esiste."},
-        {"", {}, 75, "%1 è una cartella, non un file."},
-        {"oltre.kbn", {}, 7, "Il file oltre.kbn è più grande di 16 MiB: non è un programma."},
-        {"sedici_mega.kbn", r + QByteArray(sediciMega - r.size() - coda.size(), '\n') + coda, 0, ""},
-        {"x.kbn", r + "\r\n\r\n\r\n\"\",\"2\"\r\n", 62, "Il file x.kbn finisce a metà di una riga (riga 5)."},
-        {"x.kbn", r + "\"\",\"2\",\"\",\"gg1\r\n\r\n", 62,
-         "Il file x.kbn finisce a metà di una riga, dentro un testo tra virgolette (riga 2)."},
-        {"x.kbn", r + "\"\",\"tre\",\"\",\"RAM\"\r\n" + r, 13,
-         "Il file x.kbn indica la cella di memoria \"tre\", che non è un numero (riga 2)."},
-        {"x.kbn", r + "\"\",\"\",\"\",\"EEP\"\r\n", 13,
-         "Il file x.kbn indica la cella di memoria \"\", che non è un numero (riga 2)."},
-        {"x.kbn", r + "\"\",\"0\",\"\",\"RAM\"\r\n", 9,
-         "Il file x.kbn indica la cella di memoria 0, ma le celle vanno da 1 a 20 (riga 2)."},
-        {"x.kbn", r + "\"\",\"21\",\"\",\"EEP\"\r\n", 9, ""},
-        {"x.kbn", r + "\"\",\"-1\",\"\",\"RAM\"\r\n", 9, ""},
-        {"x.kbn", r + "\"\",\"32767\",\"\",\"RAM\"\r\n", 9, ""},
-        {"x.kbn", r + "\"\",\"32768\",\"\",\"RAM\"\r\n", 6,
-         "Il file x.kbn indica la cella di memoria 32768, ma le celle vanno da 1 a 20 (riga 2)."},
-        {"x.kbn", r + "\"\",\"99999999999\",\"\",\"RAM\"\r\n", 6, ""},
-        {"x.kbn", r + "\"a\r\nb\",\"3\",\"\",\"RAM\"\r\n", 5,
-         "Il file x.kbn ha un a capo nel valore della cella RAM 3 (riga 2)."},
-        {"x.kbn", r + "\"1,0\",\"8\",\"\",\"gg1\"\r\n\"" + QByteArray(4096, 'x') + "\",\"1\",\"\",\"gg1\"\r\n", 0, ""},
-        {"x.kbn", r + "\r\n\"" + QByteArray(4097, 'x') + "\",\"8\",\"\",\"gg1\"\r\n", 14,
-         "Il file x.kbn ha un campo più lungo di 4096 caratteri (riga 3)."},
-        {"x.kbn", QByteArray(300000, 'x'), 14, ""},
+    const auto cella = [&](const QByteArray& numero) { return r + "\"\",\"" + numero + "\",\"\",\"RAM\"\r\n"; };
+    const struct { const char* nome; QByteArray file; } casi[] = {
+        {"manca.kbn", {}},
+        {"", {}},  // the folder itself
+        {"oltre.kbn", {}},  // made one byte over 16 MiB below
+        {"sedici_mega.kbn", r + QByteArray(sediciMega - r.size() - coda.size(), '\n') + coda},
+        {"x.kbn", r + "\r\n\r\n\r\n\"\",\"2\"\r\n"}, {"x.kbn", r + "\"\",\"2\",\"\",\"gg1\r\n\r\n"},
+        {"x.kbn", cella("tre") + r}, {"x.kbn", r + "\"\",\"\",\"\",\"EEP\"\r\n"}, {"x.kbn", cella("0")},
+        {"x.kbn", r + "\"\",\"21\",\"\",\"EEP\"\r\n"}, {"x.kbn", cella("-1")}, {"x.kbn", cella("32767")},
+        {"x.kbn", cella("32768")}, {"x.kbn", cella("99999999999")},
+        {"x.kbn", r + "\"a\r\nb\",\"3\",\"\",\"RAM\"\r\n"},
+        {"x.kbn", r + "\"1,0\",\"8\",\"\",\"gg1\"\r\n\"" + QByteArray(4096, 'x') + "\",\"1\",\"\",\"gg1\"\r\n"},
+        {"x.kbn", r + "\r\n\"" + QByteArray(4097, 'x') + "\",\"8\",\"\",\"gg1\"\r\n"},
+        {"x.kbn", QByteArray(300000, 'x')},
         // A parameter is data: a line break inside quotes must not become a line of assembly.
-        {"x.kbn", r + r + "\"Ram1,f\r\n         goto 0 ;\",\"19\",\"\",\"gg1\"\r\n", 5,
-         "Il file x.kbn ha un'istruzione non valida (riga 3): il parametro \"Ram1,f↵         goto 0 ;\" di "
-         "\"Incrementa\" non è valido: ci vuole una cella da Ram1 a Ram20 o da EEP1 a EEP20."},
-        {"x.kbn", r + "\"Ram21 d'1'\",\"13\",\"\",\"gg3\"\r\n", 5,
-         "Il file x.kbn ha un'istruzione non valida (riga 2): il parametro \"Ram21 d'1'\" di \"Scrivi Ram\" non è "
-         "valido: ci vuole una cella da Ram1 a Ram20, uno spazio e un valore b'xxxxxxxx', 'c' o da d'0' a d'255'."},
-        {"x.kbn", r + "\"\",\"1\",\"0\r\n goto 0\",\"gg1\"\r\n", 5,
-         "Il file x.kbn ha un'istruzione non valida (riga 2): l'etichetta \"0↵ goto 0\" non è valida: ci vuole un "
-         "numero da 0 a 99999."},
+        {"x.kbn", r + r + "\"Ram1,f\r\n         goto 0 ;\",\"19\",\"\",\"gg1\"\r\n"},
+        {"x.kbn", r + "\"Ram21 d'1'\",\"13\",\"\",\"gg3\"\r\n"},
+        {"x.kbn", r + "\"\",\"1\",\"0\r\n goto 0\",\"gg1\"\r\n"},
     };
+    QStringList viste;
     for (const auto& c : casi) {
-        SCOPED_TRACE(c.nome + c.parole.toStdString());
+        SCOPED_TRACE(std::to_string(&c - casi) + " " + c.nome);
         stato = Stato{};
         riempi(1, 2);
         stato.marca(Memoria::Eeprom, 4) = "d'9'";
         stato.PercorsoFile = "/vecchio.kbn";
         stato.Modificato = true;
         const QByteArray prima = testoProgramma(stato);
-        const QString p = c.errore == 75 ? cartella.path() : percorso(c.nome);
+        const QString p = *c.nome ? percorso(c.nome) : cartella.path();
         if (!c.file.isEmpty())
             scriviByte(p, c.file);
-        if (c.errore == 7) {
+        if (QByteArray(c.nome) == "oltre.kbn") {
             scriviByte(p, {});
             ASSERT_TRUE(QFile::resize(p, sediciMega + 1));  // sparse: no disk space used
         }
         const EsitoLettura esito = leggiProgramma(editor, p);
-        EXPECT_EQ(esito.errore, c.errore);
-        if (!c.parole.isEmpty())
-            EXPECT_EQ(messaggioErroreLettura(esito),
-                      critico("Errore numero: " + QString::number(c.errore) + "\r\n"
-                              + (c.parole.contains("%1") ? c.parole.arg(QFileInfo(p).fileName()) : c.parole)));
-        EXPECT_EQ(testoProgramma(stato) == prima, c.errore != 0);
-        EXPECT_EQ(stato.PercorsoFile, c.errore == 0 ? p : "/vecchio.kbn");
-        EXPECT_EQ(stato.Modificato, c.errore != 0);
+        const bool fallito = esito.errore != 0;
+        QString riga = c.nome + QStringLiteral("\t") + QString::number(esito.errore);
+        if (fallito) {
+            const Messaggio m = messaggioErroreLettura(esito);
+            const QString inizio = "Errore numero: " + QString::number(esito.errore) + "\r\n";
+            EXPECT_EQ(m, critico(m.testo));
+            EXPECT_TRUE(m.testo.startsWith(inizio)) << m.testo.toStdString();
+            const QString testo = m.testo.mid(inizio.size());
+            riga += '\t' + inUnaRiga(*c.nome ? testo : QString(testo).replace(QFileInfo(p).fileName(), "<cartella>"));
+        }
+        viste << riga;
+        EXPECT_EQ(testoProgramma(stato) == prima, fallito);
+        EXPECT_EQ(stato.PercorsoFile, fallito ? "/vecchio.kbn" : p);
+        EXPECT_EQ(stato.Modificato, fallito);
         EXPECT_FALSE(stato.InserimentoAutomatico);
     }
+    EXPECT_TRUE(ugualeAlFile(viste, KOBALTINO_FIXTURES "/errori_lettura.txt"));
     EXPECT_TRUE(ui.messaggi.empty());
 }
 
