@@ -6,9 +6,9 @@
 #include "dialogs/valore_memoria.h"
 #include "dialogs/dialogo_vai_a.h"
 #include "dialogs/fabbrica_dialoghi.h"
+#include "support/uguale_al_file.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -187,9 +187,6 @@ protected:
 
 TEST_F(Istruzioni, OgniDialogoMostraISuoiTestiEListe)
 {
-    QFile f(KOBALTINO_FIXTURES "/aspetto_dialoghi.txt");
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QStringList attese = QString::fromUtf8(f.readAll()).split('\n');
     QStringList viste;
     for (const Caso& c : casi()) {
         auto d = crea(c.dialogo, c.k);
@@ -197,9 +194,7 @@ TEST_F(Istruzioni, OgniDialogoMostraISuoiTestiEListe)
         EXPECT_TRUE(d->isModal()) << d->objectName().toStdString();
         viste << "== " + QString::number(c.k) << descrivi(*d);
     }
-    viste << "";
-    for (qsizetype i = 0; i < std::max(viste.size(), attese.size()); ++i)
-        ASSERT_EQ(viste.value(i), attese.value(i)) << "riga " << i + 1 << " di aspetto_dialoghi.txt";
+    ugualeAlFile(viste, KOBALTINO_FIXTURES "/aspetto_dialoghi.txt");
 }
 
 TEST_F(Istruzioni, OkControllaInOrdineEConsegnaIlRisultato)
