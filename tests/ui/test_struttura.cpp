@@ -4,7 +4,7 @@
 
 #include "ui/icone.h"
 #include "ui/pannello_memoria.h"
-#include "support/uguale_al_file.h"
+#include "support/aspetto.h"
 
 #include <QComboBox>
 #include <QLabel>
