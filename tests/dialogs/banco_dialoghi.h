@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/dialogo_istruzione.h"
+#include "support/applicazione.h"
 #include "support/interazione_finta.h"
 
 #include <QAbstractButton>
@@ -113,21 +114,7 @@ private:
 // Common steps of the dialog tests.
 class BancoDialoghi : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (QApplication::instance() != nullptr)
-            return;
-        // The offscreen platform says so for every fixed-size dialog; it tells us nothing.
-        static const QtMessageHandler precedente = qInstallMessageHandler(nullptr);
-        qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {
-            if (!testo.contains(QLatin1String("does not support propagateSizeHints")))
-                precedente(tipo, contesto, testo);
-        });
-        static int argc = 1;
-        static char nome[] = "test_dialoghi";
-        static char* argv[] = {nome, nullptr};
-        new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { applicazione(); }
 
     // Shows the dialog as the program would, active and with the keyboard focus.
     static void apri(QDialog& d)

@@ -1,5 +1,6 @@
 #include "ui/finestra_guida.h"
 #include "ui/frm_about.h"
+#include "support/applicazione.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,17 +18,9 @@
 namespace kobaltino {
 namespace {
 
-int argc = 1;
-char nome[] = "test_guida";
-char* argv[] = {nome, nullptr};
-
 class Guida : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { applicazione(); }
 };
 
 TEST_F(Guida, IlTestoDellaVersioneVieneDalProgetto)

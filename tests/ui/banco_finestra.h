@@ -2,6 +2,7 @@
 
 #include "dialogs/frm_cancella_griglia.h"
 #include "model/editor.h"
+#include "support/applicazione.h"
 #include "support/interazione_finta.h"
 #include "ui/frm_avvio.h"
 #include "ui/modello_griglia.h"
@@ -26,14 +27,6 @@
 
 namespace kobaltino {
 
-// The user's settings of this test program: a folder of its own, emptied at exit, so that no
-// test reads or writes the real user's choices.
-inline QString cartellaPreferenze()
-{
-    static QTemporaryDir cartella;
-    return cartella.path();
-}
-
 // What a dialog answers: the parameter text and, for "Se", the action.
 inline EsitoDialogo esito(const QString& parametro, const QString& azione = {})
 {
@@ -41,23 +34,6 @@ inline EsitoDialogo esito(const QString& parametro, const QString& azione = {})
     e.parametro = parametro;
     e.azione = azione;
     return e;
-}
-
-// One QApplication for the whole test program, offscreen. It lives until the process ends:
-// destroying it from a static destructor would run Qt's clean-up after parts of it are gone.
-inline QApplication& applicazione()
-{
-    // Settings (recent programs, shown parameters) go to a folder of this run, not the user's.
-    static QTemporaryDir configurazione;
-    qputenv("XDG_CONFIG_HOME", configurazione.path().toUtf8());
-    static int argc = 1;
-    static char nome[] = "test_ui", *argv[] = {nome, nullptr};
-    static QApplication* app = [] {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, cartellaPreferenze());
-        return new QApplication(argc, argv);
-    }();
-    return *app;
 }
 
 // Fails the test when a modal window shows up that the test did not announce, and closes it

@@ -2,6 +2,7 @@
 #include "banco_finestra.h"
 
 #include "dialogs/frm_cancella_griglia.h"
+#include "support/aspetto.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -13,28 +14,8 @@ using CancellaGriglia = BancoFinestra;
 
 TEST_F(CancellaGriglia, TestiESpunteFinoAllaPrimaGrigliaVuota)
 {
-    FrmCancellaGriglia dialogo(editor, finestra.get());
-    EXPECT_EQ(dialogo.windowTitle(), "Seleziona la griglia da cancellare");
-    const std::pair<const char*, const char*> nomi[] = {
-        {"Griglia principale", "principale"},         {"Luce destra", "luce destra"},
-        {"Luce sinistra", "luce sinistra"},           {"Prossimità destra", "prossimità destra"},
-        {"Prossimità sinistra", "prossimità sinistra"}, {"Ottico destro", "ottico destro"},
-        {"Ottico sinistro", "ottico sinistro"},       {"Ultrasuono", "ultrasuono"}};
-    for (int k = 1; k <= 8; ++k) {
-        auto* c = dialogo.findChild<QCheckBox*>(QStringLiteral("ckGriglia%1").arg(k));
-        ASSERT_NE(c, nullptr) << k;
-        EXPECT_EQ(c->text(), nomi[k - 1].first);
-        EXPECT_EQ(c->toolTip(), QStringLiteral("Selezionare per cancellare la griglia ") + nomi[k - 1].second);
-        EXPECT_FALSE(c->isChecked());
-    }
-    EXPECT_EQ(dialogo.findChildren<QCheckBox*>().size(), 8);
-    auto* cancella = dialogo.findChild<QPushButton*>("cmdCancella");
-    auto* chiudi = dialogo.findChild<QPushButton*>("cmdChiudi");
-    ASSERT_TRUE(cancella && chiudi);
-    EXPECT_EQ(cancella->text(), "&Cancella");
-    EXPECT_EQ(cancella->toolTip(), "Fare click per cancellare le griglie selezionate");
-    EXPECT_EQ(chiudi->text(), "Ch&iudi");
-    EXPECT_EQ(chiudi->toolTip(), "Fare click per chiudere la finestra");
+    // Its check boxes, none checked, and buttons, as in fixtures/cancella_griglia.txt.
+    ugualeAlFile(descrivi(FrmCancellaGriglia(editor, finestra.get())), KOBALTINO_FIXTURES "/cancella_griglia.txt");
 
     // The checked grids are cleared in order up to the first empty one, where the dialog stays
     // open; "Chiudi" clears nothing. The memory marks stay, nothing is asked.

@@ -9,24 +9,16 @@
 namespace kobaltino {
 namespace {
 
-class GuidaDallaFinestra : public ::testing::Test {
+// The main window whose help command opens the real help window.
+class GuidaDallaFinestra : public BancoFinestra {
 protected:
     void SetUp() override
     {
-        applicazione();
-        ComandiEsterni esterni;
+        BancoFinestra::SetUp();
         esterni.guida = [this] { mostraGuida(finestra.get(), finestra->paginaGuida()); };
-        finestra = std::make_unique<FrmAvvio>(editor, esterni);
-        finestra->show();
-        QApplication::setActiveWindow(finestra.get());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
+        nuovaFinestra();
     }
-    void TearDown() override { guida()->close(), finestra.reset(); }
-
-    Stato stato;
-    InterazioneFinta ui;
-    Editor editor{stato, ui};
-    std::unique_ptr<FrmAvvio> finestra;
+    void TearDown() override { guida()->close(), BancoFinestra::TearDown(); }
 };
 
 TEST_F(GuidaDallaFinestra, F1ApreLIndiceOLaPaginaDellIstruzione)

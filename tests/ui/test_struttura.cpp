@@ -4,6 +4,7 @@
 
 #include "ui/icone.h"
 #include "ui/pannello_memoria.h"
+#include "support/aspetto.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,45 +17,70 @@ namespace {
 
 using Struttura = BancoFinestra;
 
-// Each menu as "key|caption|shortcut|icon" entries, "caption>" for a submenu and "-" for a separator.
-TEST_F(Struttura, AlberoDelMenu)
+// The menus, the toolbar, the palettes of each grid, the tabs and the processors, as the window shows
+// them, against fixtures/aspetto_finestra.txt. A menu entry is "key|caption|shortcut|icon", "caption>"
+// for a submenu, "-" for a separator; a toolbar button is "name|tooltip|the menu entry with its picture".
+TEST_F(Struttura, MenuBarraTavolozzeESchede)
 {
-    const std::pair<const char*, const char*> attesi[] = {
-        {"&File", "KeyNuovo|Nuovo|Ctrl+N|icona;KeyApri|Apri...|Ctrl+A|icona;KeySalva|Salva|Shift+F12|icona;"
-                  "KeySalvaConNome|Sa&lva con nome...|Ctrl+Shift+F12|;-;KeyAnteprimaDiStampa|Anteprima di stampa...||;"
-                  "KeyStampa|Stampa...|Ctrl+P|;KeyEsportaPdf|Esporta PDF...||;-;-;KeyChiudi|&Chiudi||"},
-        {"&Modifica", "KeyAnnulla|Annulla|Ctrl+Z|icona;KeyRipeti|Ripeti|Ctrl+Y|icona;-;KeyCopia|Copia|Ctrl+C|icona;"
-                      "KeyIncolla|Incolla|Ctrl+V|icona;KeyCancella|Cancella...|Del|icona;"
-                      "KeyCancellaGriglia|Cancella griglia...|Ctrl+G|;KeyCancellaTutto|Cancella tutto...|Ctrl+T|icona"},
-        {"&Strumenti", "KeyCompilatore|Compilatore||;KeyCompila|Compila|F9|icona;KeySimula|Simula|F5|icona;"
-                       "KeyMostraParametri|Mostra parametri||"},
-        {"&Istruzioni", "Istruzioni comuni>;Istruzioni di salto>;Istruzioni condizionali>"},
-        {"Istruzioni comuni", "KeyAvanti|Avanti||;KeyIndietro|Indietro||;KeySinistra|Sinistra||;KeyDestra|Destra||;"
-                              "KeyRuotaASinistra|Ruota a sinistra||;KeyRuotaADestra|Ruota a destra||;"
-                              "KeyFermo|Fermo...||;KeyAttendi|Attendi...||;KeyScriviRam|Scrivi Ram...||;"
-                              "KeyScriviEeprom|Scrivi Eeprom...||;KeySpostaEeprom|Sposta Eeprom...||;"
-                              "KeyIncrementa|Incrementa...||;KeyDecrementa|Decrementa...||;KeyBraccio|Braccio||"},
-        {"Istruzioni di salto",
-         "KeyVaiA|Vai a...||;KeySeAttivoVaiA|Se attivo vai a...||;KeySeDisattivoVaiA|Se disattivo vai a...||"},
-        {"Istruzioni condizionali", "KeySe|Se...||"},
-        {"?", "KeyGuidaInLinea|Guida in linea|F1|icona;KeyInformazioniSu|Informazioni su...||"}};
-    std::map<QString, QMenu*> menu;
-    QStringList titoli;
+    const auto elenco = [](auto n, auto voce) {
+        QStringList t;
+        for (int i = 0; i < n; ++i)
+            t << voce(i);
+        return t.join('|');
+    };
+    QStringList viste, titoli;
+    QList<QAction*> voci;
+    const auto mostra = [&](const QString& titolo, QMenu* m) {
+        viste << "== " + titolo;
+        for (QAction* a : m->actions()) {
+            viste << (a->isSeparator() ? "-"
+                      : a->menu()      ? a->text() + ">"
+                                       : a->objectName() + "|" + a->text() + "|" + a->shortcut().toString() + "|"
+                                             + (a->icon().isNull() ? "" : "icona"));
+            voci << a;
+        }
+    };
     for (QAction* a : finestra->menuBar()->actions())
-        titoli << a->text(), menu[a->text()] = a->menu();
-    for (QAction* a : menu["&Istruzioni"]->actions())
-        menu[a->text()] = a->menu();
-    EXPECT_EQ(titoli, (QStringList{"&File", "&Modifica", "&Strumenti", "&Istruzioni", "?"}));
-    for (const auto& [titolo, voci] : attesi) {
-        ASSERT_NE(menu[titolo], nullptr) << titolo;
-        QStringList trovate;
-        for (QAction* a : menu[titolo]->actions())
-            trovate << (a->isSeparator() ? "-"
-                        : a->menu()      ? a->text() + ">"
-                                         : a->objectName() + "|" + a->text() + "|" + a->shortcut().toString() + "|"
-                                               + (a->icon().isNull() ? "" : "icona"));
-        EXPECT_EQ(trovate.join(';'), voci) << titolo;
+        titoli << a->text();
+    viste << "== menu: " + titoli.join('|');
+    for (QAction* a : finestra->menuBar()->actions()) {
+        mostra(a->text(), a->menu());
+        for (QAction* sotto : a->menu()->actions())
+            if (sotto->menu())
+                mostra(sotto->text(), sotto->menu());
     }
+    viste << "== barra";
+    const auto immagine = [](const QAction* a) { return a->icon().pixmap(24, 24).toImage(); };
+    for (QAction* a : finestra->barra()->actions()) {
+        if (a->isSeparator()) {
+            viste << "-";
+            continue;
+        }
+        EXPECT_FALSE(immagine(a).isNull()) << a->toolTip().toStdString();
+        const auto uguale = std::find_if(voci.begin(), voci.end(), [&](const QAction* v) {
+            return !v->icon().isNull() && immagine(v) == immagine(a);
+        });
+        viste << a->objectName() + "|" + a->toolTip() + "|" + (uguale == voci.end() ? "" : (*uguale)->objectName());
+    }
+    for (int k = 1; k <= 10; ++k) {
+        viste << "== " + QString::number(k);
+        for (const QListWidget* l : {finestra->tavolozzaComuni(k), finestra->tavolozzaSalto(k)})
+            viste << l->objectName() + ": " + elenco(l->count(), [l](int i) { return l->item(i)->text(); })
+                  << l->objectName() + "? " + l->toolTip();
+        // Tab k - 2 holds grid k.
+        if (k >= 2) {
+            EXPECT_TRUE(finestra->schede()->widget(k - 2)->isAncestorOf(finestra->vista(k))) << k;
+            EXPECT_TRUE(finestra->schede()->isTabEnabled(k - 2)) << k;
+        }
+    }
+    const QTabWidget* schede = finestra->schede();
+    const QComboBox* pic = finestra->processore();
+    viste << "== schede: " + elenco(schede->count(), [schede](int i) { return schede->tabText(i); })
+          << "== processore: " + elenco(pic->count(), [pic](int i) { return pic->itemText(i); }) + " ("
+                 + pic->currentText() + ")";
+    ugualeAlFile(viste, KOBALTINO_FIXTURES "/aspetto_finestra.txt");
+    EXPECT_EQ(finestra->windowTitle(), "Kobaltino[*]");
+    EXPECT_EQ(stato.GrigliaAttiva, 1);
 }
 
 // Every instruction entry of the menu inserts its code in the active grid, through its dialog if it has one.
@@ -81,88 +107,6 @@ TEST_F(Struttura, OgniVoceDelMenuInserisceIlSuoCodice)
     attesi.push_back(16);  // no action chosen: "Se" and its "FINE SE"
     EXPECT_EQ(codici(1), attesi);
     EXPECT_EQ(ui.dialoghi, dialoghi);
-}
-
-// The toolbar's buttons in order, each with its tooltip and the same picture as its menu entry.
-TEST_F(Struttura, BarraDegliStrumenti)
-{
-    const std::tuple<const char*, int, const char*> attesi[] = {
-        {"Crea un nuovo programma", 1, "KeyNuovo"}, {"Apre un programma esistente", 2, "KeyApri"},
-        {"Salva le modifiche", 3, "KeySalva"}, {"Taglia", 4, nullptr}, {"Copia", 5, "KeyCopia"},
-        {"Incolla", 6, "KeyIncolla"}, {"Annulla l'ultima modifica", 12, "KeyAnnulla"},
-        {"Ripete la modifica annullata", 13, "KeyRipeti"}, {"Compila il programma", 7, "KeyCompila"},
-        {"Simula il programma", 14, "KeySimula"}, {"Cancella il comando selezionato", 8, "KeyCancella"},
-        {"Cancella tutte le griglie", 9, "KeyCancellaTutto"}, {"-", 0, nullptr},
-        {"Apre la finestra di aiuto", 11, "KeyGuidaInLinea"}};
-    const QList<QAction*> azioni = finestra->barra()->actions();
-    ASSERT_EQ(azioni.size(), std::size(attesi));
-    for (int i = 0; i < azioni.size(); ++i) {
-        const auto& [suggerimento, indice, voce] = attesi[i];
-        SCOPED_TRACE(suggerimento);
-        QAction* a = azioni[i];
-        EXPECT_EQ(a->isSeparator() ? "-" : a->toolTip(), suggerimento);
-        if (a->isSeparator())
-            continue;
-        EXPECT_EQ(a->objectName(), QStringLiteral("Toolbar1_%1").arg(indice));
-        const QImage barra = a->icon().pixmap(24, 24).toImage();
-        EXPECT_FALSE(barra.isNull());
-        if (voce) {
-            EXPECT_EQ(barra, finestra->findChild<QAction*>(voce)->icon().pixmap(24, 24).toImage());
-        }
-    }
-}
-
-TEST_F(Struttura, TavolozzeSchedeEProcessore)
-{
-    const QStringList comuni = QString("Avanti,Indietro,Sinistra,Destra,Ruota a SX,Ruota a DX,Fermo,Attendi,Scrivi Ram,"
-                                       "Scrivi Eeprom,Sposta Eeprom,Incrementa,Decrementa,Braccio,Swappa,Scorri a destra,"
-                                       "Scorri a sinistra,Complemento,Operazioni tra registri")
-                                   .split(',');
-    QStringList comuniAux = comuni;
-    comuniAux.removeAll("Braccio");
-    const QStringList saltoPrincipale = {"Vai a", "Se attivo vai a", "Se disattivo vai a", "Se", "Se attivo fai",
-                                         "Se disattivo fai"};
-    QStringList saltoGestori = saltoPrincipale;
-    saltoGestori.insert(3, "Ritorna");
-    const QStringList nomiComuni = QString("IstruzioniComuni ComuniLudeDX ComuniLudeSX ComuniProssimitaDX "
-                                           "ComuniProssimitaSX ComuniOtticoDX ComuniOtticoSX ComuniUltrasuoni "
-                                           "ComuniOtticoRotazione ComuniAux").split(' ');
-    const QStringList nomiSalto = QString("IstruzioniDiSalto SaltoLuceDX SaltoLuceSX SaltoProssimitaDX "
-                                          "SaltoProssimitaSX SaltoOtticoDX SaltoOtticoSX SaltoUltrasuoni "
-                                          "SaltoOtticoRotazione SaltoAux").split(' ');
-    const auto voci = [](const QListWidget* l) {
-        QStringList t;
-        for (int i = 0; i < l->count(); ++i)
-            t << l->item(i)->text();
-        return t;
-    };
-    for (int k = 1; k <= 10; ++k) {
-        SCOPED_TRACE(k);
-        const QListWidget* c = finestra->findChild<QListWidget*>("lst" + nomiComuni[k - 1]);
-        const QListWidget* s = finestra->findChild<QListWidget*>("lst" + nomiSalto[k - 1]);
-        ASSERT_TRUE(c && s);
-        EXPECT_EQ(c, finestra->tavolozzaComuni(k));
-        EXPECT_EQ(voci(c), k == 10 ? comuniAux : comuni);
-        EXPECT_EQ(voci(s), k == 1 ? saltoPrincipale : saltoGestori);
-        EXPECT_EQ(c->toolTip(), "Fare doppio click per selezionare il comando");
-        EXPECT_EQ(s->toolTip(), "Fare doppio click per selezionare il comando");
-        // Tab k - 2 holds grid k.
-        if (k >= 2) {
-            EXPECT_TRUE(finestra->schede()->widget(k - 2)->isAncestorOf(finestra->vista(k)));
-            EXPECT_TRUE(finestra->schede()->isTabEnabled(k - 2));
-        }
-    }
-    QStringList schede, pic;
-    for (int i = 0; i < finestra->schede()->count(); ++i)
-        schede << finestra->schede()->tabText(i);
-    for (int i = 0; i < finestra->processore()->count(); ++i)
-        pic << finestra->processore()->itemText(i);
-    EXPECT_EQ(schede, (QStringList{"Luce destra", "Luce sinistra", "Prossimità destra", "Prossimità sinistra",
-                                   "Ottico destro", "Ottico sinistro", "Ultrasuoni", "Sensore rotazione", "Aux"}));
-    EXPECT_EQ(pic, (QStringList{"16F84", "16F84A", "16F628"}));
-    EXPECT_EQ(finestra->processore()->currentText(), "16F84");
-    EXPECT_EQ(finestra->windowTitle(), "Kobaltino[*]");
-    EXPECT_EQ(stato.GrigliaAttiva, 1);
 }
 
 // Twenty numbered white boxes per memory, in two rows of ten, each number just above its box.

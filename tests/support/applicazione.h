@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace kobaltino {
+
+// The user's settings of this test program: a folder of its own, emptied at exit, so that no
+// test reads or writes the real user's choices.
+inline QString cartellaPreferenze()
+{
+    static QTemporaryDir cartella;
+    return cartella.path();
+}
+
+// One QApplication for the whole test program, offscreen. It lives until the process ends:
+// destroying it from a static destructor would run Qt's clean-up after parts of it are gone.
+inline QApplication& applicazione()
+{
+    // Settings (recent programs, shown parameters) go to a folder of this run, not the user's.
+    static QTemporaryDir configurazione;
+    qputenv("XDG_CONFIG_HOME", configurazione.path().toUtf8());
+    static int argc = 1;
+    static char nome[] = "test_kobaltino", *argv[] = {nome, nullptr};
+    static QApplication* app = [] {
+        // The offscreen platform says so for every fixed-size dialog; it tells us nothing.
+        static const QtMessageHandler precedente = qInstallMessageHandler(nullptr);
+        qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {
+            if (!testo.contains(QLatin1String("does not support propagateSizeHints")))
+                precedente(tipo, contesto, testo);
+        });
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, cartellaPreferenze());
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+}  // namespace kobaltino
