@@ -160,7 +160,7 @@ TEST_F(Istruzioni, OgniDialogoMostraISuoiTestiEListe)
         EXPECT_TRUE(d->isModal()) << d->objectName().toStdString();
         viste << "== " + QString::number(c.k) << descrivi(*d);
     }
-    ugualeAlFile(viste, KOBALTINO_FIXTURES "/aspetto_dialoghi.txt");
+    EXPECT_TRUE(ugualeAlFile(viste, KOBALTINO_FIXTURES "/aspetto_dialoghi.txt"));
 }
 
 TEST_F(Istruzioni, OkControllaInOrdineEConsegnaIlRisultato)

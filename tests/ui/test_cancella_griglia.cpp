@@ -15,7 +15,8 @@ using CancellaGriglia = BancoFinestra;
 TEST_F(CancellaGriglia, TestiESpunteFinoAllaPrimaGrigliaVuota)
 {
     // Its check boxes, none checked, and buttons, as in fixtures/cancella_griglia.txt.
-    ugualeAlFile(descrivi(FrmCancellaGriglia(editor, finestra.get())), KOBALTINO_FIXTURES "/cancella_griglia.txt");
+    EXPECT_TRUE(ugualeAlFile(descrivi(FrmCancellaGriglia(editor, finestra.get())),
+                             KOBALTINO_FIXTURES "/cancella_griglia.txt"));
 
     // The checked grids are cleared in order up to the first empty one, where the dialog stays
     // open; "Chiudi" clears nothing. The memory marks stay, nothing is asked.

@@ -78,7 +78,7 @@ TEST_F(Struttura, MenuBarraTavolozzeESchede)
     viste << "== schede: " + elenco(schede->count(), [schede](int i) { return schede->tabText(i); })
           << "== processore: " + elenco(pic->count(), [pic](int i) { return pic->itemText(i); }) + " ("
                  + pic->currentText() + ")";
-    ugualeAlFile(viste, KOBALTINO_FIXTURES "/aspetto_finestra.txt");
+    EXPECT_TRUE(ugualeAlFile(viste, KOBALTINO_FIXTURES "/aspetto_finestra.txt"));
     EXPECT_EQ(finestra->windowTitle(), "Kobaltino[*]");
     EXPECT_EQ(stato.GrigliaAttiva, 1);
 }
