@@ -20,7 +20,7 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 # Rendered into a folder of our own first, then moved over the old pictures one by one.
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$build/tools/screenshots_dialoghi" "$lavoro" >/dev/null
+QT_QPA_PLATFORM=xcb "$radice/tools/schermo_virtuale.sh" 1280x1024x24 "$build/tools/screenshots_dialoghi" "$lavoro" >/dev/null
 mkdir -p "$uscita"
 for immagine in "$lavoro"/*.png; do
   mv -f "$immagine" "$uscita/"

@@ -3,7 +3,7 @@
 # answered Sì it restores the work (saved, the program file gets it), answered No the copy
 # goes and the program file stays as it was. Runs under a virtual X screen with real keys.
 #
-#   recupero_dopo_crash.sh EDITOR PROGRAMMA.kbn     (inside xvfb-run)
+#   recupero_dopo_crash.sh EDITOR PROGRAMMA.kbn     (on a virtual screen: tools/schermo_virtuale.sh)
 set -euo pipefail
 editor=$1
 programma=$2
