@@ -8,6 +8,10 @@
 # The build folder defaults to build-finestra; the pictures go to <build folder>/screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# On a virtual screen of its own, whose number Xvfb picks.
+if [ -z "${KOBALTINO_SCHERMO:-}" ]; then
+  KOBALTINO_SCHERMO=1 exec tools/schermo_virtuale.sh 1366x768x24 "tools/$(basename "$0")" "$@"
+fi
 build=${1:-build-finestra}
 uscita=${2:-$build/screenshots}
 for programma in Xvfb xdotool import; do
@@ -20,12 +24,10 @@ mkdir -p "$uscita"
 uscita=$(cd "$uscita" && pwd)
 
 lavoro=$(mktemp -d)
-schermo=:$((90 + RANDOM % 100))
-pid_xvfb="" pid_editor=""
+pid_editor=""
 pulisci() {
   xdotool mouseup 1 2>/dev/null || true
   [ -n "$pid_editor" ] && kill "$pid_editor" 2>/dev/null || true
-  [ -n "$pid_xvfb" ] && kill "$pid_xvfb" 2>/dev/null || true
   rm -rf "$lavoro"
 }
 trap pulisci EXIT
@@ -47,9 +49,6 @@ record() { printf '"%s","%s","%s","%s"\r\n' "$@"; }
   for i in $(seq 1 20); do record "" "$i" "" EEP; done
 } > "$lavoro/esempio.kbn"
 
-Xvfb "$schermo" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
-pid_xvfb=$!
-export DISPLAY=$schermo
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 QT_QPA_PLATFORM=xcb "$editor" --impostazioni "$lavoro/Data/Data.dat" --apri "$lavoro/esempio.kbn" \
