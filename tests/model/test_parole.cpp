@@ -18,7 +18,7 @@ TEST(Parole, BreviEComplete)
         const ParoleParametro p = paroleParametro(campi.value(0).toInt(), campi.value(1), campi.value(2).toInt());
         viste << QStringList{campi.mid(0, 3).join('\t'), p.breve, p.completa}.join('\t');
     }
-    EXPECT_EQ(viste.size(), 45);
+    EXPECT_EQ(viste.size(), 46);
     EXPECT_TRUE(ugualeAlFile(viste, KOBALTINO_FIXTURES "/parole.txt"));
 }
 
@@ -30,11 +30,14 @@ TEST(ParoleRiga, LAzioneEDellaRigaSottoIlCondizionale)
     g.accoda(codici::FineSe, {});
     g.accoda(codici::Se, QStringLiteral("Ram1 < Ram2"));
     g.accoda(codici::FineSe, {});  // its Incrementa was cancelled
+    g.accoda(codici::SeDisattivoFai, QStringLiteral("Sensore_rotazione"));
+    g.accoda(codici::RuotaASinistra, {});
     g.accoda(codici::SeAttivoFai, QStringLiteral("Luce_sinistra"));  // the last row: no action below
     EXPECT_EQ(paroleRiga(g, 0).breve, QStringLiteral("se Ram3 = Ram5 fai Avanti"));
     EXPECT_EQ(paroleRiga(g, 3).breve, QStringLiteral("se Ram1 < Ram2"));
-    EXPECT_EQ(paroleRiga(g, 5).breve, QStringLiteral("se Luce sinistra attivo"));
-    EXPECT_EQ(paroleRiga(g, 6), ParoleParametro{});  // an unused row
+    EXPECT_EQ(paroleRiga(g, 5).breve, QStringLiteral("se Sensore rotazione disattivo fai Ruota a sinistra"));
+    EXPECT_EQ(paroleRiga(g, 7).breve, QStringLiteral("se Luce sinistra attivo"));
+    EXPECT_EQ(paroleRiga(g, 8), ParoleParametro{});  // an unused row
 }
 
 }  // namespace
