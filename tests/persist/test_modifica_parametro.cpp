@@ -127,6 +127,9 @@ TEST_F(ModificaParametro, DoppioClicApreIlDialogoEApplicaLaConferma)
                                                          {Dialogo::ScriviRam, 2}, {Dialogo::ScriviRam, 2},
                                                          {Dialogo::SeAttivoFai, 2}};
     EXPECT_EQ(ui.dialoghi, attesi);
+    // Each dialog opens on the row as it stands, a conditional with its action.
+    EXPECT_EQ(ui.precompilati, (std::vector<std::pair<QString, QString>>{
+                                   {"Ram5 d'100'", ""}, {"Ram5 d'100'", ""}, {"Aux", "21"}}));
 }
 
 }  // namespace

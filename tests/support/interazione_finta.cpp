@@ -28,6 +28,13 @@ std::optional<EsitoDialogo> InterazioneFinta::apriDialogo(Dialogo dialogo, int k
     return e;
 }
 
+std::optional<EsitoDialogo> InterazioneFinta::modificaDialogo(Dialogo dialogo, int k, const Stato& stato,
+                                                               const EsitoDialogo& attuale)
+{
+    precompilati.emplace_back(attuale.parametro, attuale.azione);
+    return apriDialogo(dialogo, k, stato);
+}
+
 QString InterazioneFinta::scegliFile(const RichiestaFile& richiesta)
 {
     richiesteFile.push_back(richiesta);

@@ -24,6 +24,8 @@ class InterazioneFinta : public Interazione {
 public:
     Risposta mostra(const Messaggio& messaggio) override;
     std::optional<EsitoDialogo> apriDialogo(Dialogo dialogo, int k, const Stato& stato) override;
+    std::optional<EsitoDialogo> modificaDialogo(Dialogo dialogo, int k, const Stato& stato,
+                                                const EsitoDialogo& attuale) override;
     QString scegliFile(const RichiestaFile& richiesta) override;
 
     // Scripts.
@@ -34,6 +36,7 @@ public:
     // What happened.
     std::vector<Messaggio> messaggi;
     std::vector<std::pair<Dialogo, int>> dialoghi;
+    std::vector<std::pair<QString, QString>> precompilati;  // parameter and action an edit dialog opened with
     std::vector<RichiestaFile> richiesteFile;
 };
 
