@@ -127,6 +127,13 @@ TEST_F(Spostamento, NullaSiSpostaTraUnaCondizioneELaSuaAzioneNeSiCancellaConNo)
     editor.cancellaRighe(1, {0, 2});
     EXPECT_EQ(stato.NumIstruzioni(1), 13);
     EXPECT_FALSE(editor.puoAnnullare());
+
+    // A "FINE SE" with no "Se" of its own (an edited file) is a row like any other.
+    Postazione p;
+    scriviGriglia(p.stato, 1, QStringLiteral("15 Ram1 = Ram2 | 1 | 16 | 16 | 7"));
+    EXPECT_TRUE(p.editor.sposta(1, {4}, 3));
+    EXPECT_TRUE(p.editor.sposta(1, {4}, 0));
+    EXPECT_EQ(p.testoGriglia(1), "16 | 15 Ram1 = Ram2 | 1 | 16 | 7");
 }
 
 TEST_F(Spostamento, UnVaiAInseritoInUnPuntoSaltaDoveScelto)
