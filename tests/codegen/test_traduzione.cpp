@@ -1,8 +1,10 @@
 // The translation: whole generated files byte for byte (head, main program, handler sections,
-// EEPROM subroutines and library) for each processor and both uses of the Aux line.
+// EEPROM subroutines and library) for each processor and both uses of the Aux line, each one
+// valid assembly for the real assembler (gputils' gpasm).
 #include "programmi.h"
 
 #include "codegen/generatore.h"
+#include "support/gpsim.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,13 @@ TEST(Sorgente, IlFileInteroPerOgniProcessore)
             EXPECT_EQ(g.ParoleProgramma, c.tutti ? ParoleTutti : ParoleGiro);
             EXPECT_FALSE(g.troppoGrande());
         }
+        if (s.Processore == "18F452")
+            continue;
+        // gpasm takes it, with the processor's configuration word: H'3FF1', on the 16F628 H'3F61'.
+        const gpsim::Assemblato programma = gpsim::assembla(atteso(c.atteso));
+        ASSERT_TRUE(programma.riuscito);
+        const QByteArray configurazione = s.Processore == "16F628" ? ":02400E00613F10" : ":02400E00F13F80";
+        EXPECT_TRUE(programma.leggi("prova.hex").contains(configurazione));
     }
 }
 
