@@ -4,6 +4,7 @@
 // "giro_16f84a.asm", "giro_16f628.asm", "giro_16f84_aux.asm" (with Aux free for a sensor),
 // "giro_sconosciuto.asm" (for a processor the compile does not know), "tutti_16f84.asm" and
 // "tutti_16f628.asm" (with Aux free).
+#include "codegen/ingressi.h"
 #include "support/righe_programma.h"
 #include "support/interazione_finta.h"
 
@@ -23,10 +24,6 @@ inline const std::vector<RigaFile> Giro = {
     {1, 9, "0"},     {2, 2},               {3, 7, "", "0"},         {3, 9, "0"},
 };
 inline constexpr int ParoleGiro = 74 + 2 + 2 + 2 + 3 + 1 + 1 + 2 + 2 + 1;
-
-// The inputs' pins, in the order of their handler grids 2..10.
-inline const char* const Pin[] = {"Luce_destra",   "Luce_sinistra",   "Prossimita_destra", "Prossimita_sinistra",
-                                  "Ottico_destro", "Ottico_sinistro", "Ultrasuono",        "Sensore_rotazione", "Aux"};
 
 // Every code on every side of its choices: jumps in the main grid and in three handler grids,
 // handlers calling handlers, labels on rows that write nothing, every input in the four codes
@@ -49,8 +46,8 @@ inline std::vector<RigaFile> tuttiICodici()
         {4, 11, "Ultrasuono"}, {8, 28, "Ottico_destro"}, {8, 14},
         {10, 8, "1,0", "0"}, {10, 16, "", "1"}, {10, 9, "1"}, {10, 9, "0"},
     };
-    for (const char* pin : Pin)
-        righe.insert(righe.end(), {{1, 10, pin}, {1, 11, pin}, {1, 27, pin}, {1, 12}, {1, 28, pin}, {1, 12}});
+    for (const Ingresso& i : ingressi())
+        righe.insert(righe.end(), {{1, 10, i.pin}, {1, 11, i.pin}, {1, 27, i.pin}, {1, 12}, {1, 28, i.pin}, {1, 12}});
     return righe;
 }
 
@@ -67,7 +64,7 @@ inline QByteArray atteso(const QString& nome)
 // Grid `da` calls the handler of grid `a` (2..10) with "Se attivo vai a".
 inline void chiama(Stato& s, int da, int a)
 {
-    aggiungi(s, da, 10, QString::fromLatin1(Pin[a - 2]));
+    aggiungi(s, da, 10, QString::fromLatin1(ingressi()[static_cast<size_t>(a - 2)].pin));
 }
 
 }  // namespace kobaltino

@@ -1,25 +1,10 @@
-// Generated programs through the real assembler (gputils' gpasm): the expected files, and the
-// size limits measured on the hex.
+// The size limits measured on the hex the real assembler (gputils' gpasm) writes.
 #include "assemblatore_finto.h"
-#include "support/gpsim.h"
 
 #include <gtest/gtest.h>
 
 namespace kobaltino {
 namespace {
-
-// The expected files are valid assembly for their processor, with its configuration word:
-// H'3FF1', on the 16F628 H'3F61'.
-TEST(Gpasm, IFileAttesiSiAssemblano)
-{
-    for (const char* nome :
-         {"giro_16f84.asm", "giro_16f84a.asm", "giro_16f628.asm", "tutti_16f84.asm", "tutti_16f628.asm"}) {
-        SCOPED_TRACE(nome);
-        const gpsim::Assemblato programma = gpsim::assembla(atteso(nome));
-        ASSERT_TRUE(programma.riuscito);
-        EXPECT_TRUE(programma.leggi("prova.hex").contains(QByteArray(nome).contains("628") ? ":02400E00613F10" : ":02400E00F13F80"));
-    }
-}
 
 // The real size, read from the hex. A program of n "Sleep" rows assembles to 122 + n words:
 // goto INIZIO at 0, INIZIO from 5 to 12, the rows, "fine", nine handler returns, 7 x 3 motor

@@ -57,7 +57,6 @@ TEST(Verifiche, CosaTrovanoEDove)
         {"otto livelli", [](Stato& s) { setteChiamate(s, 7, {}); }, {}, {}},
         {"nove livelli con un'attesa", [](Stato& s) { setteChiamate(s, 8, "0,5"); }, {}, {NoveLivelli}},
         {"nove livelli con il braccio", [](Stato& s) { setteChiamate(s, 21, "Aperto"); }, {}, {NoveLivelli}},
-        {"attesa che non chiama", [](Stato& s) { setteChiamate(s, 8, "9,9"); }, {}, {}},
         {"operazione sulla EEPROM", [](Stato& s) { setteChiamate(s, 19, "EEP4"); }, {}, {}},
         {"nove gestori in fila",
          [](Stato& s) { for (int k = 1; k < 10; ++k) chiama(s, k, k + 1); aggiungi(s, 10, 8, "2,5"); }, {},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/ingressi.h"
 #include "model/banco_editor.h"
 #include "model/parametri.h"
 #include "persist/comandi_file.h"
@@ -67,8 +68,6 @@ protected:
 inline QString parametroDi(int codice, unsigned n)
 {
     const char* const attese[] = {"0,5", "1,0", "1,5", "2,0", "2,5"};
-    const char* const ingressi[] = {"Luce_destra",   "Luce_sinistra",   "Prossimita_destra", "Prossimita_sinistra",
-                                    "Ottico_destro", "Ottico_sinistro", "Ultrasuono",        "Sensore_rotazione", "Aux"};
     // Any character the "Carattere" option lets through: printable, no digit, quote or backslash.
     const QString ammessi = QStringLiteral("è€ÿ !#$%&()*+,-./:;<=>?@AZaz[]^_`{|}~àù");
     const unsigned v = n >> 2;
@@ -79,7 +78,7 @@ inline QString parametroDi(int codice, unsigned n)
     const QString eep = QStringLiteral("EEP%1").arg(v / 400 % 20 + 1);
     switch (formaParametro(codice)) {
     case FormaParametro::Attesa: return attese[n % 5];
-    case FormaParametro::Ingresso: return ingressi[n % 9];
+    case FormaParametro::Ingresso: return ingressi()[n % 9].pin;
     case FormaParametro::ScritturaRam: return ram + " " + valori[n % 3];
     case FormaParametro::ScritturaEeprom: return eep + " " + valori[n % 3];
     case FormaParametro::Confronto: return ram + " " + QChar("=><!"[n % 4]) + " " + ram2;

@@ -1,61 +1,12 @@
-// The program file: the bytes written, the rows and marks read back, the error numbers, damaged input.
+// Reading the program file: its fields and records, the rows and marks read back, the rows it
+// cannot hold, the error numbers, damaged input.
 #include "banco_file.h"
-#include "persist/salvataggio.h"
 #include "support/approvazione.h"
 
 namespace kobaltino {
 namespace {
 
 class FileProgramma : public BancoFile {};
-
-TEST_F(FileProgramma, AvantiEAttendiDannoLeQuarantadueRigheDellEsempio)
-{
-    editor.inserisci(1, codici::Avanti);
-    ui.esiti.push_back(esito("1,0"));
-    editor.inserisci(1, codici::Attendi);
-    const QByteArray esempio = leggiByte(programmaDiProva("esempio.kbn"));
-    EXPECT_EQ(esempio, "\"\",\"1\",\"\",\"gg1\"\r\n\"1,0\",\"8\",\"\",\"gg1\"\r\n" + marcheVuote());
-    EXPECT_EQ(testoProgramma(stato), esempio);
-}
-
-TEST_F(FileProgramma, OgniCodiceInOgniGrigliaTornaUguale)
-{
-    // Every code in every grid, each parameter different, some labels, every cell marked.
-    stato.InserimentoAutomatico = true;
-    for (const VoceCatalogo& v : catalogo())
-        if (v.conferma)
-            stato.*v.conferma = true;
-    stato.OkVaiA.fill(true);
-    stato.AzioneSe.clear();  // condition rows without companions: every code appears on its own
-    for (int k = 1; k <= 10; ++k)
-        for (const VoceCatalogo& v : catalogo()) {
-            if (v.parametro)
-                stato.*v.parametro = parametroDi(v.codice, static_cast<unsigned>(k));
-            stato.RigaSalto = v.codice % 5;
-            editor.inserisci(k, v.codice);
-        }
-    stato.InserimentoAutomatico = false;
-    for (int k = 1; k <= 10; ++k) {
-        ASSERT_EQ(stato.NumIstruzioni(k), 29) << k;  // "Se" brings its "FINE SE"
-        stato.griglia(k).riga(k).etichetta = QString::number(k);
-    }
-    for (int i = 1; i <= 20; ++i) {
-        stato.marca(Memoria::Ram, i) = QStringLiteral("d'%1'").arg(i);
-        stato.marca(Memoria::Eeprom, i) = QStringLiteral("'%1'").arg(QChar(u'A' + i));
-    }
-    ASSERT_EQ(righeNonValide(stato), QStringList{});
-    const Stato prima = stato;
-    ASSERT_TRUE(scriviFileProgramma(stato, percorso("completo.kbn"), ui));
-    const QByteArray primo = leggiByte(percorso("completo.kbn"));
-    ASSERT_TRUE(leggiProgramma(editor, percorso("completo.kbn")).riuscito());  // arm back to "Chiuso" after ten
-    EXPECT_EQ(testoProgramma(stato), primo);
-    for (int k = 1; k <= 10; ++k)
-        for (int r = 0; r < 29; ++r)
-            EXPECT_EQ(stato.griglia(k).riga(r), prima.griglia(k).riga(r)) << k << " " << r;
-    EXPECT_EQ(stato.MemoriaRAM, prima.MemoriaRAM);
-    EXPECT_EQ(stato.MemoriaEEPROM, prima.MemoriaEEPROM);
-    EXPECT_TRUE(ui.messaggi.empty());
-}
 
 TEST_F(FileProgramma, CampiRecordEParametriSoloDoveIlCodiceNePorta)
 {
@@ -107,7 +58,6 @@ TEST_F(FileProgramma, LeRigheOltreLaGrigliaPienaSiContanoEIlRestoSiCarica)
     EXPECT_EQ(stato.NumIstruzioni(5), 950);
     EXPECT_EQ(codici(1), std::vector<int>{3});
     EXPECT_EQ(stato.marca(Memoria::Ram, 1), "d'1'");
-    EXPECT_EQ(avvisoRigheSaltate(esito, "/x/y.kbn")->testo.left(61), "19050 righe del file y.kbn non sono state caricate (righe 951");
     EXPECT_EQ(avvisoRigheSaltate(carica("\"\",\"1\",\"\",\"gg1\"\r\n\"\",\"1\",\"\",\"gg12\"\r\n"), "/x/y.kbn"),
               informazione("Una riga del file y.kbn non è stata caricata (riga 2): una griglia o un codice di istruzione "
                            "che questo programma non conosce, o un'istruzione oltre le 950 di una griglia.\r\n"
