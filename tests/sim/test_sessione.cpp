@@ -47,8 +47,9 @@ uint64_t secondi(double s) { return static_cast<uint64_t>(s * CicliPerSecondo); 
 // address comes from, then the row the run is in, step by step.
 TEST(Sessione, OgniIndirizzoEOgniPassoSannoDaQualeRigaVengono)
 {
-    const ProgrammaSimulato p = assembla(programmaDi(
-        {{1, 1, "", "0"}, {1, 13, "Ram1 d'5'"}, {1, 8, "0,5"}, {1, 10, "Luce_destra"}, {1, 19, "EEP3"}, {1, 9, "0"}, {2, 2}, {2, 14}}));
+    const ProgrammaSimulato p = assembla(programmaDi({{1, 1, "", "0"}, {1, 13, "Ram1 d'5'"}, {1, 8, "0,5"},
+                                                      {1, 10, "Luce_destra"}, {1, 19, "EEP3"}, {1, 9, "0"},
+                                                      {2, 2}, {2, 14}}));
     auto primo = [&p](int k, int r) { return p.mappa.indirizzoDi({k, r}); };
     auto parola = [&p](int indirizzo) { return p.immagine.programma.at(static_cast<size_t>(indirizzo)); };
     const std::pair<Origine, int> parole[] = {{{1, 0}, 1}, {{1, 1}, 2}, {{1, 2}, 1}, {{1, 3}, 2},
