@@ -16,13 +16,17 @@ namespace {
 
 class Simula : public ::testing::Test, public RigaDiComandoProva {
 protected:
-    // The program file of `righe`, saved as `nome` in the folder.
-    QString scrivi(const QString& nome, const std::vector<RigaFile>& righe)
+    // `testo` saved as `nome` in the folder; its path.
+    QString scrivi(const QString& nome, const QByteArray& testo)
     {
         QFile f(cartella.filePath(nome));
-        const QByteArray testo = testoProgramma(programmaDi(righe));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(testo) == testo.size()) << nome.toStdString();
         return f.fileName();
+    }
+
+    QString scrivi(const QString& nome, const std::vector<RigaFile>& righe)
+    {
+        return scrivi(nome, testoProgramma(programmaDi(righe)));
     }
 
     int esegui(const QStringList& argomenti) { return RigaDiComandoProva::esegui(cli::simula, argomenti); }
@@ -75,12 +79,11 @@ TEST_F(Simula, InJsonLoStatoFinaleConLeChiaviPromesse)
 // Counted in cycles, in an arena read from a file: the robot starts where the file says.
 TEST_F(Simula, IlRiassuntoSiLegge)
 {
-    QFile arena(cartella.filePath("stanza.json"));
-    ASSERT_TRUE(arena.open(QIODevice::WriteOnly));
-    arena.write(R"({"larghezza": 100, "altezza": 80, "partenza": {"x": 50, "y": 20, "direzione": 90}})");
-    arena.close();
-    ASSERT_EQ(esegui({avanti, "--cicli", "1000000", "--arena", arena.fileName()}), 0) << errori.toStdString();
-    for (const char* riga : {"Tempo simulato: 1,000000 s (1000000 cicli)", "Riga in esecuzione: Griglia principale, riga 1",
+    const QString arena = scrivi("stanza.json", R"({"larghezza": 100, "altezza": 80,
+                                                   "partenza": {"x": 50, "y": 20, "direzione": 90}})");
+    ASSERT_EQ(esegui({avanti, "--cicli", "1000000", "--arena", arena}), 0) << errori.toStdString();
+    for (const char* riga : {"Tempo simulato: 1,000000 s (1000000 cicli)",
+                             "Riga in esecuzione: Griglia principale, riga 1",
                              "Robot: x 50,0 cm, y 35,0 cm, direzione 90,0 gradi, urti 0"})
         EXPECT_TRUE(QString::fromUtf8(uscita).contains(QString::fromUtf8(riga))) << uscita.toStdString();
 }
@@ -91,10 +94,8 @@ TEST_F(Simula, IRifiutiDiconoPercheEEsconoColCodiceGiusto)
 {
     scrivi("salto.kbn", {{1, 1}, {1, 9, "0"}});
     scrivi("rotto.kbn", {{1, 1}, {1, 19, "Ram99"}});
-    QFile rotta(cartella.filePath("rotta.json"));
-    ASSERT_TRUE(rotta.open(QIODevice::WriteOnly));
-    rotta.write(R"({"larghezza": 100, "altezza": 100, "partenza": {"x": 50, "y": 50}, "muri": [{"da": [0, 0]}]})");
-    rotta.close();
+    scrivi("rotta.json", R"({"larghezza": 100, "altezza": 100, "partenza": {"x": 50, "y": 50},
+                             "muri": [{"da": [0, 0]}]})");
     QFile f(KOBALTINO_FIXTURES "/rifiuti_simula.txt");
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     int casi = 0;
