@@ -1,4 +1,4 @@
-// The arena file: the built-in arenas, what a bad file is told, and what each sensor sees.
+// The arena file: what a bad one is told; and what each sensor sees in an arena.
 #include "codegen/ingressi.h"
 #include "sim/arena.h"
 #include "sim/sensori.h"
@@ -9,18 +9,6 @@
 
 namespace kobaltino {
 namespace {
-
-TEST(Arena, LePredefiniteSiRileggonoUguali)
-{
-    ASSERT_EQ(nomiArenePredefinite(), QStringList({"vuota", "pista", "labirinto", "lampada"}));
-    for (const QString& nome : nomiArenePredefinite()) {
-        const std::optional<Arena> a = arenaPredefinita(nome);
-        ASSERT_TRUE(a) << nome.toStdString();
-        QString errore;
-        EXPECT_EQ(leggiArena(scriviArena(*a), &errore), a) << errore.toStdString();
-    }
-    EXPECT_FALSE(arenaPredefinita("pippo"));
-}
 
 // The bad files of fixtures/errori_arena.txt, each refused with its message.
 TEST(Arena, UnFileSbagliatoDiceCheCosaNonVa)
