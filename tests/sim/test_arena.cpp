@@ -1,4 +1,4 @@
-// The arena file: what a bad one is told; and what each sensor sees in an arena.
+// The arena file: the built-in arenas, what a bad file is told, and what each sensor sees.
 #include "codegen/ingressi.h"
 #include "sim/arena.h"
 #include "sim/sensori.h"
@@ -9,6 +9,17 @@
 
 namespace kobaltino {
 namespace {
+
+// Each built-in arena, written as a file, reads back the same.
+TEST(Arena, LePredefiniteSiRileggonoUguali)
+{
+    for (const QString& nome : nomiArenePredefinite()) {
+        const std::optional<Arena> a = arenaPredefinita(nome);
+        ASSERT_TRUE(a) << nome.toStdString();
+        QString errore;
+        EXPECT_EQ(leggiArena(scriviArena(*a), &errore), a) << errore.toStdString();
+    }
+}
 
 // The bad files of fixtures/errori_arena.txt, each refused with its message.
 TEST(Arena, UnFileSbagliatoDiceCheCosaNonVa)
