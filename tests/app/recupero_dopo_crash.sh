@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A killed editor (kill -9) leaves the copy of its unsaved work; the next start offers it:
-# answered Sì it restores the work (saved, the program file gets it), answered No the copy
-# goes and the program file stays as it was. Runs under a virtual X screen with real keys.
+# answered No the copy goes and the program file stays as it was, answered Sì it restores the
+# work (saved, the program file gets it). Runs under a virtual X screen with real keys.
 #
 #   recupero_dopo_crash.sh EDITOR PROGRAMMA.kbn     (on a virtual screen: tools/schermo_virtuale.sh)
 set -euo pipefail
@@ -29,10 +29,9 @@ aspetta() {
   for _ in $(seq 300); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
   fallisci "scaduto: $*"
 }
-finestra() { xdotool search --onlyvisible --name "$1" | head -1; }
-ultima() { xdotool search --onlyvisible --name "$1" | tail -1; }
-tasti() {  # keys to the newest window whose title matches $1
-  local w; w=$(ultima "$1"); shift
+finestra() { xdotool search --onlyvisible --name "$1" | tail -1; }  # the newest whose title matches $1
+tasti() {  # keys to finestra $1
+  local w; w=$(finestra "$1"); shift
   xdotool windowfocus --sync "$w"
   for t in "$@"; do xdotool key "$t"; sleep 0.2; done
 }
@@ -71,6 +70,13 @@ chiudi() {  # File > Chiudi on the window titled $1
   pid=""
 }
 
+# No: the copy goes, the program stays as saved.
+modifica_e_uccidi
+riavvia_e_rispondi Escape
+aspetta nessuna_copia
+[ "$(cat "$lavoro/prog.kbn")" = "$originale" ] || fallisci "No ha cambiato il programma"
+chiudi "^Kobaltino$"
+
 # Sì: the work comes back under the program's name, unsaved; Ctrl+S writes it into the program.
 modifica_e_uccidi
 riavvia_e_rispondi Return
@@ -79,14 +85,5 @@ tasti "prog.kbn" ctrl+s
 aspetta principali_salvate
 aspetta nessuna_copia
 chiudi "prog.kbn"
-nessuna_copia || fallisci "copia rimasta dopo la chiusura"
 ls "$recupero" | grep -q . && fallisci "file rimasti in $recupero: $(ls "$recupero")"
-
-# No: the copy goes, the program stays as saved.
-cp "$programma" "$lavoro/prog.kbn"
-modifica_e_uccidi
-riavvia_e_rispondi Escape
-aspetta nessuna_copia
-[ "$(cat "$lavoro/prog.kbn")" = "$originale" ] || fallisci "No ha cambiato il programma"
-chiudi "^Kobaltino$"
-echo "OK: copia offerta e ripristinata, rifiutata e rimossa"
+echo "OK: copia offerta e rifiutata e rimossa, poi offerta e ripristinata"

@@ -86,6 +86,7 @@ TEST(Stampa, IlPdfContieneOgniRigaDiOgniGrigliaNonVuota)
         EXPECT_TRUE(testo.contains(QString::fromLatin1(pagina))) << pagina;
 }
 
+// What only stampa refuses (an unreadable program is refused as by every command).
 TEST(Stampa, RifiutiDelComando)
 {
     QTemporaryDir cartella;
@@ -96,7 +97,6 @@ TEST(Stampa, RifiutiDelComando)
     };
     const Caso casi[] = {
         {{"stampa", programma}, "Manca il file da scrivere (-o FILE.pdf)\n"},
-        {{"stampa", cartella.filePath("manca.kbn"), "-o", cartella.filePath("x.pdf")}, "Errore numero: 53"},
         {{"stampa", programma, "-o", cartella.filePath("no/cartella/x.pdf")}, "Impossibile scrivere il file:"},
     };
     for (const Caso& c : casi) {

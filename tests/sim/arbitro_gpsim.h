@@ -19,24 +19,21 @@ struct Istantanea {
     uint8_t analogiciPortaA = 0;          // PORTA bits the 16F628's comparators hold (the chip reads 0)
 };
 
-// A program assembled with gpasm, in a folder ready for gpsim, and its image as read from the hex.
-struct Assemblato : gpsim::Assemblato {
-    std::optional<ImmagineHex> immagine;
-};
-
-inline Assemblato assembla(const QByteArray& sorgente)
+// The image of a program assembled with gpasm, as read from its hex.
+inline std::optional<ImmagineHex> immagineDi(const gpsim::Assemblato& a)
 {
-    Assemblato a;
-    static_cast<gpsim::Assemblato&>(a) = gpsim::assembla(sorgente);
+    if (!a.riuscito)
+        return std::nullopt;
     QString errore;
-    if (a.riuscito && !(a.immagine = leggiHex(a.leggi(QStringLiteral("prova.hex")), &errore)))
+    std::optional<ImmagineHex> immagine = leggiHex(a.leggi(QStringLiteral("prova.hex")), &errore);
+    if (!immagine)
         ADD_FAILURE() << errore.toStdString();
-    return a;
+    return immagine;
 }
 
 // Runs the assembled program in gpsim, stopping at each cycle of `cicli` (increasing, at least 2
 // apart). At "break c N" gpsim has run every instruction that starts at cycle N or before.
-inline std::vector<Istantanea> esegui(const Assemblato& programma, const std::vector<uint64_t>& cicli)
+inline std::vector<Istantanea> esegui(const gpsim::Assemblato& programma, const std::vector<uint64_t>& cicli)
 {
     QByteArray script;
     for (uint64_t c : cicli)
@@ -115,10 +112,11 @@ inline std::string differenze(Istantanea chip, Istantanea gpsim)
 inline std::optional<ImmagineHex> confrontaConGpsim(ModelloPic modello, const QByteArray& sorgente,
                                                     const std::vector<uint64_t>& distanze)
 {
-    const Assemblato programma = assembla(sorgente);
-    if (!programma.immagine)
+    const gpsim::Assemblato programma = gpsim::assembla(sorgente);
+    const std::optional<ImmagineHex> immagine = immagineDi(programma);
+    if (!immagine)
         return std::nullopt;
-    ImmagineHex comeInGpsim = *programma.immagine;
+    ImmagineHex comeInGpsim = *immagine;
     for (int& b : comeInGpsim.eeprom)
         b = std::max(b, 0);
     Chip chip(modello);
@@ -144,7 +142,7 @@ inline std::optional<ImmagineHex> confrontaConGpsim(ModelloPic modello, const QB
                           << "):\n" << d;
             break;
         }
-    return programma.immagine;
+    return immagine;
 }
 
 }  // namespace kobaltino::arbitro

@@ -148,9 +148,9 @@ private:
         }
         case 'd': return QLatin1String(unoDi("f", "w"));
         case 'k': return hex(numero(256));
-        case 'b': return QString::number(numero(8));
-        case 'x': return QString::number(numero(3));
+        case 'b':
         case 't': return QString::number(numero(8));
+        case 'x': return QString::number(numero(3));
         case 'z': return hex(0xC0 + numero(64));
         case 'a': return hex(numero(p.byteEeprom));
         default: {  // 'o'

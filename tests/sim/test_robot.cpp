@@ -1,38 +1,12 @@
-// The robot: which wheel each motor bit drives, how the robot moves, bumps, the arm and the
-// rotation sensor.
-#include "codegen/parti_fisse.h"
-#include "codegen/sorgente.h"
+// The robot: how it moves, bumps, the arm and the rotation sensor.
 #include "sim/robot.h"
 
-#include <QRegularExpression>
-
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace kobaltino {
 namespace {
 
 constexpr double Pi = std::numbers::pi;
-
-// Each motor routine of the library (its label, then the movlw of what it writes to PORTA) turns
-// the wheels as its name says.
-TEST(Robot, OgniRoutineDeiMotoriMuoveLeRuoteComeDiceIlSuoNome)
-{
-    const std::map<QString, MotoRuote> attesi = {
-        {"AVANTI", {1, 1}},           {"INDIETRO", {-1, -1}},     {"SINISTRA", {0, 1}}, {"DESTRA", {1, 0}},
-        {"RAGIRA_SINISTRA", {-1, 1}}, {"RAGIRA_DESTRA", {1, -1}}, {"FERMO", {0, 0}},
-    };
-    Sorgente s;
-    scriviLibreria(s);
-    static const QRegularExpression movlw(QStringLiteral("^ +movlw b'([01]{8})'$"));
-    std::map<QString, MotoRuote> routine;
-    for (size_t i = 0; i + 1 < s.righe().size(); ++i)
-        if (const auto m = movlw.match(s.righe()[i + 1].testo); s.righe()[i].testo.endsWith(':') && m.hasMatch())
-            routine[s.righe()[i].testo.chopped(1)] = motoRuote(static_cast<uint8_t>(m.captured(1).toInt(nullptr, 2)));
-    EXPECT_TRUE(routine == attesi);
-    EXPECT_EQ(motoRuote(0b0011), (MotoRuote{0, 0}));  // both bits of a motor: braked
-}
 
 // From (0, 0) facing along x, in one-millisecond steps as the session moves it.
 TEST(Robot, ArrivaDoveDiconoVelocitaECarreggiata)

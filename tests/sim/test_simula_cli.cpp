@@ -16,13 +16,17 @@ namespace {
 
 class Simula : public ::testing::Test, public RigaDiComandoProva {
 protected:
-    // The program file of `righe`, saved as `nome` in the folder.
-    QString scrivi(const QString& nome, const std::vector<RigaFile>& righe)
+    // `testo` saved as `nome` in the folder; its path.
+    QString scrivi(const QString& nome, const QByteArray& testo)
     {
         QFile f(cartella.filePath(nome));
-        const QByteArray testo = testoProgramma(programmaDi(righe));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(testo) == testo.size()) << nome.toStdString();
         return f.fileName();
+    }
+
+    QString scrivi(const QString& nome, const std::vector<RigaFile>& righe)
+    {
+        return scrivi(nome, testoProgramma(programmaDi(righe)));
     }
 
     int esegui(const QStringList& argomenti) { return RigaDiComandoProva::esegui(cli::simula, argomenti); }
@@ -37,26 +41,28 @@ protected:
     QString avanti = scrivi("avanti.kbn", {{1, 1}, {1, 8, "2,0"}, {1, 7}});
 };
 
+// The 16F628 with one input forced: the keys of the final state and what they hold.
 TEST_F(Simula, InJsonLoStatoFinaleConLeChiaviPromesse)
 {
-    const QJsonObject o = json({avanti, "--tempo", "2,5"});
+    const QJsonObject o = json({avanti, "--tempo", "2,5", "--pic", "16F628", "--ingresso", "Ottico_destro=0"});
     QStringList chiavi = {"processore", "cicli", "tempo_s", "pc", "w", "registri", "eeprom", "porta", "portb",
                           "stack_max", "stack_overflow", "riga", "robot", "eventi"};
     chiavi.sort();
     EXPECT_EQ(o.keys().join(' ').toStdString(), chiavi.join(' ').toStdString());
-    EXPECT_EQ(o["processore"].toString(), "16F84");
+    EXPECT_EQ(o["processore"].toString(), "16F628");
     EXPECT_EQ(o["cicli"].toDouble(), 2'500'000);
     EXPECT_EQ(o["tempo_s"].toDouble(), 2.5);
     const QJsonArray registri = o["registri"].toArray();
     ASSERT_EQ(registri.size(), 256);
-    EXPECT_TRUE(registri[0x07].isNull());     // nothing at 0x07 on the 16F84
-    EXPECT_TRUE(registri[0x50].isNull());     // past the 68 bytes of RAM
+    EXPECT_TRUE(registri[0x07].isNull());     // nothing at 0x07
     EXPECT_EQ(registri[0x85].toInt(), 0x10);  // TRISA as the start-up sets it
-    EXPECT_EQ(o["eeprom"].toArray().size(), 64);
-    EXPECT_EQ(o["stack_max"].toInt(), 2);  // the wait and its inner loop
+    EXPECT_EQ(o["eeprom"].toArray().size(), 128);
+    EXPECT_EQ(o["portb"].toInt(), 0b11111110);  // pull-ups high, the forced optical input low
+    EXPECT_EQ(o["stack_max"].toInt(), 2);       // the wait and its inner loop
     EXPECT_EQ(o["stack_overflow"].toInt(), 0);
     EXPECT_EQ(o["riga"].toObject(), (QJsonObject{{"griglia", 0}, {"riga", -1}}));  // the closing loop
-    // Avanti for the 2 s wait (200 passes of 40 TMR0 ticks of 256 us) at 15 cm/s, straight ahead.
+    // No arena: the robot starts at (0, 0) facing along x and goes Avanti for the 2 s wait (200
+    // passes of 40 TMR0 ticks of 256 us) at 15 cm/s.
     const QJsonObject robot = o["robot"].toObject();
     EXPECT_NEAR(robot["x_cm"].toDouble(), 30.75, 0.05);
     EXPECT_EQ(robot["y_cm"].toDouble(), 0);
@@ -70,22 +76,15 @@ TEST_F(Simula, InJsonLoStatoFinaleConLeChiaviPromesse)
     EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{"avanti.kbn"});  // nothing left beside it
 }
 
-TEST_F(Simula, ContaICicliEForzaGliIngressi)
-{
-    const QJsonObject o = json({avanti, "--cicli", "1000", "--ingresso", "Ottico_destro=0", "--pic", "16F628"});
-    // A two-cycle instruction started at cycle 999 ends at 1001: gpsim stops there too.
-    EXPECT_GE(o["cicli"].toDouble(), 1000);
-    EXPECT_LE(o["cicli"].toDouble(), 1001);
-    EXPECT_EQ(o["processore"].toString(), "16F628");
-    EXPECT_EQ(o["eeprom"].toArray().size(), 128);
-    EXPECT_EQ(o["portb"].toInt(), 0b11111110);  // pull-ups high, the forced optical input low
-}
-
+// Counted in cycles, in an arena read from a file: the robot starts where the file says.
 TEST_F(Simula, IlRiassuntoSiLegge)
 {
-    ASSERT_EQ(esegui({avanti, "--tempo", "1", "--arena", "vuota"}), 0) << errori.toStdString();
-    for (const char* riga : {"Tempo simulato: 1,000000 s (1000000 cicli)", "Riga in esecuzione: Griglia principale, riga 1",
-                             "Robot: x 115,0 cm, y 75,0 cm, direzione 0,0 gradi, urti 0"})
+    const QString arena = scrivi("stanza.json", R"({"larghezza": 100, "altezza": 80,
+                                                   "partenza": {"x": 50, "y": 20, "direzione": 90}})");
+    ASSERT_EQ(esegui({avanti, "--cicli", "1000000", "--arena", arena}), 0) << errori.toStdString();
+    for (const char* riga : {"Tempo simulato: 1,000000 s (1000000 cicli)",
+                             "Riga in esecuzione: Griglia principale, riga 1",
+                             "Robot: x 50,0 cm, y 35,0 cm, direzione 90,0 gradi, urti 0"})
         EXPECT_TRUE(QString::fromUtf8(uscita).contains(QString::fromUtf8(riga))) << uscita.toStdString();
 }
 
@@ -95,10 +94,8 @@ TEST_F(Simula, IRifiutiDiconoPercheEEsconoColCodiceGiusto)
 {
     scrivi("salto.kbn", {{1, 1}, {1, 9, "0"}});
     scrivi("rotto.kbn", {{1, 1}, {1, 19, "Ram99"}});
-    QFile rotta(cartella.filePath("rotta.json"));
-    ASSERT_TRUE(rotta.open(QIODevice::WriteOnly));
-    rotta.write(R"({"larghezza": 100, "altezza": 100, "partenza": {"x": 50, "y": 50}, "muri": [{"da": [0, 0]}]})");
-    rotta.close();
+    scrivi("rotta.json", R"({"larghezza": 100, "altezza": 100, "partenza": {"x": 50, "y": 50},
+                             "muri": [{"da": [0, 0]}]})");
     QFile f(KOBALTINO_FIXTURES "/rifiuti_simula.txt");
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     int casi = 0;
