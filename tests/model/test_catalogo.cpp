@@ -24,23 +24,11 @@ TEST(Catalogo, OgniCodiceHaLaSuaVoceEIlSuoNome)
     EXPECT_STREQ(voce(6)->nomeMenu, "Ruota a destra");
 }
 
-// The action codes of a conditional's dialog and the rows they insert, both ways.
-TEST(Catalogo, CodiciAzione)
+// The action a conditional's row below stands for, as its dialog names it.
+TEST(Catalogo, AzioneDelCodice)
 {
-    const std::pair<const char*, int> casi[] = {{"1", 1},   {"7", 7}, {"Sleep", 12}, {"19", 19}, {"20", 20},
-                                                {"21", 14}, {"", 0},  {"8", 0},      {"sleep", 0}};
-    for (const auto& [azione, codice] : casi)
-        EXPECT_EQ(codiceAzione(azione), codice) << azione;
     EXPECT_EQ(QStringList({azioneDelCodice("12"), azioneDelCodice("14"), azioneDelCodice("19"), azioneDelCodice("16")}),
               QStringList({"Sleep", "21", "19", "16"}));
-}
-
-TEST(Catalogo, GriglieEProcessori)
-{
-    EXPECT_EQ(nomeControlloGriglia(1) + ' ' + nomeControlloGriglia(10), "MSHFlexGrid1 MSHFlexGrid10");
-    EXPECT_EQ(QStringList({nomeGriglia(1), nomeGriglia(4), nomeGriglia(8), nomeGriglia(10), nomeGriglia(11)}),
-              QStringList({"Griglia principale", "Prossimità destra", "Ultrasuoni", "Aux", ""}));
-    EXPECT_EQ(QStringList(Processori.begin(), Processori.end()), QStringList({"16F84", "16F84A", "16F628"}));
 }
 
 TEST(Griglia, TieneSempre950RigheETestiDiCella)

@@ -78,7 +78,7 @@ TEST_F(Pulizia, CancellaGriglieSiFermaAllaPrimaVuota)
 }
 
 // Grid 1 holds "Braccio" rows "Aperto" then "Chiuso", grid 3 one "Aperto", grid 2 none; each
-// clearing command leaves the "Aux" tab and the arm as what remains of the program says.
+// deleting or clearing command leaves the "Aux" tab and the arm as what remains of the program says.
 TEST_F(Pulizia, AuxEBraccioSeguonoIlProgramma)
 {
     using Griglie = std::array<bool, 8>;
@@ -89,6 +89,18 @@ TEST_F(Pulizia, AuxEBraccioSeguonoIlProgramma)
         bool aux;
         const char* braccio;
     } casi[] = {
+        {"Cancella l'ultimo Braccio", {Risposta::Si},
+         [](Editor& e) {
+             e.stato().griglia(3).seleziona(0, ColCodice);
+             e.cancella(3);
+         },
+         false, "Chiuso"},
+        {"Cancella ogni Braccio", {Risposta::Si, Risposta::Si},
+         [](Editor& e) {
+             e.cancellaRighe(1, {0, 1});
+             e.cancellaRighe(3, {0});
+         },
+         true, "Chiuso"},
         {"Cancella tutto", {Risposta::Si}, [](Editor& e) { e.cancellaTutto(); }, true, "Chiuso"},
         {"Cancella tutto, No", {Risposta::No}, [](Editor& e) { e.cancellaTutto(); }, false, "Aperto"},
         {"Nuovo senza salvare", {Risposta::No}, [](Editor& e) { e.nuovo(); }, true, "Chiuso"},
