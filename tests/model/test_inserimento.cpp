@@ -15,7 +15,6 @@ struct CasoInserimento {
     std::vector<Dialogo> dialoghi = {};
     const char* prima = "";
     int pieni = 0;  // "Avanti" rows before `prima`
-    std::vector<Risposta> risposte = {};
     std::vector<Messaggio> messaggi = {};
     int etichette = 0;  // the grid's next label number afterwards
 };
@@ -43,10 +42,10 @@ const CasoInserimento CasiInserimento[] = {
     {"Scorri a sinistra", 24, {esito("EEP1")}, "24 EEP1", {D::ScorriSinistra}},
     {"Complemento", 25, {esito("Ram17")}, "25 Ram17", {D::Complemento}},
     {"Operazioni", 26, {esito("Ram1 + Ram2")}, "26 Ram1 + Ram2", {D::Operazioni}},
-    {"Vai a", 9, {Salto1}, "1 | 1 @0 | 1 | 9 1", {D::VaiA}, "1 | 1 | 1", 0, {}, {}, 1},
-    {"Vai a, numeri già usati", 9, {Salto1}, "1 @0 | 1 @2 | 1 @1 | 9 1", {D::VaiA}, "1 @0 | 1 | 1 @1", 0, {}, {}, 3},
-    {"Vai a, nuova etichetta", 9, {Salto1}, "1 | 1 @1 | 9 1 | 9 1", {D::VaiA}, "1 | 1 @0 | 9 1", 0, {}, {}, 2},
-    {"Vai a oltre la riga 255", 9, {salto(599)}, "1 @0 | 9 599", {D::VaiA}, "1", 599, {}, {}, 1},
+    {"Vai a", 9, {Salto1}, "1 | 1 @0 | 1 | 9 1", {D::VaiA}, "1 | 1 | 1", 0, {}, 1},
+    {"Vai a, numeri già usati", 9, {Salto1}, "1 @0 | 1 @2 | 1 @1 | 9 1", {D::VaiA}, "1 @0 | 1 | 1 @1", 0, {}, 3},
+    {"Vai a, nuova etichetta", 9, {Salto1}, "1 | 1 @1 | 9 1 | 9 1", {D::VaiA}, "1 | 1 @0 | 9 1", 0, {}, 2},
+    {"Vai a oltre la riga 255", 9, {salto(599)}, "1 @0 | 9 599", {D::VaiA}, "1", 599, {}, 1},
     {"Vai a annullato", 9, {}, "1", {D::VaiA}, "1"},
     {"Vai a, griglia vuota", 9, {salto(0)}, "", {D::VaiA}},
     {"Se", 15, {esito("Ram1 = Ram12", "1")}, "15 Ram1 = Ram12 | 1 | 16", {D::Se}},
@@ -57,11 +56,10 @@ const CasoInserimento CasiInserimento[] = {
     {"Se, azione sconosciuta", 15, {esito("Ram1 = Ram2", "8")}, "15 Ram1 = Ram2 | 16", {D::Se}},
     {"Se annullato", 15, {}, "", {D::Se}},
     {"Se nelle ultime righe", 15, {esito("Ram1 = Ram2", "7")}, "15 Ram1 = Ram2 | 7 | 16", {D::Se}, "", 947},
-    {"Se in due righe libere", 15, {esito("Ram1 = Ram2", "7")}, "", {}, "", 948, {}, {Limite}},
-    {"Se in una riga libera", 15, {esito("Ram1 = Ram2", "7")}, "", {}, "", 949, {}, {Limite}},
+    {"Se in due righe libere", 15, {esito("Ram1 = Ram2", "7")}, "", {}, "", 948, {Limite}},
     {"Se attivo fai", 27, {esito("Ultrasuono", "7")}, "27 Ultrasuono | 7", {D::SeAttivoFai}},
     {"Se disattivo fai", 28, {esito("Aux", "nessuna")}, "28 Aux", {D::SeDisattivoFai}},
-    {"Se attivo fai, ultima riga", 27, {esito("Aux", "1")}, "27 Aux", {D::SeAttivoFai}, "", 949, {}, {Limite}},
+    {"Se attivo fai, ultima riga", 27, {esito("Aux", "1")}, "27 Aux", {D::SeAttivoFai}, "", 949, {Limite}},
 };
 
 TEST_F(Inserimento, OgniIstruzioneEntraComeLaScriveIlSuoDialogo)
@@ -76,7 +74,6 @@ TEST_F(Inserimento, OgniIstruzioneEntraComeLaScriveIlSuoDialogo)
         scriviGriglia(p.stato, 5, dopoPieni(c.pieni, c.prima));
         const QString prima = p.testoGriglia(5);
         p.ui.esiti.assign(c.esiti.begin(), c.esiti.end());
-        p.ui.risposte.assign(c.risposte.begin(), c.risposte.end());
 
         p.editor.inserisci(5, c.codice);
 

@@ -42,7 +42,6 @@ TEST_F(Pulizia, CancellaTuttoChiedeESvuotaOgniCosa)
     EXPECT_EQ(stato.NumIstruzioni(10), 0);
     EXPECT_EQ(stato.griglia(10).rigaCorrente(), 0);
     EXPECT_EQ(stato.MemoriaRAM[0] + stato.MemoriaEEPROM[19], "");
-    EXPECT_FALSE(stato.Modificato);
     EXPECT_EQ(stato.PercorsoFile, "/tmp/a.kbn");
 
     scriviGriglia(stato, 1, "1");
