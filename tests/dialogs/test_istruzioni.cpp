@@ -20,28 +20,15 @@ namespace kobaltino {
 namespace {
 
 // The one-cell memory operations; a missing address is asked for as "Inserire l'indirizzo
-// della memoria eeprom " or "... Ram " followed by `scopo`.
-struct Operando {
-    Dialogo dialogo;
-    const char* nome;
-    const char* titolo;
-    const char* scopo;
+// della memoria eeprom " or "... Ram " followed by the purpose given here.
+const std::pair<Dialogo, const char*> Operandi[] = {
+    {Dialogo::Incrementa, "da incrementare"},
+    {Dialogo::Decrementa, "da decrementare"},
+    {Dialogo::Swappa, "da swappare"},
+    {Dialogo::ScorriDestra, "da scorrere"},
+    {Dialogo::ScorriSinistra, "da scorrere"},
+    {Dialogo::Complemento, "per il complemento"},
 };
-
-const Operando Operandi[] = {
-    {Dialogo::Incrementa, "frmIncrementa", "Incrementa il registro", "da incrementare"},
-    {Dialogo::Decrementa, "frmDecrementa", "Decrementa il registro", "da decrementare"},
-    {Dialogo::Swappa, "frmSwappa", "Swappa il registro", "da swappare"},
-    {Dialogo::ScorriDestra, "frmScorriDestra", "Scorre il registro a destra", "da scorrere"},
-    {Dialogo::ScorriSinistra, "frmScorriSinistra", "Scorre il registro a sinistra", "da scorrere"},
-    {Dialogo::Complemento, "frmComplemento", "Complemento a 1 del registro", "per il complemento"},
-};
-
-// Rows in grid k when its dialog opens; the last grid has rows past 255, all of them targets.
-int righeDellaGriglia(int k)
-{
-    return k == 10 ? 300 : k;
-}
 
 // One step of filling a dialog in. When `avviso` is set, Enter first: it must show exactly
 // that message ("" for none), leave the dialog open and move the focus to `campo`. Then
@@ -111,11 +98,11 @@ std::vector<Caso> casi()
         {Dialogo::SeDisattivoFai, 1},
     };
     // The choice in the list beside the option not selected does not count.
-    for (const Operando& o : Operandi)
-        elenco.push_back({o.dialogo, 1,
-                          {{"Inserire l'indirizzo della memoria eeprom " + QString(o.scopo), "cmbIndirizzoEeprom", "2"},
+    for (const auto& [dialogo, scopo] : Operandi)
+        elenco.push_back({dialogo, 1,
+                          {{"Inserire l'indirizzo della memoria eeprom " + QString(scopo), "cmbIndirizzoEeprom", "2"},
                            {std::nullopt, "optRam", ""},
-                           {"Inserire l'indirizzo della memoria Ram " + QString(o.scopo), "cmbIndirizzoRam", "7"}},
+                           {"Inserire l'indirizzo della memoria Ram " + QString(scopo), "cmbIndirizzoRam", "7"}},
                           Postazione::esito("Ram7")});
     for (int k = 1; k <= 10; ++k)
         elenco.push_back({Dialogo::VaiA, k});
@@ -129,10 +116,11 @@ class Istruzioni : public BancoDialoghi {
 protected:
     Stato stato;
 
+    // Grid k holds k rows; the last grid has rows past 255, all of them targets.
     Istruzioni()
     {
         for (int k = 1; k <= 10; ++k) {
-            for (int r = 0; r < righeDellaGriglia(k); ++r)
+            for (int r = 0; r < (k == 10 ? 300 : k); ++r)
                 stato.griglia(k).accoda(codici::Avanti, QString());
         }
     }
