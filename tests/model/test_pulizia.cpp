@@ -34,11 +34,9 @@ TEST_F(Pulizia, CancellaTuttoChiedeESvuotaOgniCosa)
     stato.PercorsoFile = "/tmp/a.kbn";
     stato.Modificato = true;
     selezionaCodice(10, 2);
-    ui.risposte = {Risposta::No, Risposta::Si};
+    ui.risposte = {Risposta::Si};
     editor.cancellaTutto();
-    EXPECT_EQ(stato.NumIstruzioni(10), 3);
-    editor.cancellaTutto();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>(2, DomandaTutto));
+    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{DomandaTutto});
     EXPECT_EQ(stato.NumIstruzioni(10), 0);
     EXPECT_EQ(stato.griglia(10).rigaCorrente(), 0);
     EXPECT_EQ(stato.MemoriaRAM[0] + stato.MemoriaEEPROM[19], "");
@@ -47,7 +45,7 @@ TEST_F(Pulizia, CancellaTuttoChiedeESvuotaOgniCosa)
     scriviGriglia(stato, 1, "1");
     stato.InserimentoAutomatico = true;  // loading a file: no question
     editor.cancellaTutto();
-    EXPECT_EQ(ui.messaggi.size(), 2u);
+    EXPECT_EQ(ui.messaggi.size(), 1u);
     EXPECT_EQ(stato.NumIstruzioni(1), 0);
 }
 
