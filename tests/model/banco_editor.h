@@ -81,14 +81,6 @@ struct Postazione {
     }
 
     void selezionaCodice(int k, int riga) { stato.griglia(k).seleziona(riga, ColCodice); }
-
-    // Selects row `riga` of grid k and deletes it, answering the question with `risposta`.
-    void cancellaRiga(int k, int riga, Risposta risposta = Risposta::Si)
-    {
-        selezionaCodice(k, riga);
-        ui.risposte.push_back(risposta);
-        editor.cancella(k);
-    }
 };
 
 class BancoEditor : public ::testing::Test, public Postazione {};

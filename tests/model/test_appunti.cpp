@@ -57,38 +57,24 @@ TEST_F(Appunti, VaiAChiedeDiNuovoIlBersaglio)
     EXPECT_EQ(ui.dialoghi, (std::vector<std::pair<Dialogo, int>>(2, {Dialogo::VaiA, 5})));
 }
 
-TEST_F(Appunti, GliAppuntiRestanoMaUnaGrigliaPienaLiRifiuta)
-{
-    scriviGriglia(stato, 1, "4");
-    selezionaCodice(1, 0);
-    editor.copia(1);
-    ui.risposte.push_back(Risposta::Si);
-    editor.cancellaTutto();
-    scriviGriglia(stato, 2, dopoPieni(950, ""));
-    editor.incolla(2);
-    EXPECT_EQ(ui.messaggi.back(), Limite);
-    EXPECT_EQ(stato.NumIstruzioni(2), 950);
-    EXPECT_FALSE(stato.Modificato);
-    editor.incolla(1);
-    EXPECT_EQ(testoGriglia(1), "4");
-}
-
-// Several rows, widened to whole blocks: pasted whole, in one step, or not at all.
+// Several rows, widened to whole blocks: pasted whole or not at all; the clipboard outlives
+// "Cancella tutto".
 TEST_F(Appunti, CopiaETagliaDiPiuRighe)
 {
     scriviGriglia(stato, 1, "13 Ram1 d'1' | 15 Ram1 = Ram2 | 1 | 16 | 27 Aux | 7 | 13 Ram1 d'2'");
     editor.copiaRighe(1, {0, 2, 5});  // a row, the "Se" block, the "Se attivo fai" pair
     editor.incolla(2);
     EXPECT_EQ(testoGriglia(2), "13 Ram1 d'1' | 15 Ram1 = Ram2 | 1 | 16 | 27 Aux | 7");
-    EXPECT_EQ(editor.storia().posizione(), 1);
-    ui.risposte.push_back(Risposta::Si);
+    ui.risposte = {Risposta::Si, Risposta::Si};
     editor.tagliaRighe(1, {4, 6});
     EXPECT_EQ(testoGriglia(1), "13 Ram1 d'1' | 15 Ram1 = Ram2 | 1 | 16");
+    editor.cancellaTutto();
     scriviGriglia(stato, 3, dopoPieni(948, ""));
     ui.messaggi.clear();
     editor.incolla(3);  // three rows do not fit in the two that are free
     EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{Limite});
     EXPECT_EQ(stato.NumIstruzioni(3), 948);
+    EXPECT_FALSE(stato.Modificato);
     editor.incolla(4);
     EXPECT_EQ(testoGriglia(4), "27 Aux | 7 | 13 Ram1 d'2'");
 }

@@ -85,28 +85,14 @@ TEST_F(Cancellazione, CancellareUnaScritturaLiberaLaCella)
     stato.marca(Memoria::Eeprom, 5) = "d'5'";
     stato.marca(Memoria::Ram, 7) = "d'7'";
     stato.marca(Memoria::Eeprom, 12) = "b'10101010'";
-    cancellaRiga(1, 0);
+    ui.risposte = {Risposta::Si, Risposta::Si};
+    selezionaCodice(1, 0);
+    editor.cancella(1);
     EXPECT_EQ(marche(), "EEP5 d'5', Ram7 d'7', EEP12 b'10101010'");  // the other row on cell 5 keeps no mark
     ui.risposte.push_back(Risposta::Si);
     editor.cancellaRighe(1, {1, 2});  // with a cell out of range: nothing else changes
     EXPECT_EQ(marche(), "EEP5 d'5', Ram7 d'7'");
     EXPECT_EQ(testoGriglia(1), "13 Ram5 d'100'");
-}
-
-TEST_F(Cancellazione, CancellareUnBraccioRiavvolgeLoStatoERiabilitaAux)
-{
-    ui.risposte.push_back(Risposta::Si);
-    editor.inserisci(1, codici::Braccio);  // Aperto
-    editor.inserisci(3, codici::Braccio);  // Chiuso
-    cancellaRiga(3, 0);
-    EXPECT_EQ(stato.StatoBraccio, "Aperto");
-    EXPECT_FALSE(stato.AuxAbilitata);  // grid 1 still holds one
-    editor.inserisci(1, codici::Braccio);
-    EXPECT_EQ(testoGriglia(1), "21 Aperto | 21 Chiuso");
-    cancellaRiga(1, 1);
-    cancellaRiga(1, 0);
-    EXPECT_TRUE(stato.AuxAbilitata);
-    EXPECT_EQ(stato.StatoBraccio, "Chiuso");
 }
 
 }  // namespace

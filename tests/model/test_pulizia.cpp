@@ -34,21 +34,18 @@ TEST_F(Pulizia, CancellaTuttoChiedeESvuotaOgniCosa)
     stato.PercorsoFile = "/tmp/a.kbn";
     stato.Modificato = true;
     selezionaCodice(10, 2);
-    ui.risposte = {Risposta::No, Risposta::Si};
+    ui.risposte = {Risposta::Si};
     editor.cancellaTutto();
-    EXPECT_EQ(stato.NumIstruzioni(10), 3);
-    editor.cancellaTutto();
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>(2, DomandaTutto));
+    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{DomandaTutto});
     EXPECT_EQ(stato.NumIstruzioni(10), 0);
     EXPECT_EQ(stato.griglia(10).rigaCorrente(), 0);
     EXPECT_EQ(stato.MemoriaRAM[0] + stato.MemoriaEEPROM[19], "");
-    EXPECT_FALSE(stato.Modificato);
     EXPECT_EQ(stato.PercorsoFile, "/tmp/a.kbn");
 
     scriviGriglia(stato, 1, "1");
     stato.InserimentoAutomatico = true;  // loading a file: no question
     editor.cancellaTutto();
-    EXPECT_EQ(ui.messaggi.size(), 2u);
+    EXPECT_EQ(ui.messaggi.size(), 1u);
     EXPECT_EQ(stato.NumIstruzioni(1), 0);
 }
 
@@ -78,7 +75,7 @@ TEST_F(Pulizia, CancellaGriglieSiFermaAllaPrimaVuota)
 }
 
 // Grid 1 holds "Braccio" rows "Aperto" then "Chiuso", grid 3 one "Aperto", grid 2 none; each
-// clearing command leaves the "Aux" tab and the arm as what remains of the program says.
+// deleting or clearing command leaves the "Aux" tab and the arm as what remains of the program says.
 TEST_F(Pulizia, AuxEBraccioSeguonoIlProgramma)
 {
     using Griglie = std::array<bool, 8>;
@@ -89,6 +86,18 @@ TEST_F(Pulizia, AuxEBraccioSeguonoIlProgramma)
         bool aux;
         const char* braccio;
     } casi[] = {
+        {"Cancella l'ultimo Braccio", {Risposta::Si},
+         [](Editor& e) {
+             e.stato().griglia(3).seleziona(0, ColCodice);
+             e.cancella(3);
+         },
+         false, "Chiuso"},
+        {"Cancella ogni Braccio", {Risposta::Si, Risposta::Si},
+         [](Editor& e) {
+             e.cancellaRighe(1, {0, 1});
+             e.cancellaRighe(3, {0});
+         },
+         true, "Chiuso"},
         {"Cancella tutto", {Risposta::Si}, [](Editor& e) { e.cancellaTutto(); }, true, "Chiuso"},
         {"Cancella tutto, No", {Risposta::No}, [](Editor& e) { e.cancellaTutto(); }, false, "Aperto"},
         {"Nuovo senza salvare", {Risposta::No}, [](Editor& e) { e.nuovo(); }, true, "Chiuso"},
