@@ -1,9 +1,8 @@
 #pragma once
 
 #include "dialogs/frm_cancella_griglia.h"
-#include "model/editor.h"
+#include "model/banco_editor.h"
 #include "support/applicazione.h"
-#include "support/interazione_finta.h"
 #include "ui/frm_avvio.h"
 #include "ui/modello_griglia.h"
 #include "ui/vista_griglia.h"
@@ -17,8 +16,6 @@
 #include <QPushButton>
 #include <QPointer>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -26,15 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace kobaltino {
-
-// What a dialog answers: the parameter text and, for "Se", the action.
-inline EsitoDialogo esito(const QString& parametro, const QString& azione = {})
-{
-    EsitoDialogo e;
-    e.parametro = parametro;
-    e.azione = azione;
-    return e;
-}
 
 // Fails the test when a modal window shows up that the test did not announce, and closes it
 // so the test goes on instead of hanging. An announced one is handed to the test's handler.
@@ -70,8 +58,13 @@ private:
     int visti_ = 0;
 };
 
+// The application, before the first widget.
+struct Avvio {
+    Avvio() { applicazione(); }
+};
+
 // The main window over a fresh program, with a scripted user and counted outside commands.
-class BancoFinestra : public ::testing::Test {
+class BancoFinestra : public ::testing::Test, private Avvio, public Postazione {
 protected:
     void SetUp() override
     {
@@ -101,15 +94,6 @@ protected:
     }
 
     void TearDown() override { finestra.reset(); }
-
-    // Rows 0..n-1 of grid k as codes.
-    std::vector<int> codici(int k) const
-    {
-        std::vector<int> c(static_cast<size_t>(stato.NumIstruzioni(k)));
-        for (size_t r = 0; r < c.size(); ++r)
-            c[r] = stato.griglia(k).codice(static_cast<int>(r));
-        return c;
-    }
 
     void riempi(int k, const std::vector<int>& codiciDaInserire)
     {
@@ -222,10 +206,6 @@ protected:
     } conteggio;
     bool esitoAttivazione = true;
 
-    bool avviata_ = (applicazione(), true);  // before any QObject member
-    Stato stato;
-    InterazioneFinta ui;
-    Editor editor{stato, ui};
     ComandiEsterni esterni;
     std::unique_ptr<FrmAvvio> finestra;
     Sorvegliante sorvegliante;

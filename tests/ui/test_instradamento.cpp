@@ -12,10 +12,8 @@ namespace {
 
 using Instradamento = BancoFinestra;
 
-const Messaggio domandaRiga{"Si vuole cancellare l'istruzione selezionata?", Icona::Informazione, "ATTENZIONE",
-                            Pulsanti::SiNo};
-const Messaggio domandaTutto{"Vuoi cancellare tutte le istruzioni?", Icona::Informazione, "ATTENZIONE",
-                             Pulsanti::SiNo};
+const Messaggio domandaRiga = domandaSiNo("Si vuole cancellare l'istruzione selezionata?");
+const Messaggio domandaTutto = domandaSiNo("Vuoi cancellare tutte le istruzioni?");
 const Messaggio domandaSalva{"Il programma non è stato salvato.\r\nSalvare adesso?", Icona::Informazione,
                              "ATTENZIONE", Pulsanti::SiNoAnnulla};
 
