@@ -1,6 +1,5 @@
 #pragma once
 
-#include "dialogs/frm_cancella_griglia.h"
 #include "model/banco_editor.h"
 #include "support/applicazione.h"
 #include "ui/frm_avvio.h"
@@ -9,11 +8,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDialog>
 #include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QPointer>
 #include <QSettings>
 #include <QTest>
@@ -179,22 +176,6 @@ protected:
         QApplication::setActiveWindow(finestra.get());
         QTest::qWait(20);
         EXPECT_GT(conteggio.attivazione, prima);
-    }
-
-    // "Cancella griglia..." (from `ingresso`) with the boxes of `griglie` checked: it must open modal.
-    void cancellaGriglie(std::vector<int> griglie, const char* ingresso = "KeyCancellaGriglia")
-    {
-        const int visti = sorvegliante.visti();
-        sorvegliante.attendi([griglie](QWidget* w) {
-            auto* dialogo = qobject_cast<FrmCancellaGriglia*>(w);
-            ASSERT_TRUE(dialogo && dialogo->isModal());
-            for (int k : griglie)
-                dialogo->casella(k)->setChecked(true);
-            QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdCancella"), Qt::LeftButton);
-        });
-        premi(ingresso);
-        EXPECT_EQ(sorvegliante.visti(), visti + 1);
-        QApplication::setActiveWindow(finestra.get());  // the offscreen platform does not give it back
     }
 
     // The caption as the window system shows it.

@@ -48,9 +48,19 @@ TEST_F(CancellaGriglia, TestiESpunteFinoAllaPrimaGrigliaVuota)
 
     // From the menu and with Ctrl+G the dialog opens modal over the window.
     for (const char* ingresso : {"KeyCancellaGriglia", "Ctrl+G"}) {
+        SCOPED_TRACE(ingresso);
         riempi(4, {codici::Avanti, codici::Avanti});
-        cancellaGriglie({4}, ingresso);
-        EXPECT_EQ(stato.NumIstruzioni(4), 0) << ingresso;
+        const int visti = sorvegliante.visti();
+        sorvegliante.attendi([](QWidget* w) {
+            auto* dialogo = qobject_cast<FrmCancellaGriglia*>(w);
+            ASSERT_TRUE(dialogo && dialogo->isModal());
+            dialogo->casella(4)->setChecked(true);
+            QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdCancella"), Qt::LeftButton);
+        });
+        premi(ingresso);
+        EXPECT_EQ(sorvegliante.visti(), visti + 1);
+        EXPECT_EQ(stato.NumIstruzioni(4), 0);
+        QApplication::setActiveWindow(finestra.get());  // the offscreen platform does not give it back
     }
 }
 

@@ -35,7 +35,6 @@ TEST_F(GuidaDallaFinestra, F1ApreLIndiceOLaPaginaDellIstruzione)
     EXPECT_EQ(guida()->paginaCorrente(), "istruzioni.html#attendi");
 
     // A grid row: the page of its instruction.
-    editor.inserisci(3, 27);  // the dialog is cancelled: nothing written
     finestra->eseguiVoce(3, "Fermo");
     stato.griglia(3).seleziona(0, ColCodice);
     finestra->vista(3)->setFocus();
@@ -64,7 +63,6 @@ TEST_F(GuidaDallaFinestra, ILinkDellAboutApronoLaGuidaEscLaChiude)
         about.show();
         auto* link = about.findChild<QLabel*>(nome);
         ASSERT_NE(link, nullptr);
-        EXPECT_TRUE(link->isEnabled());
         // The label's own address, as a click on it hands it over.
         const QString indirizzo =
             QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).match(link->text()).captured(1);
