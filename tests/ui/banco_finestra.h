@@ -29,7 +29,6 @@ public:
 
     // The next modal window goes to `gestore`, which must close it.
     void attendi(std::function<void(QWidget*)> gestore) { gestore_ = std::move(gestore); }
-    int visti() const { return visti_; }
 
 private:
     void controlla()
@@ -38,7 +37,6 @@ private:
         if (modale == nullptr || modale == ultimo_)
             return;
         ultimo_ = modale;
-        ++visti_;
         if (gestore_)
             std::exchange(gestore_, nullptr)(modale);
         else
@@ -52,7 +50,6 @@ private:
     QTimer timer_;
     QPointer<QWidget> ultimo_;
     std::function<void(QWidget*)> gestore_;
-    int visti_ = 0;
 };
 
 // The application, before the first widget.
