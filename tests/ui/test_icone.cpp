@@ -38,10 +38,7 @@ void tutteDiverse(const std::vector<QImage>& immagini)
             EXPECT_NE(immagini[a], immagini[b]) << "pictures " << a << " and " << b;
 }
 
-class Icone : public ::testing::Test {
-protected:
-    Icone() { applicazione(); }
-};
+class Icone : public ::testing::Test, private Avvio {};
 
 // 28 pictures, all different, each with its name written in dark pixels on the light plate; an
 // unknown code still draws something, unlike any of the 28.
