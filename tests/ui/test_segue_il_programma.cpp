@@ -100,14 +100,6 @@ TEST_F(SegueIlProgramma, SchedaAuxEBraccioSeguonoIlProgramma)
     EXPECT_FALSE(auxAbilitata());
     EXPECT_EQ(stato.StatoBraccio, "Aperto");
     EXPECT_TRUE(ui.risposte.empty());
-
-    // Coming back to the window leaves the arm as the program has it.
-    attivaDiNuovo();
-    EXPECT_EQ(stato.StatoBraccio, "Aperto");
-    ui.risposte.clear();
-    clicca(1, 0);
-    menu("KeyBraccio");
-    EXPECT_EQ(stato.griglia(1).riga(1).parametro, "Chiuso");
 }
 
 TEST_F(SegueIlProgramma, IlTitoloMostraUnSoloNomeESegnaLeModifiche)
