@@ -124,7 +124,7 @@ TEST_F(Struttura, PannelloDiMemoria)
     EXPECT_EQ(undici.x(), uno.x());
     EXPECT_GT(undici.y(), uno.y());
 
-    // A box of a used cell is red and tells its value at a double-click; clearing the program whitens it.
+    // A box of a used cell is red and tells its value at a double-click.
     stato.marca(Memoria::Ram, 3) = "d'100'";
     stato.marca(Memoria::Eeprom, 20) = "'a'";
     finestra->aggiorna();
@@ -137,11 +137,6 @@ TEST_F(Struttura, PannelloDiMemoria)
     EXPECT_EQ(ui.messaggi,
               (std::vector<Messaggio>{{"Valore inserito: d'100'", Icona::Nessuna, "Valore inserito", Pulsanti::Ok},
                                       {"Valore inserito: ", Icona::Nessuna, "Valore inserito", Pulsanti::Ok}}));
-
-    riempi(1, {codici::Avanti});
-    ui.risposte.push_back(Risposta::Si);
-    pulsante(9);
-    EXPECT_FALSE(p->casella(Memoria::Ram, 3)->usata());
 }
 
 // 950 rows of five columns (the fifth hidden), sized in twips; row 0 and the instruction rows in the
