@@ -1,24 +1,18 @@
 #pragma once
 
-#include "dialogs/frm_cancella_griglia.h"
-#include "model/editor.h"
+#include "model/banco_editor.h"
 #include "support/applicazione.h"
-#include "support/interazione_finta.h"
 #include "ui/frm_avvio.h"
 #include "ui/modello_griglia.h"
 #include "ui/vista_griglia.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDialog>
 #include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QPointer>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -26,15 +20,6 @@
 #include <gtest/gtest.h>
 
 namespace kobaltino {
-
-// What a dialog answers: the parameter text and, for "Se", the action.
-inline EsitoDialogo esito(const QString& parametro, const QString& azione = {})
-{
-    EsitoDialogo e;
-    e.parametro = parametro;
-    e.azione = azione;
-    return e;
-}
 
 // Fails the test when a modal window shows up that the test did not announce, and closes it
 // so the test goes on instead of hanging. An announced one is handed to the test's handler.
@@ -44,7 +29,6 @@ public:
 
     // The next modal window goes to `gestore`, which must close it.
     void attendi(std::function<void(QWidget*)> gestore) { gestore_ = std::move(gestore); }
-    int visti() const { return visti_; }
 
 private:
     void controlla()
@@ -53,7 +37,6 @@ private:
         if (modale == nullptr || modale == ultimo_)
             return;
         ultimo_ = modale;
-        ++visti_;
         if (gestore_)
             std::exchange(gestore_, nullptr)(modale);
         else
@@ -67,11 +50,15 @@ private:
     QTimer timer_;
     QPointer<QWidget> ultimo_;
     std::function<void(QWidget*)> gestore_;
-    int visti_ = 0;
+};
+
+// The application, before the first widget.
+struct Avvio {
+    Avvio() { applicazione(); }
 };
 
 // The main window over a fresh program, with a scripted user and counted outside commands.
-class BancoFinestra : public ::testing::Test {
+class BancoFinestra : public ::testing::Test, private Avvio, public Postazione {
 protected:
     void SetUp() override
     {
@@ -101,15 +88,6 @@ protected:
     }
 
     void TearDown() override { finestra.reset(); }
-
-    // Rows 0..n-1 of grid k as codes.
-    std::vector<int> codici(int k) const
-    {
-        std::vector<int> c(static_cast<size_t>(stato.NumIstruzioni(k)));
-        for (size_t r = 0; r < c.size(); ++r)
-            c[r] = stato.griglia(k).codice(static_cast<int>(r));
-        return c;
-    }
 
     void riempi(int k, const std::vector<int>& codiciDaInserire)
     {
@@ -197,22 +175,6 @@ protected:
         EXPECT_GT(conteggio.attivazione, prima);
     }
 
-    // "Cancella griglia..." (from `ingresso`) with the boxes of `griglie` checked: it must open modal.
-    void cancellaGriglie(std::vector<int> griglie, const char* ingresso = "KeyCancellaGriglia")
-    {
-        const int visti = sorvegliante.visti();
-        sorvegliante.attendi([griglie](QWidget* w) {
-            auto* dialogo = qobject_cast<FrmCancellaGriglia*>(w);
-            ASSERT_TRUE(dialogo && dialogo->isModal());
-            for (int k : griglie)
-                dialogo->casella(k)->setChecked(true);
-            QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdCancella"), Qt::LeftButton);
-        });
-        premi(ingresso);
-        EXPECT_EQ(sorvegliante.visti(), visti + 1);
-        QApplication::setActiveWindow(finestra.get());  // the offscreen platform does not give it back
-    }
-
     // The caption as the window system shows it.
     QString titoloMostrato() const { return finestra->windowHandle()->title(); }
 
@@ -222,10 +184,6 @@ protected:
     } conteggio;
     bool esitoAttivazione = true;
 
-    bool avviata_ = (applicazione(), true);  // before any QObject member
-    Stato stato;
-    InterazioneFinta ui;
-    Editor editor{stato, ui};
     ComandiEsterni esterni;
     std::unique_ptr<FrmAvvio> finestra;
     Sorvegliante sorvegliante;

