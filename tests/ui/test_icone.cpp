@@ -19,18 +19,6 @@ QImage disegna(int codice)
     return img;
 }
 
-// How many opaque pixels are near black.
-int pixelScuri(const QImage& img)
-{
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            const QColor c = img.pixelColor(x, y);
-            n += c.alpha() > 200 && std::max({c.red(), c.green(), c.blue()}) <= 60;
-        }
-    return n;
-}
-
 void tutteDiverse(const std::vector<QImage>& immagini)
 {
     for (size_t a = 0; a < immagini.size(); ++a)
@@ -40,24 +28,18 @@ void tutteDiverse(const std::vector<QImage>& immagini)
 
 class Icone : public ::testing::Test, private Avvio {};
 
-// 28 pictures, all different, each with its name written in dark pixels on the light plate; an
-// unknown code still draws something, unlike any of the 28.
-TEST_F(Icone, VentottoIconeDiverseELeggibili)
+// 28 pictures, all different; an unknown code still draws something, unlike any of the 28.
+TEST_F(Icone, VentottoIconeDiverseNeiColoriDellaFamiglia)
 {
     QImage vuota(121, 34, QImage::Format_ARGB32);
     vuota.fill(Qt::transparent);
     std::vector<QImage> immagini = {disegna(0)};
     EXPECT_NE(immagini[0], vuota);
     EXPECT_NE(disegna(29), vuota);
-    for (int c = 1; c <= 28; ++c) {
+    for (int c = 1; c <= 28; ++c)
         immagini.push_back(disegna(c));
-        EXPECT_GT(pixelScuri(immagini.back().copy(45, 0, 76, 34)), 20) << c;
-    }
     tutteDiverse(immagini);
-}
 
-TEST_F(Icone, ColoreDellaFamiglia)
-{
     // Each family paints its plate in its own colour: two members of a family alike, the six families apart.
     const auto piastra = [](int codice) { return disegna(codice).pixelColor(116, 17).rgb(); };
     const std::pair<int, int> famiglie[] = {{1, 7}, {8, 12}, {13, 26}, {9, 14}, {15, 28}, {21, 21}};
@@ -69,6 +51,7 @@ TEST_F(Icone, ColoreDellaFamiglia)
     EXPECT_EQ(colori.size(), 6u);
 }
 
+// Without an icon theme every command still gets a picture of its own.
 TEST_F(Icone, IconeDeiComandiSenzaTema)
 {
     QIcon::setThemeName(QStringLiteral("nessun-tema-installato"));
@@ -79,10 +62,8 @@ TEST_F(Icone, IconeDeiComandiSenzaTema)
         const QIcon icona = iconaComando(a);
         ASSERT_FALSE(icona.isNull()) << static_cast<int>(a);
         immagini.push_back(icona.pixmap(24, 24).toImage());
-        EXPECT_EQ(immagini.back(), iconaComandoDisegnata(a).pixmap(24, 24).toImage());
     }
     tutteDiverse(immagini);
-    EXPECT_TRUE(iconaComando(Azione::Chiudi).isNull());
 }
 
 }  // namespace
