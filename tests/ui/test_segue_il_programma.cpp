@@ -95,7 +95,7 @@ TEST_F(SegueIlProgramma, SchedaAuxEBraccioSeguonoIlProgramma)
     const QString conBraccio = scrivi("braccio.kbn", "\"\",\"1\",\"\",\"gg1\"\r\n\"\",\"21\",\"\",\"gg4\"\r\n");
     ui.risposte = {Risposta::No};  // not saved
     ui.file = {conBraccio};
-    pulsante(2);
+    premi("#2");
     EXPECT_FALSE(auxAbilitata());
     EXPECT_TRUE(ui.risposte.empty());
 }
@@ -113,13 +113,13 @@ TEST_F(SegueIlProgramma, IlTitoloMostraUnSoloNomeESegnaLeModifiche)
     EXPECT_EQ(titoloMostrato(), "Kobaltino - primo.kbn");
     for (int volta = 0; volta < 2; ++volta) {
         ui.file = {giro};
-        pulsante(2);
+        premi("#2");
         EXPECT_EQ(titoloMostrato(), "Kobaltino - giro.kbn");
     }
     menu("KeyAvanti");
     EXPECT_EQ(titoloMostrato(), "Kobaltino - giro.kbn*");
     ui.risposte = {Risposta::No};
-    pulsante(1);  // Nuovo
+    premi("#1");  // Nuovo
     EXPECT_EQ(titoloMostrato(), "Kobaltino");
 
     // A "[*]" in the file's own name is shown as it is.
