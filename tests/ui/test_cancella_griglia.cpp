@@ -40,26 +40,21 @@ TEST_F(CancellaGriglia, TestiESpunteFinoAllaPrimaGrigliaVuota)
         QTest::mouseClick(scelta.findChild<QPushButton*>(c.pulsante), Qt::LeftButton);
         for (int k = 1; k <= 10; ++k) {
             const bool resta = std::count(c.restano.begin(), c.restano.end(), k) > 0;
-            EXPECT_EQ(stato.NumIstruzioni(k), resta ? 2 : 0) << k;
             EXPECT_EQ(finestra->modello(k)->index(0, 2).data().toString(), resta ? "1" : "") << k;
         }
         EXPECT_EQ(scelta.isVisible(), c.aperto);
     }
 
-    // From the menu and with Ctrl+G the dialog opens modal over the window.
-    for (const char* ingresso : {"KeyCancellaGriglia", "Ctrl+G"}) {
-        SCOPED_TRACE(ingresso);
-        riempi(4, {codici::Avanti, codici::Avanti});
-        sorvegliante.attendi([](QWidget* w) {
-            auto* dialogo = qobject_cast<FrmCancellaGriglia*>(w);
-            ASSERT_TRUE(dialogo && dialogo->isModal());
-            dialogo->casella(4)->setChecked(true);
-            QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdCancella"), Qt::LeftButton);
-        });
-        premi(ingresso);
-        EXPECT_EQ(stato.NumIstruzioni(4), 0);  // cleared by the dialog that opened
-        QApplication::setActiveWindow(finestra.get());  // the offscreen platform does not give it back
-    }
+    // From the menu the dialog opens modal over the window (its Ctrl+G is pinned with the menus).
+    riempi(4, {codici::Avanti, codici::Avanti});
+    sorvegliante.attendi([](QWidget* w) {
+        auto* dialogo = qobject_cast<FrmCancellaGriglia*>(w);
+        ASSERT_TRUE(dialogo && dialogo->isModal());
+        dialogo->casella(4)->setChecked(true);
+        QTest::mouseClick(dialogo->findChild<QPushButton*>("cmdCancella"), Qt::LeftButton);
+    });
+    menu("KeyCancellaGriglia");
+    EXPECT_EQ(stato.NumIstruzioni(4), 0);  // cleared by the dialog that opened
 }
 
 }  // namespace
