@@ -9,7 +9,6 @@
 #include <QTabWidget>
 #include <QWindow>
 
-#include <optional>
 
 namespace kobaltino {
 namespace {
@@ -46,22 +45,19 @@ protected:
 // chosen stays through activations and dialogs and goes to the next start.
 TEST_F(SegueIlProgramma, IlProcessoreScelto)
 {
-    const struct {
-        std::optional<QString> salvato;
-        const char* mostrato;
-    } casi[] = {{std::nullopt, "16F84"}, {"16F84A", "16F84A"}, {"16F628", "16F628"}, {"16F877", "16F84"},
-                {"", "16F84"}};
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.salvato.value_or("<niente>").toStdString());
+    // The remembered one ("" for none) and the one shown.
+    const std::pair<const char*, const char*> casi[] = {{"", "16F84"}, {"16F628", "16F628"}, {"16F877", "16F84"}};
+    for (const auto& [salvato, mostrato] : casi) {
+        SCOPED_TRACE(salvato);
         {
             QSettings preferenze(QSettings::UserScope, "Kobaltino", "Kobaltino");
             preferenze.clear();
-            if (c.salvato)
-                preferenze.setValue("processore", *c.salvato);
+            if (*salvato)
+                preferenze.setValue("processore", salvato);
         }
         nuovaFinestra();
-        EXPECT_EQ(finestra->processore()->currentText(), c.mostrato);
-        EXPECT_EQ(stato.Processore, c.mostrato);
+        EXPECT_EQ(finestra->processore()->currentText(), mostrato);
+        EXPECT_EQ(stato.Processore, mostrato);
     }
 
     QComboBox* cmb = finestra->processore();
@@ -97,7 +93,6 @@ TEST_F(SegueIlProgramma, SchedaAuxEBraccioSeguonoIlProgramma)
     ui.file = {conBraccio};
     premi("#2");
     EXPECT_FALSE(auxAbilitata());
-    EXPECT_TRUE(ui.risposte.empty());
 }
 
 TEST_F(SegueIlProgramma, IlTitoloMostraUnSoloNomeESegnaLeModifiche)
