@@ -116,13 +116,6 @@ protected:
         QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, centro);
     }
 
-    // The palette of grid k that holds `voce`: the common one or the jump one.
-    QListWidget* tavolozzaCon(int k, const QString& voce) const
-    {
-        QListWidget* comuni = finestra->tavolozzaComuni(k);
-        return comuni->findItems(voce, Qt::MatchExactly).isEmpty() ? finestra->tavolozzaSalto(k) : comuni;
-    }
-
     void menu(const char* chiave)
     {
         auto* a = finestra->findChild<QAction*>(QString::fromLatin1(chiave));

@@ -40,7 +40,9 @@ TEST_F(Instradamento, LaPalettaScriveNellaSuaGrigliaCheDiventaAttiva)
             finestra->schede()->setCurrentIndex(c.k - 2);
         if (c.dialogo)
             ui.esiti.push_back(esito("Ram3"));
-        QListWidget* lista = tavolozzaCon(c.k, c.voce);
+        QListWidget* lista = finestra->tavolozzaComuni(c.k);
+        if (lista->findItems(c.voce, Qt::MatchExactly).isEmpty())
+            lista = finestra->tavolozzaSalto(c.k);
         if (c.invio) {
             lista->setFocus();
             lista->setCurrentItem(lista->findItems(c.voce, Qt::MatchExactly).value(0));

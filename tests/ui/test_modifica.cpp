@@ -34,10 +34,10 @@ protected:
         return lascia.isAccepted();
     }
 
-    // What dragging the palette item `testo` of grid `da` carries.
+    // What dragging the item `testo` of the common palette of grid `da` carries.
     QMimeData* voce(int da, const QString& testo)
     {
-        QListWidget* lista = tavolozzaCon(da, testo);
+        QListWidget* lista = finestra->tavolozzaComuni(da);
         return lista->model()->mimeData({lista->indexFromItem(lista->findItems(testo, Qt::MatchExactly).value(0))});
     }
 };
