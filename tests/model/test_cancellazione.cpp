@@ -35,7 +35,6 @@ const CasoCancella CasiCancella[] = {
     {"FINE SE", "15 Ram1 = Ram2 | 1 | 16", 2, "15 Ram1 = Ram2 | 1 | 16", {Domanda, NoFineSe}},
     {"azione del Se", Blocchi, 1, Blocchi, {Domanda, NoAzione}},
     {"azione del Se attivo fai", Blocchi, 4, Blocchi, {Domanda, NoAzione}},
-    {"azione del Se disattivo fai", Blocchi, 6, Blocchi, {Domanda, NoAzione}},
     {"la stessa istruzione fuori", Blocchi, 7, "15 Ram1 = Ram2 | 2 | 16 | 27 Aux | 3 | 28 Aux | 4", {Domanda}},
     {"Se con il suo blocco", "1 | 15 Ram1 = Ram2 | 7 | 16 | 4", 1, "1 | 4", {Domanda}},
     {"Se senza azione", "1 | 15 Ram1 = Ram2 | 16 | 7", 1, "1 | 7", {Domanda}},

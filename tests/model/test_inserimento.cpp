@@ -36,11 +36,6 @@ const CasoInserimento CasiInserimento[] = {
     {"Scrivi Eeprom", 17, {scrittura("EEP20 'x'", 20, "'x'")}, "17 EEP20 'x'", {D::ScriviEeprom}},
     {"Sposta Eeprom", 18, {esito("EEP3 Ram5")}, "18 EEP3 Ram5", {D::SpostaEeprom}},
     {"Incrementa", 19, {esito("Ram7")}, "19 Ram7", {D::Incrementa}},
-    {"Decrementa", 20, {esito("EEP4")}, "20 EEP4", {D::Decrementa}},
-    {"Swappa", 22, {esito("Ram2")}, "22 Ram2", {D::Swappa}},
-    {"Scorri a destra", 23, {esito("Ram9")}, "23 Ram9", {D::ScorriDestra}},
-    {"Scorri a sinistra", 24, {esito("EEP1")}, "24 EEP1", {D::ScorriSinistra}},
-    {"Complemento", 25, {esito("Ram17")}, "25 Ram17", {D::Complemento}},
     {"Operazioni", 26, {esito("Ram1 + Ram2")}, "26 Ram1 + Ram2", {D::Operazioni}},
     {"Vai a", 9, {Salto1}, "1 | 1 @0 | 1 | 9 1", {D::VaiA}, "1 | 1 | 1", 0, {}, 1},
     {"Vai a, numeri già usati", 9, {Salto1}, "1 @0 | 1 @2 | 1 @1 | 9 1", {D::VaiA}, "1 @0 | 1 | 1 @1", 0, {}, 3},
@@ -101,16 +96,10 @@ TEST_F(Inserimento, OgniIstruzioneEntraComeLaScriveIlSuoDialogo)
     }
 }
 
-TEST_F(Inserimento, SenzaDialogoFinoA950IstruzioniPoiIlLimite)
+// A full grid refuses every instruction with the limit message, before any dialog.
+TEST_F(Inserimento, OltreLe950IstruzioniIlLimite)
 {
-    scriviGriglia(stato, 2, QString("1|").repeated(941));
-    for (int c : {1, 2, 3, 4, 5, 6, 7, 12, 14})
-        editor.inserisci(2, c);
-    EXPECT_TRUE(testoGriglia(2).endsWith("| 1 | 1 | 2 | 3 | 4 | 5 | 6 | 7 | 12 | 14"));
-    EXPECT_TRUE(ui.dialoghi.empty());
-    EXPECT_TRUE(ui.messaggi.empty());
-
-    stato.Modificato = false;
+    scriviGriglia(stato, 2, QString("1|").repeated(RigheGriglia));
     for (int c = 1; c <= 28; ++c)
         editor.inserisci(2, c);
     editor.inserisciSoloRiga(2, codici::Se);
@@ -118,7 +107,7 @@ TEST_F(Inserimento, SenzaDialogoFinoA950IstruzioniPoiIlLimite)
     EXPECT_EQ(stato.NumIstruzioni(2), 950);
     EXPECT_FALSE(stato.Modificato);
     EXPECT_EQ(ui.messaggi, std::vector<Messaggio>(30, Limite));
-    EXPECT_TRUE(ui.dialoghi.empty());  // the limit comes before any dialog
+    EXPECT_TRUE(ui.dialoghi.empty());
 }
 
 // Loading a file inserts from the variables, without dialogs, questions or labels.
