@@ -1,7 +1,6 @@
 // From the editing commands through InterazioneQt: which dialogs open and what a confirmed
 // one leaves in the program.
 #include "banco_dialoghi.h"
-#include "dialogs/fabbrica_dialoghi.h"
 #include "model/editor.h"
 #include "ui/interazione_qt.h"
 
@@ -25,7 +24,6 @@ TEST_F(Apertura, OgniDialogoConfermatoScriveLaSuaRiga)
                      compila({{"cmbIndirizzoEeprom", "3"}})});
     editor.inserisci(2, codici::VaiA);
     editor.inserisci(4, codici::Se);
-    EXPECT_EQ(regia.aperti, (QStringList{"frmVai_A2", "frmSe", "frmIncrementa"}));
     EXPECT_EQ(stato.griglia(2).riga(1), (Riga{"0", "9", ""}));
     EXPECT_EQ(stato.griglia(4).riga(1), (Riga{"EEP3", "19", ""}));
 }
@@ -52,18 +50,6 @@ TEST_F(Apertura, ScrivereInUnaCellaInUsoChiedeSeSostituire)
     EXPECT_EQ(regia.pulsanti[0], (QStringList{"&No", "&Sì"}));
     EXPECT_EQ(stato.griglia(3).riga(0), (Riga{"Ram5 b'11111111'", "13", ""}));
     EXPECT_EQ(stato.MemoriaRAM[4], "b'11111111'");
-}
-
-TEST_F(Apertura, NessunaFinestraSenzaSensoNeInInserimentoAutomatico)
-{
-    Regia regia({}, {});  // a dialog that opens fails the test
-    EXPECT_EQ(creaDialogo(Dialogo::Nessuno, 1, stato), nullptr);
-    EXPECT_EQ(creaDialogo(Dialogo::VaiA, 0, stato), nullptr);
-    EXPECT_EQ(creaDialogo(Dialogo::VaiA, 11, stato), nullptr);
-    EXPECT_EQ(ui.apriDialogo(Dialogo::Nessuno, 1, stato), std::nullopt);
-    stato.InserimentoAutomatico = true;
-    EXPECT_EQ(ui.apriDialogo(Dialogo::Attendi, 1, stato), std::nullopt);
-    EXPECT_TRUE(regia.aperti.isEmpty());
 }
 
 }  // namespace
