@@ -38,12 +38,10 @@ TEST_F(Apertura, ScrivereInUnaCellaInUsoChiedeSeSostituire)
     };
     Regia regia({Risposta::No, Risposta::Si},
                 {compila({{"optNumerico", ""}, {"cmbIndirizzoRam", "5"}, {"txtValoreRam", "100"}}), sostituisci,
-                 compila({{"cmbIndirizzoRam", "6"}, {"txtValoreRam", "00000000"}}),
                  compila({{"optCarattere", ""}, {"cmbIndirizzoEeprom", "5"}, {"txtValoreeprom", "A"}})});
     editor.inserisci(1, codici::ScriviRam);
     editor.inserisci(3, codici::ScriviRam);     // RAM 5 is in use: asked twice
-    editor.inserisci(3, codici::ScriviRam);     // RAM 6 is not: no question
-    editor.inserisci(1, codici::ScriviEeprom);  // nor is EEPROM 5
+    editor.inserisci(1, codici::ScriviEeprom);  // EEPROM 5 is not: no question
     const Messaggio domanda{"La memoria contiene già un valore.\r\nIl valore è: d'100'\r\nSostituire il valore?",
                             Icona::Informazione, "Kobaltino", Pulsanti::SiNo};
     EXPECT_EQ(regia.messaggi, (std::vector<Messaggio>{domanda, domanda}));

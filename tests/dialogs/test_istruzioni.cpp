@@ -9,8 +9,6 @@
 #include "support/aspetto.h"
 
 #include <QClipboard>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <optional>
@@ -39,12 +37,6 @@ struct Passo {
     const char* voce;
     Icona icona = Icona::Informazione;
 };
-
-// The fields of a dialog's result, to compare two of them.
-auto campi(const EsitoDialogo& e)
-{
-    return std::tuple(e.parametro, e.azione, e.riga, e.cella, e.marca);
-}
 
 // A dialog as opened on grid k and, for one dialog of each kind, the steps up to a confirmed
 // OK. What each one shows is in fixtures/aspetto_dialoghi.txt, in the same order.
@@ -130,13 +122,6 @@ protected:
         stato.NomeGriglia = QStringLiteral("MSHFlexGrid%1").arg(k);
         return creaDialogo(dialogo, k, stato);
     }
-
-
-    // Presses a key in the control that has the focus.
-    static void premi(QWidget& d, int tasto)
-    {
-        QTest::keyClick(d.focusWidget() != nullptr ? d.focusWidget() : &d, static_cast<Qt::Key>(tasto));
-    }
 };
 
 // What each dialog shows, and that its closing button hands back nothing.
@@ -171,7 +156,7 @@ TEST_F(Istruzioni, OkControllaInOrdineEConsegnaIlRisultato)
         for (const Passo& p : c.passi) {
             if (p.avviso) {
                 Regia regia;
-                premi(*d, Qt::Key_Return);
+                QTest::keyClick(d->focusWidget(), Qt::Key_Return);  // in the control that has the focus
                 std::vector<Messaggio> attesi;
                 if (!p.avviso->isEmpty())
                     attesi.push_back({*p.avviso, p.icona, "Kobaltino", Pulsanti::Ok});
@@ -182,11 +167,13 @@ TEST_F(Istruzioni, OkControllaInOrdineEConsegnaIlRisultato)
             imposta(*d, p.campo, p.voce);
         }
         Regia regia;
-        premi(*d, Qt::Key_Return);
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
         EXPECT_TRUE(regia.messaggi.empty());
         EXPECT_EQ(d->result(), QDialog::Accepted);
         ASSERT_TRUE(d->esito().has_value());
-        EXPECT_EQ(campi(*d->esito()), campi(*c.esito));
+        const EsitoDialogo& e = *d->esito();
+        EXPECT_EQ(std::tuple(e.parametro, e.azione, e.riga, e.cella, e.marca),
+                  std::tuple(c.esito->parametro, c.esito->azione, c.esito->riga, c.esito->cella, c.esito->marca));
     }
 }
 
@@ -246,12 +233,13 @@ TEST_F(Istruzioni, ApertoSuUnaRigaOkSubitoRendeLoStessoParametro)
         ASSERT_NE(d, nullptr);
         d->precompila(attuale);
         apri(*d);
-        premi(*d, Qt::Key_Return);
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
         ASSERT_TRUE(d->esito().has_value());
         EXPECT_EQ(std::tuple(d->esito()->parametro, d->esito()->azione, d->esito()->riga),
                   std::tuple(attuale.parametro, attuale.azione, attuale.riga));
-        if (auto* azione = d->findChild<QComboBox*>(QStringLiteral("cmbIstruzione")))
+        if (auto* azione = d->findChild<QComboBox*>(QStringLiteral("cmbIstruzione"))) {
             EXPECT_FALSE(azione->isEnabled());
+        }
     }
 }
 
