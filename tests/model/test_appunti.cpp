@@ -17,7 +17,6 @@ TEST_F(Appunti, IncollaRicreaLaRigaCopiataSenzaDialogo)
     std::vector<CasoAppunti> casi = {
         {"Attendi, senza la sua etichetta", "8 2,5 @3", 0, "8 2,5"},
         {"Avanti", "1 | 2", 1, "2"},
-        {"Se", "15 Ram3 > Ram12 | 6 | 16", 0, "15 Ram3 > Ram12 | 6 | 16"},
         {"Se, Ritorna", "15 Ram1 = Ram2 | 14 | 16", 0, "15 Ram1 = Ram2 | 14 | 16"},
         {"Se senza azione", "15 Ram1 = Ram2 | 16", 0, "15 Ram1 = Ram2 | 16"},
         {"Se disattivo fai", "28 Ottico_destro | 12", 0, "28 Ottico_destro | 12"},

@@ -30,7 +30,6 @@ const CasoCancella CasiCancella[] = {
     {"griglia vuota", "", 0, "", {}},
     {"sotto l'ultima istruzione", "1 | 2", 5, "1 | 2", {}},
     {"cella del parametro vuota", "1 | 2", 0, "1 | 2", {}, Risposta::Si, ColParametro},
-    {"cella del numero", "1 | 2", 1, "1", {Domanda}, Risposta::Si, ColNumero},
     {"FINE SE", "15 Ram1 = Ram2 | 1 | 16", 2, "15 Ram1 = Ram2 | 1 | 16", {Domanda, NoFineSe}},
     {"azione del Se", Blocchi, 1, Blocchi, {Domanda, NoAzione}},
     {"azione del Se attivo fai", Blocchi, 4, Blocchi, {Domanda, NoAzione}},

@@ -22,7 +22,6 @@ using D = Dialogo;
 EsitoDialogo esito(const QString& p, const QString& a = {}) { return Postazione::esito(p, a); }
 const auto salto = Postazione::salto;
 const auto scrittura = Postazione::scrittura;
-const EsitoDialogo Salto1 = salto(1);
 using Inserimento = BancoEditor;
 
 const CasoInserimento CasiInserimento[] = {
@@ -33,10 +32,9 @@ const CasoInserimento CasiInserimento[] = {
     {"Scrivi Ram", 13, {scrittura("Ram5 d'100'", 5, "d'100'")}, "13 Ram5 d'100'", {D::ScriviRam}},
     {"Scrivi Eeprom", 17, {scrittura("EEP20 'x'", 20, "'x'")}, "17 EEP20 'x'", {D::ScriviEeprom}},
     {"Incrementa", 19, {esito("Ram7")}, "19 Ram7", {D::Incrementa}},
-    {"Vai a", 9, {Salto1}, "1 | 1 @0 | 1 | 9 1", {D::VaiA}, "1 | 1 | 1"},
-    {"Vai a, numeri già usati", 9, {Salto1}, "1 @0 | 1 @2 | 1 @1 | 9 1", {D::VaiA}, "1 @0 | 1 | 1 @1"},
-    {"Vai a, nuova etichetta", 9, {Salto1}, "1 | 1 @1 | 9 1 | 9 1", {D::VaiA}, "1 | 1 @0 | 9 1"},
-    {"Vai a oltre la riga 255", 9, {salto(599)}, "1 @0 | 9 599", {D::VaiA}, "1", 599},
+    {"Vai a", 9, {salto(1)}, "1 | 1 @0 | 1 | 9 1", {D::VaiA}, "1 | 1 | 1"},
+    {"Vai a, numeri già usati", 9, {salto(1)}, "1 @0 | 1 @2 | 1 @1 | 9 1", {D::VaiA}, "1 @0 | 1 | 1 @1"},
+    {"Vai a, nuova etichetta", 9, {salto(1)}, "1 | 1 @1 | 9 1 | 9 1", {D::VaiA}, "1 | 1 @0 | 9 1"},
     {"Vai a annullato", 9, {}, "1", {D::VaiA}, "1"},
     {"Vai a, griglia vuota", 9, {salto(0)}, "", {D::VaiA}},
     {"Se", 15, {esito("Ram1 = Ram12", "1")}, "15 Ram1 = Ram12 | 1 | 16", {D::Se}},
@@ -90,49 +88,25 @@ TEST_F(Inserimento, OgniIstruzioneEntraComeLaScriveIlSuoDialogo)
     }
 }
 
-// A full grid refuses every instruction with the limit message, before any dialog.
-TEST_F(Inserimento, OltreLe950IstruzioniIlLimite)
+// A full grid refuses every instruction with the limit message, before any dialog; grids and
+// codes that do not exist get nothing, not even the message.
+TEST_F(Inserimento, OltreLe950IstruzioniIlLimiteFuoriDaCodiciEGriglieNulla)
 {
     scriviGriglia(stato, 2, QString("1|").repeated(RigheGriglia));
     for (int c = 1; c <= 28; ++c)
         editor.inserisci(2, c);
     editor.inserisciSoloRiga(2, codici::Se);
     editor.inserisciSoloRiga(2, codici::FineSe);
-    EXPECT_EQ(stato.NumIstruzioni(2), 950);
-    EXPECT_FALSE(stato.Modificato);
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>(30, Limite));
-    EXPECT_TRUE(ui.dialoghi.empty());
-}
-
-// Loading a file inserts from the variables, without dialogs, questions or labels.
-TEST_F(Inserimento, InserimentoAutomaticoUsaLeVariabili)
-{
-    scriviGriglia(stato, 1, "1 | 1");
-    stato.InserimentoAutomatico = true;
-    stato.ParIncrementa = "Ram3";
-    editor.inserisci(1, codici::Incrementa);  // OkIncrementa not set
-    stato.OkIncrementa = true;
-    editor.inserisci(1, codici::Incrementa);
-    stato.OkVaiA[0] = true;
-    stato.RigaSalto = 1;
-    editor.inserisci(1, codici::VaiA);
-    stato.StatoBraccio = "";
-    editor.inserisci(1, codici::Braccio);
-    EXPECT_EQ(testoGriglia(1), "1 | 1 | 19 Ram3 | 9 1 | 21 Aperto");
-    EXPECT_FALSE(stato.AuxAbilitata);
-    EXPECT_TRUE(ui.dialoghi.empty());
-    EXPECT_TRUE(ui.messaggi.empty());
-}
-
-TEST_F(Inserimento, NullaFuoriDaiCodiciEDalleGriglie)
-{
     editor.inserisci(0, codici::Avanti);
     editor.inserisci(11, codici::Avanti);
     editor.inserisci(1, 0);
     editor.inserisci(1, 29);
     editor.inserisciSoloRiga(11, codici::FineSe);
     EXPECT_EQ(stato.NumIstruzioni(1), 0);
+    EXPECT_EQ(stato.NumIstruzioni(2), 950);
     EXPECT_FALSE(stato.Modificato);
+    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>(30, Limite));
+    EXPECT_TRUE(ui.dialoghi.empty());
 }
 
 TEST_F(Inserimento, BraccioChiedeUnaVoltaEAlterna)

@@ -83,7 +83,6 @@ TEST_F(Spostamento, OgniVaiARestaSullaSuaIstruzione)
         {sposta({0}, 13), {"J4", "S2", "SE", "S3", "J1", "S4", "F", "J2", "S5", "S1"}},
         {sposta({4}, 0), {"SE", "S1", "J4", "S2", "S3", "J1", "S4", "F", "J2", "S5"}},   // the action row takes its block
         {sposta({5, 8}, 2), {"S1", "J4", "SE", "S4", "S2", "S3", "J1", "F", "J2", "S5"}},  // several rows keep their order
-        {sposta({10}, 3), {"S1", "J4", "S2", "F", "SE", "S3", "J1", "S4", "J2", "S5"}},
         {sposta({1, 7, 11}, 13), {"S1", "S2", "SE", "S3", "S4", "F", "S5", "J4", "J1", "J2"}},
         {inserisciIn(codici::Avanti, 2), {"S1", "J4", "A", "S2", "SE", "S3", "J1", "S4", "F", "J2", "S5"}},
         // Inside the "Se": after its block.
