@@ -52,7 +52,6 @@ public:
 
     std::vector<Messaggio> messaggi;
     std::vector<QStringList> pulsanti;  // button captions of each message, sorted
-    QStringList aperti;                 // object names of the dialogs driven, in order
 
 private:
     void guardaAvvisi()
@@ -92,7 +91,6 @@ private:
         auto* d = qobject_cast<DialogoIstruzione*>(QApplication::activeModalWidget());
         if (d == nullptr || !d->isVisible())
             return;
-        aperti << d->objectName();
         if (azioni_.empty())
             ADD_FAILURE() << "unexpected dialog " << d->objectName().toStdString();
         else {

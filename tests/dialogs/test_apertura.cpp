@@ -1,7 +1,6 @@
 // From the editing commands through InterazioneQt: which dialogs open and what a confirmed
 // one leaves in the program.
 #include "banco_dialoghi.h"
-#include "dialogs/fabbrica_dialoghi.h"
 #include "model/editor.h"
 #include "ui/interazione_qt.h"
 
@@ -15,27 +14,17 @@ protected:
     Editor editor{stato, ui};
 };
 
-// Each confirmed dialog writes its row; a "Se" whose action is "Incrementa" opens a second dialog.
+// A confirmed dialog writes its row; a "Se" whose action is "Incrementa" opens a second dialog.
 TEST_F(Apertura, OgniDialogoConfermatoScriveLaSuaRiga)
 {
-    for (int i = 0; i < 3; ++i)
-        stato.griglia(2).accoda(codici::Avanti, QString());
-    Regia regia({}, {compila({{"cmbSecondi", "1,5"}}, "cmdOK"), compila({{"cmbRiga", "1"}}, "cmdOK"),
-                     compila({{"cmbRiga", "0"}}, "cmdChiudi"), compila({}, "cmdOK"),
+    stato.griglia(2).accoda(codici::Avanti, QString());
+    Regia regia({}, {compila({{"cmbRiga", "0"}}, "cmdOK"),
                      compila({{"cmbMemoriaRam1", "1"}, {"cmbMemoriaRam2", "2"}, {"cmbParagone", "Uguale a"},
                               {"cmbIstruzione", "Incrementa"}}),
                      compila({{"cmbIndirizzoEeprom", "3"}})});
-    editor.inserisci(1, codici::Attendi);
     editor.inserisci(2, codici::VaiA);
-    editor.inserisci(2, codici::VaiA);  // cancelled: nothing changes
-    editor.inserisci(3, codici::VaiA);  // an empty grid has no row to jump to
     editor.inserisci(4, codici::Se);
-    EXPECT_EQ(regia.aperti,
-              (QStringList{"frmAttendi", "frmVai_A2", "frmVai_A2", "frmVai_A3", "frmSe", "frmIncrementa"}));
-    EXPECT_EQ(stato.griglia(1).riga(0), (Riga{"1,5", "8", ""}));
-    EXPECT_EQ(stato.NumIstruzioni(2), 4);
-    EXPECT_EQ(stato.griglia(2).riga(3), (Riga{"1", "9", ""}));
-    EXPECT_EQ(stato.NumIstruzioni(3), 0);
+    EXPECT_EQ(stato.griglia(2).riga(1), (Riga{"0", "9", ""}));
     EXPECT_EQ(stato.griglia(4).riga(1), (Riga{"EEP3", "19", ""}));
 }
 
@@ -49,31 +38,16 @@ TEST_F(Apertura, ScrivereInUnaCellaInUsoChiedeSeSostituire)
     };
     Regia regia({Risposta::No, Risposta::Si},
                 {compila({{"optNumerico", ""}, {"cmbIndirizzoRam", "5"}, {"txtValoreRam", "100"}}), sostituisci,
-                 compila({{"cmbIndirizzoRam", "6"}, {"txtValoreRam", "00000000"}}),
                  compila({{"optCarattere", ""}, {"cmbIndirizzoEeprom", "5"}, {"txtValoreeprom", "A"}})});
     editor.inserisci(1, codici::ScriviRam);
     editor.inserisci(3, codici::ScriviRam);     // RAM 5 is in use: asked twice
-    editor.inserisci(3, codici::ScriviRam);     // RAM 6 is not: no question
-    editor.inserisci(1, codici::ScriviEeprom);  // nor is EEPROM 5
+    editor.inserisci(1, codici::ScriviEeprom);  // EEPROM 5 is not: no question
     const Messaggio domanda{"La memoria contiene già un valore.\r\nIl valore è: d'100'\r\nSostituire il valore?",
                             Icona::Informazione, "Kobaltino", Pulsanti::SiNo};
     EXPECT_EQ(regia.messaggi, (std::vector<Messaggio>{domanda, domanda}));
     EXPECT_EQ(regia.pulsanti[0], (QStringList{"&No", "&Sì"}));
     EXPECT_EQ(stato.griglia(3).riga(0), (Riga{"Ram5 b'11111111'", "13", ""}));
     EXPECT_EQ(stato.MemoriaRAM[4], "b'11111111'");
-}
-
-TEST_F(Apertura, NessunaFinestraSenzaSensoNeInInserimentoAutomatico)
-{
-    Regia regia({}, {});  // a dialog that opens fails the test
-    EXPECT_EQ(creaDialogo(Dialogo::Nessuno, 1, stato), nullptr);
-    EXPECT_EQ(creaDialogo(Dialogo::VaiA, 0, stato), nullptr);
-    EXPECT_EQ(creaDialogo(Dialogo::VaiA, 11, stato), nullptr);
-    EXPECT_EQ(ui.apriDialogo(Dialogo::Nessuno, 1, stato), std::nullopt);
-    stato.InserimentoAutomatico = true;
-    for (Dialogo d : {Dialogo::Attendi, Dialogo::VaiA, Dialogo::Se, Dialogo::ScriviRam})
-        EXPECT_EQ(ui.apriDialogo(d, 1, stato), std::nullopt);
-    EXPECT_TRUE(regia.aperti.isEmpty());
 }
 
 }  // namespace

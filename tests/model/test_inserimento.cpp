@@ -16,14 +16,12 @@ struct CasoInserimento {
     const char* prima = "";
     int pieni = 0;  // "Avanti" rows before `prima`
     std::vector<Messaggio> messaggi = {};
-    int etichette = 0;  // the grid's next label number afterwards
 };
 
 using D = Dialogo;
 EsitoDialogo esito(const QString& p, const QString& a = {}) { return Postazione::esito(p, a); }
 const auto salto = Postazione::salto;
 const auto scrittura = Postazione::scrittura;
-const EsitoDialogo Salto1 = salto(1);
 using Inserimento = BancoEditor;
 
 const CasoInserimento CasiInserimento[] = {
@@ -31,26 +29,16 @@ const CasoInserimento CasiInserimento[] = {
     {"Attendi", 8, {esito("1,5")}, "8 1,5", {D::Attendi}},
     {"Attendi annullato", 8, {}, "", {D::Attendi}},
     {"Se attivo vai a", 10, {esito("Luce_destra")}, "10 Luce_destra", {D::SeAttivoVaiA}},
-    {"Se disattivo vai a", 11, {esito("Aux")}, "11 Aux", {D::SeDisattivoVaiA}},
     {"Scrivi Ram", 13, {scrittura("Ram5 d'100'", 5, "d'100'")}, "13 Ram5 d'100'", {D::ScriviRam}},
     {"Scrivi Eeprom", 17, {scrittura("EEP20 'x'", 20, "'x'")}, "17 EEP20 'x'", {D::ScriviEeprom}},
-    {"Sposta Eeprom", 18, {esito("EEP3 Ram5")}, "18 EEP3 Ram5", {D::SpostaEeprom}},
     {"Incrementa", 19, {esito("Ram7")}, "19 Ram7", {D::Incrementa}},
-    {"Decrementa", 20, {esito("EEP4")}, "20 EEP4", {D::Decrementa}},
-    {"Swappa", 22, {esito("Ram2")}, "22 Ram2", {D::Swappa}},
-    {"Scorri a destra", 23, {esito("Ram9")}, "23 Ram9", {D::ScorriDestra}},
-    {"Scorri a sinistra", 24, {esito("EEP1")}, "24 EEP1", {D::ScorriSinistra}},
-    {"Complemento", 25, {esito("Ram17")}, "25 Ram17", {D::Complemento}},
-    {"Operazioni", 26, {esito("Ram1 + Ram2")}, "26 Ram1 + Ram2", {D::Operazioni}},
-    {"Vai a", 9, {Salto1}, "1 | 1 @0 | 1 | 9 1", {D::VaiA}, "1 | 1 | 1", 0, {}, 1},
-    {"Vai a, numeri già usati", 9, {Salto1}, "1 @0 | 1 @2 | 1 @1 | 9 1", {D::VaiA}, "1 @0 | 1 | 1 @1", 0, {}, 3},
-    {"Vai a, nuova etichetta", 9, {Salto1}, "1 | 1 @1 | 9 1 | 9 1", {D::VaiA}, "1 | 1 @0 | 9 1", 0, {}, 2},
-    {"Vai a oltre la riga 255", 9, {salto(599)}, "1 @0 | 9 599", {D::VaiA}, "1", 599, {}, 1},
+    {"Vai a", 9, {salto(1)}, "1 | 1 @0 | 1 | 9 1", {D::VaiA}, "1 | 1 | 1"},
+    {"Vai a, numeri già usati", 9, {salto(1)}, "1 @0 | 1 @2 | 1 @1 | 9 1", {D::VaiA}, "1 @0 | 1 | 1 @1"},
+    {"Vai a, nuova etichetta", 9, {salto(1)}, "1 | 1 @1 | 9 1 | 9 1", {D::VaiA}, "1 | 1 @0 | 9 1"},
     {"Vai a annullato", 9, {}, "1", {D::VaiA}, "1"},
     {"Vai a, griglia vuota", 9, {salto(0)}, "", {D::VaiA}},
     {"Se", 15, {esito("Ram1 = Ram12", "1")}, "15 Ram1 = Ram12 | 1 | 16", {D::Se}},
     {"Se, Ritorna", 15, {esito("Ram2 > Ram3", "21")}, "15 Ram2 > Ram3 | 14 | 16", {D::Se}},
-    {"Se, Sleep", 15, {esito("Ram2 < Ram3", "Sleep")}, "15 Ram2 < Ram3 | 12 | 16", {D::Se}},
     {"Se, Incrementa", 15, {esito("Ram1 ! Ram2", "19"), esito("Ram7")}, "15 Ram1 ! Ram2 | 19 Ram7 | 16", {D::Se, D::Incrementa}},
     {"Se, Decrementa annullato", 15, {esito("Ram1 ! Ram2", "20")}, "15 Ram1 ! Ram2 | 16", {D::Se, D::Decrementa}},
     {"Se, azione sconosciuta", 15, {esito("Ram1 = Ram2", "8")}, "15 Ram1 = Ram2 | 16", {D::Se}},
@@ -85,7 +73,6 @@ TEST_F(Inserimento, OgniIstruzioneEntraComeLaScriveIlSuoDialogo)
             dialoghi.emplace_back(d, 5);
         EXPECT_EQ(p.ui.dialoghi, dialoghi);
         EXPECT_EQ(p.ui.messaggi, c.messaggi);
-        EXPECT_EQ(p.stato.NumEtichette[4], c.etichette);
         if (c.dialoghi.empty())
             continue;
         // The dialogs that list inputs are told which grid they serve.
@@ -101,56 +88,25 @@ TEST_F(Inserimento, OgniIstruzioneEntraComeLaScriveIlSuoDialogo)
     }
 }
 
-TEST_F(Inserimento, SenzaDialogoFinoA950IstruzioniPoiIlLimite)
+// A full grid refuses every instruction with the limit message, before any dialog; grids and
+// codes that do not exist get nothing, not even the message.
+TEST_F(Inserimento, OltreLe950IstruzioniIlLimiteFuoriDaCodiciEGriglieNulla)
 {
-    scriviGriglia(stato, 2, QString("1|").repeated(941));
-    for (int c : {1, 2, 3, 4, 5, 6, 7, 12, 14})
-        editor.inserisci(2, c);
-    EXPECT_TRUE(testoGriglia(2).endsWith("| 1 | 1 | 2 | 3 | 4 | 5 | 6 | 7 | 12 | 14"));
-    EXPECT_TRUE(ui.dialoghi.empty());
-    EXPECT_TRUE(ui.messaggi.empty());
-
-    stato.Modificato = false;
+    scriviGriglia(stato, 2, QString("1|").repeated(RigheGriglia));
     for (int c = 1; c <= 28; ++c)
         editor.inserisci(2, c);
     editor.inserisciSoloRiga(2, codici::Se);
     editor.inserisciSoloRiga(2, codici::FineSe);
-    EXPECT_EQ(stato.NumIstruzioni(2), 950);
-    EXPECT_FALSE(stato.Modificato);
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>(30, Limite));
-    EXPECT_TRUE(ui.dialoghi.empty());  // the limit comes before any dialog
-}
-
-// Loading a file inserts from the variables, without dialogs, questions or labels.
-TEST_F(Inserimento, InserimentoAutomaticoUsaLeVariabili)
-{
-    scriviGriglia(stato, 1, "1 | 1");
-    stato.InserimentoAutomatico = true;
-    stato.ParIncrementa = "Ram3";
-    editor.inserisci(1, codici::Incrementa);  // OkIncrementa not set
-    stato.OkIncrementa = true;
-    editor.inserisci(1, codici::Incrementa);
-    stato.OkVaiA[0] = true;
-    stato.RigaSalto = 1;
-    editor.inserisci(1, codici::VaiA);
-    stato.StatoBraccio = "";
-    editor.inserisci(1, codici::Braccio);
-    EXPECT_EQ(testoGriglia(1), "1 | 1 | 19 Ram3 | 9 1 | 21 Aperto");
-    EXPECT_FALSE(stato.AuxAbilitata);
-    EXPECT_TRUE(ui.dialoghi.empty());
-    EXPECT_TRUE(ui.messaggi.empty());
-}
-
-TEST_F(Inserimento, NullaFuoriDaiCodiciEDalleGriglie)
-{
     editor.inserisci(0, codici::Avanti);
     editor.inserisci(11, codici::Avanti);
     editor.inserisci(1, 0);
     editor.inserisci(1, 29);
     editor.inserisciSoloRiga(11, codici::FineSe);
-    for (int k = 1; k <= 10; ++k)
-        EXPECT_EQ(stato.NumIstruzioni(k), 0);
+    EXPECT_EQ(stato.NumIstruzioni(1), 0);
+    EXPECT_EQ(stato.NumIstruzioni(2), 950);
     EXPECT_FALSE(stato.Modificato);
+    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>(30, Limite));
+    EXPECT_TRUE(ui.dialoghi.empty());
 }
 
 TEST_F(Inserimento, BraccioChiedeUnaVoltaEAlterna)

@@ -25,19 +25,15 @@ TEST(Parole, BreviEComplete)
 TEST(ParoleRiga, LAzioneEDellaRigaSottoIlCondizionale)
 {
     Griglia g;
-    g.accoda(codici::Se, QStringLiteral("Ram3 = Ram5"));
-    g.accoda(codici::Avanti, {});
-    g.accoda(codici::FineSe, {});
     g.accoda(codici::Se, QStringLiteral("Ram1 < Ram2"));
     g.accoda(codici::FineSe, {});  // its Incrementa was cancelled
     g.accoda(codici::SeDisattivoFai, QStringLiteral("Sensore_rotazione"));
     g.accoda(codici::RuotaASinistra, {});
     g.accoda(codici::SeAttivoFai, QStringLiteral("Luce_sinistra"));  // the last row: no action below
-    EXPECT_EQ(paroleRiga(g, 0).breve, QStringLiteral("se Ram3 = Ram5 fai Avanti"));
-    EXPECT_EQ(paroleRiga(g, 3).breve, QStringLiteral("se Ram1 < Ram2"));
-    EXPECT_EQ(paroleRiga(g, 5).breve, QStringLiteral("se Sensore rotazione disattivo fai Ruota a sinistra"));
-    EXPECT_EQ(paroleRiga(g, 7).breve, QStringLiteral("se Luce sinistra attivo"));
-    EXPECT_EQ(paroleRiga(g, 8), ParoleParametro{});  // an unused row
+    EXPECT_EQ(paroleRiga(g, 0).breve, QStringLiteral("se Ram1 < Ram2"));
+    EXPECT_EQ(paroleRiga(g, 2).breve, QStringLiteral("se Sensore rotazione disattivo fai Ruota a sinistra"));
+    EXPECT_EQ(paroleRiga(g, 4).breve, QStringLiteral("se Luce sinistra attivo"));
+    EXPECT_EQ(paroleRiga(g, 5), ParoleParametro{});  // an unused row
 }
 
 }  // namespace

@@ -41,24 +41,12 @@ TEST_F(Pulizia, CancellaTuttoChiedeESvuotaOgniCosa)
     EXPECT_EQ(stato.griglia(10).rigaCorrente(), 0);
     EXPECT_EQ(stato.MemoriaRAM[0] + stato.MemoriaEEPROM[19], "");
     EXPECT_EQ(stato.PercorsoFile, "/tmp/a.kbn");
-
-    scriviGriglia(stato, 1, "1");
-    stato.InserimentoAutomatico = true;  // loading a file: no question
-    editor.cancellaTutto();
-    EXPECT_EQ(ui.messaggi.size(), 1u);
-    EXPECT_EQ(stato.NumIstruzioni(1), 0);
 }
 
 TEST_F(Pulizia, CancellaGriglieSiFermaAllaPrimaVuota)
 {
-    scriviGriglia(stato, 3, "1 | 1");
-    // "Luce destra" empty and "Luce sinistra" not: nothing cleared, the dialog stays open.
-    EXPECT_FALSE(editor.cancellaGriglie({false, true, true}));
-    EXPECT_EQ(stato.NumIstruzioni(3), 2);
-    EXPECT_FALSE(stato.Modificato);
-
+    // Grid 3 ("Luce sinistra") empty: the dialog stays open, grid 4 is not looked at.
     scriviGriglia(stato, 2, "1");
-    stato.griglia(3).svuota();
     scriviGriglia(stato, 4, "1");
     EXPECT_FALSE(editor.cancellaGriglie({false, true, true, true}));
     EXPECT_EQ(stato.NumIstruzioni(2), 0);
@@ -101,14 +89,9 @@ TEST_F(Pulizia, AuxEBraccioSeguonoIlProgramma)
         {"Cancella tutto", {Risposta::Si}, [](Editor& e) { e.cancellaTutto(); }, true, "Chiuso"},
         {"Cancella tutto, No", {Risposta::No}, [](Editor& e) { e.cancellaTutto(); }, false, "Aperto"},
         {"Nuovo senza salvare", {Risposta::No}, [](Editor& e) { e.nuovo(); }, true, "Chiuso"},
-        {"Nuovo annullato", {Risposta::Annulla}, [](Editor& e) { e.nuovo(); }, false, "Aperto"},
         {"griglie 1 e 3", {}, [](Editor& e) { e.cancellaGriglie(Griglie{true, false, true}); }, true, "Chiuso"},
         {"griglia 1", {}, [](Editor& e) { e.cancellaGriglie(Griglie{true}); }, false, "Aperto"},
         {"griglia 3", {}, [](Editor& e) { e.cancellaGriglie(Griglie{false, false, true}); }, false, "Chiuso"},
-        {"griglia 2", {}, [](Editor& e) { e.cancellaGriglie(Griglie{false, true}); }, false, "Aperto"},
-        // Stopped at the empty grid 4: grid 3, cleared before, stays cleared.
-        {"griglie 3 e 4", {}, [](Editor& e) { e.cancellaGriglie(Griglie{false, false, true, true}); }, false,
-         "Chiuso"},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);

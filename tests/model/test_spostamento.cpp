@@ -81,12 +81,9 @@ TEST_F(Spostamento, OgniVaiARestaSullaSuaIstruzione)
         QString domanda = {};  // the deletion question, answered Sì
     } casi[] = {
         {sposta({0}, 13), {"J4", "S2", "SE", "S3", "J1", "S4", "F", "J2", "S5", "S1"}},
-        {sposta({12}, 0), {"S5", "S1", "J4", "S2", "SE", "S3", "J1", "S4", "F", "J2"}},
         {sposta({4}, 0), {"SE", "S1", "J4", "S2", "S3", "J1", "S4", "F", "J2", "S5"}},   // the action row takes its block
         {sposta({5, 8}, 2), {"S1", "J4", "SE", "S4", "S2", "S3", "J1", "F", "J2", "S5"}},  // several rows keep their order
-        {sposta({10}, 3), {"S1", "J4", "S2", "F", "SE", "S3", "J1", "S4", "J2", "S5"}},
         {sposta({1, 7, 11}, 13), {"S1", "S2", "SE", "S3", "S4", "F", "S5", "J4", "J1", "J2"}},
-        {inserisciIn(codici::Avanti, 0), {"A", "S1", "J4", "S2", "SE", "S3", "J1", "S4", "F", "J2", "S5"}},
         {inserisciIn(codici::Avanti, 2), {"S1", "J4", "A", "S2", "SE", "S3", "J1", "S4", "F", "J2", "S5"}},
         // Inside the "Se": after its block.
         {inserisciIn(codici::Avanti, 4), {"S1", "J4", "S2", "SE", "A", "S3", "J1", "S4", "F", "J2", "S5"}},
@@ -94,7 +91,6 @@ TEST_F(Spostamento, OgniVaiARestaSullaSuaIstruzione)
         {cancella(0), {"J4", "S2", "SE", "S3", "J0", "S4", "F", "J2", "S5"},
          QString(Domanda) + "\r\nL'istruzione selezionata è la destinazione di un Vai a alla riga 7."},
         {cancella(3), {"S1", "J4", "S2", "S3", "J1", "S4", "F", "J2", "S5"}, Domanda},
-        {cancella(6), {"S1", "J4", "S2", "SE", "J1", "S4", "F", "J2", "S5"}, Domanda},
         {cancellaRighe({1, 4}), {"S1", "S2", "S3", "J1", "S4", "F", "J2", "S5"}, DomandaRighe},
         {cancellaRighe({2, 8}), {"S1", "J0", "SE", "S3", "J1", "F", "J0", "S5"},
          QString(DomandaRighe) + "\r\nL'istruzione alla riga 2 è la destinazione di un Vai a alla riga 11."
