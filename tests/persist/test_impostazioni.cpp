@@ -25,7 +25,7 @@ TEST_F(FileImpostazioni, AttivazioneSecondoIlFile)
                                      Icona::Informazione, "Compilatore assente"};
     const QByteArray gpasm = Timbro + "\"/opt/gputils/bin/gpasm\"\r\n", vuoto = Timbro + "\"VUOTO\"\r\n";
     const QByteArray altraVersione = "\"75:73:73:\"\r\n\"/usr/bin/gpasm\"\r\n", guasto = "spazzatura\r\n\"x\"\r\n";
-    // A missing, empty or one-line file is written anew; one of another version stops the program.
+    // A missing or one-line file is written anew; one of another version stops the program.
     const struct {
         std::optional<QByteArray> file;  // none: no file at all
         bool continua;
@@ -37,7 +37,6 @@ TEST_F(FileImpostazioni, AttivazioneSecondoIlFile)
         {altraVersione, false, {danneggiati}, altraVersione, ""},
         {guasto, false, {danneggiati}, guasto, ""},
         {std::nullopt, true, {senzaCompilatore}, vuoto, "VUOTO"},
-        {"", true, {senzaCompilatore}, vuoto, "VUOTO"},
         {Timbro, true, {senzaCompilatore}, vuoto, "VUOTO"}};
     for (const auto& c : casi) {
         SCOPED_TRACE(c.file.value_or("<nessun file>").toStdString());
