@@ -110,7 +110,6 @@ TEST_F(FileProgramma, OgniErroreHaIlSuoNumeroELeSueParoleEIlProgrammaResta)
         EXPECT_EQ(testoProgramma(stato) == prima, fallito);
         EXPECT_EQ(stato.PercorsoFile, fallito ? "/vecchio.kbn" : p);
         EXPECT_EQ(stato.Modificato, fallito);
-        EXPECT_FALSE(stato.InserimentoAutomatico);
     }
     EXPECT_TRUE(ugualeAlFile(viste, KOBALTINO_FIXTURES "/errori_lettura.txt"));
     EXPECT_TRUE(ui.messaggi.empty());
