@@ -5,7 +5,6 @@
 #include "persist/file_programma.h"
 #include "support/interazione_finta.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>

@@ -2,7 +2,6 @@
 #include "ui/frm_about.h"
 #include "support/applicazione.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>

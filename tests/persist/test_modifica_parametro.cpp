@@ -113,7 +113,6 @@ TEST_F(ModificaParametro, DoppioClicApreIlDialogoEApplicaLaConferma)
     EXPECT_EQ(stato.griglia(2).riga(0).parametro, "Ottico_destro");
     EXPECT_EQ(codici(2), (std::vector<int>{codici::SeAttivoFai, codici::Ritorna}));
     EXPECT_TRUE(stato.Modificato);
-    EXPECT_EQ(stato.NomeGriglia, "MSHFlexGrid2");
     const std::vector<std::pair<Dialogo, int>> attesi(3, {Dialogo::SeAttivoFai, 2});
     EXPECT_EQ(ui.dialoghi, attesi);
     // Each dialog opens on the row as it stands, a conditional with its action.
