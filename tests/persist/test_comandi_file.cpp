@@ -65,8 +65,7 @@ TEST_F(ComandiDiFile, SalvaVuoleLaGrigliaPrincipaleEChiedeIlNomeUnaVoltaSola)
 
 TEST_F(ComandiDiFile, PercorsiFinoAQuarantanoveCaratteriESenzaSpazi)
 {
-    const QString base = cartella.path() + "/";
-    const auto lungo = [&](int n) { return base + QString(n - base.size() - 4, u'a') + ".kbn"; };
+    const auto lungo = [&](int n) { return percorso(QString(n - cartella.path().size() - 5, u'a') + ".kbn"); };
     // conNome: the path comes from the "Salva con nome" dialog.
     const struct { QString percorso; bool conNome; std::vector<Messaggio> attesi; } casi[] = {
         {lungo(49), false, {}},         {lungo(50), false, {TroppoLungo}},       {lungo(50), true, {TroppoLungo}},
@@ -116,8 +115,8 @@ TEST_F(ComandiDiFile, UnSalvataggioMancatoLasciaIlFileEModificatoComErano)
     attesi.push_back(critico("Impossibile salvare il file:\r\n" + percorso("manca/x.kbn") + "\r\nLa cartella non esiste."));
     stato.PercorsoFile = tubo;
     comandi.salva();
-    attesi.push_back(critico("Impossibile salvare il file:\r\n" + tubo + "\r\nNon è un file normale (è una cartella, una "
-                             "pipe o un dispositivo): scegliere un altro nome."));
+    attesi.push_back(critico("Impossibile salvare il file:\r\n" + tubo + "\r\nNon è un file normale (è una "
+                             "cartella, una pipe o un dispositivo): scegliere un altro nome."));
     EXPECT_EQ(ui.messaggi, attesi);
     EXPECT_EQ(leggiByte(p), "contenuto di prima");
     EXPECT_FALSE(QFileInfo(tubo).isFile());

@@ -26,7 +26,8 @@ TEST_F(FileProgramma, CampiRecordEParametriSoloDoveIlCodiceNePorta)
                             // 19..969: one row over the 950 of a grid, skipped; the rest still loads
                             + QByteArray("\"\",\"6\",\"\",\"gg10\"\r\n").repeated(951)
                             // "Braccio" takes its text from the arm toggle, not from the file
-                            + "\"Chiuso\",\"21\",\"\",\"gg4\"\r\n\"Chiuso\",\"21\",\"\",\"gg4\"\r\n\"xyz\",\"21\",\"\",\"gg5\"\r\n";
+                            + "\"Chiuso\",\"21\",\"\",\"gg4\"\r\n\"Chiuso\",\"21\",\"\",\"gg4\"\r\n"
+                              "\"xyz\",\"21\",\"\",\"gg5\"\r\n";
     const EsitoLettura esito = carica(file);
     ASSERT_TRUE(esito.riuscito()) << esito.spiegazione.toStdString();
     const std::vector<Riga> attese{{"1,5", "8", ""},         {"", "1", "2"},  {"Ram2 ','", "13", ""}, {"", "1", "3"},
