@@ -20,8 +20,7 @@ export KOBALTINO_INTERVALLO_RECUPERO_MS=200
 recupero=$XDG_DATA_HOME/Kobaltino/recupero
 cp "$programma" "$lavoro/prog.kbn"
 originale=$(cat "$lavoro/prog.kbn")
-righe_principali() { grep -c '"gg1"' "$1"; }
-prima=$(righe_principali "$lavoro/prog.kbn")
+prima=$(grep -c '"gg1"' "$lavoro/prog.kbn")
 
 fallisci() { echo "FALLITO: $*" >&2; exit 1; }
 # Waits (at most 30 s) until the command succeeds.
@@ -37,7 +36,7 @@ tasti() {  # keys to finestra $1
 }
 copia_con_avanti() { [ "$(grep -c '"gg1"' "$recupero"/recupero-*.kbn 2>/dev/null)" = $((prima + 1)) ]; }
 domanda_aperta() { [ "$(xdotool search --onlyvisible --name '^Kobaltino$' | wc -l)" -ge 2 ]; }  # the window and the question
-principali_salvate() { [ "$(righe_principali "$lavoro/prog.kbn")" = $((prima + 1)) ]; }
+principali_salvate() { [ "$(grep -c '"gg1"' "$lavoro/prog.kbn")" = $((prima + 1)) ]; }
 finito() { ! kill -0 "$pid" 2>/dev/null; }
 nessuna_copia() { ! ls "$recupero"/recupero-*.kbn >/dev/null 2>&1; }
 
@@ -85,5 +84,4 @@ tasti "prog.kbn" ctrl+s
 aspetta principali_salvate
 aspetta nessuna_copia
 chiudi "prog.kbn"
-ls "$recupero" | grep -q . && fallisci "file rimasti in $recupero: $(ls "$recupero")"
-echo "OK: copia offerta e rifiutata e rimossa, poi offerta e ripristinata"
+[ -z "$(ls "$recupero")" ] || fallisci "file rimasti in $recupero: $(ls "$recupero")"

@@ -5,7 +5,6 @@
 #include "persist/file_programma.h"
 #include "support/interazione_finta.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -28,20 +27,6 @@ Esecuzione cli(const QStringList& argomenti)
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
 }
 
-// The PDF's text, laid out as on the page.
-QString testoPdf(const QString& pdf)
-{
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty()) {
-        ADD_FAILURE() << "pdftotext is missing (Debian package poppler-utils)";
-        return {};
-    }
-    QProcess p;
-    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 TEST(Stampa, IlPdfContieneOgniRigaDiOgniGrigliaNonVuota)
 {
     QTemporaryDir cartella;
@@ -50,7 +35,13 @@ TEST(Stampa, IlPdfContieneOgniRigaDiOgniGrigliaNonVuota)
     const Esecuzione e = cli({QStringLiteral("stampa"), programma, QStringLiteral("-o"), pdf, QStringLiteral("--pic"),
                               QStringLiteral("16F628")});
     ASSERT_EQ(e.uscita, 0) << e.errori.toStdString();
-    const QString testo = testoPdf(pdf);
+    // The PDF's text, laid out as on the page.
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext is missing (Debian package poppler-utils)";
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    const QString testo = QString::fromUtf8(p.readAllStandardOutput());
 
     Stato stato;
     InterazioneFinta ui;
@@ -91,19 +82,14 @@ TEST(Stampa, RifiutiDelComando)
 {
     QTemporaryDir cartella;
     const QString programma = QStringLiteral(KOBALTINO_PROGRAMMI "/esempio.kbn");
-    struct Caso {
-        QStringList argomenti;
-        const char* errore;
-    };
-    const Caso casi[] = {
-        {{"stampa", programma}, "Manca il file da scrivere (-o FILE.pdf)\n"},
-        {{"stampa", programma, "-o", cartella.filePath("no/cartella/x.pdf")}, "Impossibile scrivere il file:"},
-    };
-    for (const Caso& c : casi) {
-        const Esecuzione e = cli(c.argomenti);
-        EXPECT_EQ(e.uscita, 2) << c.errore;
-        EXPECT_TRUE(e.errori.contains(QString::fromUtf8(c.errore))) << e.errori.toStdString();
-    }
+    const Esecuzione senzaUscita = cli({QStringLiteral("stampa"), programma});
+    EXPECT_EQ(senzaUscita.uscita, 2);
+    EXPECT_TRUE(senzaUscita.errori.contains("Manca il file da scrivere (-o FILE.pdf)\n"))
+        << senzaUscita.errori.toStdString();
+    const Esecuzione senzaCartella = cli({QStringLiteral("stampa"), programma, QStringLiteral("-o"),
+                                          cartella.filePath(QStringLiteral("no/cartella/x.pdf"))});
+    EXPECT_EQ(senzaCartella.uscita, 2);
+    EXPECT_TRUE(senzaCartella.errori.contains("Impossibile scrivere il file:")) << senzaCartella.errori.toStdString();
 }
 
 }  // namespace

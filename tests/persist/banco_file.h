@@ -89,10 +89,4 @@ inline QString parametroDi(int codice, unsigned n)
     }
 }
 
-inline void PrintTo(const Riga& r, std::ostream* os)
-{
-    *os << "{\"" << r.parametro.toStdString() << "\", \"" << r.codice.toStdString() << "\", \""
-        << r.etichetta.toStdString() << "\"}";
-}
-
 }  // namespace kobaltino

@@ -24,8 +24,8 @@ TEST_F(FileImpostazioni, AttivazioneSecondoIlFile)
                                      "Inserire il percorso dal menù Strumenti.",
                                      Icona::Informazione, "Compilatore assente"};
     const QByteArray gpasm = Timbro + "\"/opt/gputils/bin/gpasm\"\r\n", vuoto = Timbro + "\"VUOTO\"\r\n";
-    const QByteArray altraVersione = "\"75:73:73:\"\r\n\"/usr/bin/gpasm\"\r\n", guasto = "spazzatura\r\n\"x\"\r\n";
-    // A missing, empty or one-line file is written anew; one of another version stops the program.
+    const QByteArray altraVersione = "\"75:73:73:\"\r\n\"/usr/bin/gpasm\"\r\n";
+    // A missing or one-line file is written anew; one of another version stops the program.
     const struct {
         std::optional<QByteArray> file;  // none: no file at all
         bool continua;
@@ -35,9 +35,7 @@ TEST_F(FileImpostazioni, AttivazioneSecondoIlFile)
     } casi[] = {
         {gpasm, true, {}, gpasm, "/opt/gputils/bin/gpasm"},
         {altraVersione, false, {danneggiati}, altraVersione, ""},
-        {guasto, false, {danneggiati}, guasto, ""},
         {std::nullopt, true, {senzaCompilatore}, vuoto, "VUOTO"},
-        {"", true, {senzaCompilatore}, vuoto, "VUOTO"},
         {Timbro, true, {senzaCompilatore}, vuoto, "VUOTO"}};
     for (const auto& c : casi) {
         SCOPED_TRACE(c.file.value_or("<nessun file>").toStdString());
@@ -57,8 +55,8 @@ TEST_F(FileImpostazioni, AttivazioneSecondoIlFile)
         EXPECT_EQ(stato.Processore, "16F628");
         EXPECT_EQ(stato.StatoBraccio, "Aperto");
     }
-    // Warned once, the file is not read again: not even a damaged one stops the program.
-    scriviByte(dati, guasto);
+    // Warned once, the file is not read again: not even one of another version stops the program.
+    scriviByte(dati, altraVersione);
     EXPECT_TRUE(comandi.attivazione());
     EXPECT_EQ(ui.messaggi.size(), 1u);
 }

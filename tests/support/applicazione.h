@@ -7,20 +7,13 @@
 
 namespace kobaltino {
 
-// The user's settings of this test program: a folder of its own, emptied at exit, so that no
-// test reads or writes the real user's choices.
-inline QString cartellaPreferenze()
-{
-    static QTemporaryDir cartella;
-    return cartella.path();
-}
-
 // One QApplication for the whole test program, offscreen. It lives until the process ends:
 // destroying it from a static destructor would run Qt's clean-up after parts of it are gone.
 inline QApplication& applicazione()
 {
-    // Settings (recent programs, shown parameters) go to a folder of this run, not the user's.
-    static QTemporaryDir configurazione;
+    // Settings (recent programs, shown parameters) go to folders of this run, emptied at exit, so
+    // that no test reads or writes the real user's choices.
+    static QTemporaryDir configurazione, preferenze;
     qputenv("XDG_CONFIG_HOME", configurazione.path().toUtf8());
     static int argc = 1;
     static char nome[] = "test_kobaltino", *argv[] = {nome, nullptr};
@@ -32,7 +25,7 @@ inline QApplication& applicazione()
                 precedente(tipo, contesto, testo);
         });
         QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, cartellaPreferenze());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, preferenze.path());
         return new QApplication(argc, argv);
     }();
     return *app;

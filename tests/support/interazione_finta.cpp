@@ -45,9 +45,4 @@ QString InterazioneFinta::scegliFile(const RichiestaFile& richiesta)
     return f;
 }
 
-Messaggio informazione(const QString& testo)
-{
-    return Messaggio{testo};
-}
-
 }  // namespace kobaltino

@@ -41,6 +41,6 @@ public:
 };
 
 // A message box with only an OK button, information icon and default title.
-Messaggio informazione(const QString& testo);
+inline Messaggio informazione(const QString& testo) { return Messaggio{testo}; }
 
 }  // namespace kobaltino

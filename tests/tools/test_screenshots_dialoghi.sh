@@ -15,20 +15,11 @@ printf 'vecchia' >"$uscita/01_attendi.png"
 
 BUILD_DIR=$build "$sorgente/tools/screenshots_dialoghi.sh" "$uscita" >"$cartella/elenco"
 
-errori=0
-controlla() {  # controlla <description> <command...>
-  local cosa=$1
-  shift
-  if ! "$@"; then
-    echo "FALLITO: $cosa" >&2
-    errori=$((errori + 1))
-  fi
-}
-controlla "CMakeCache.txt is kept" grep -qx 'CMAKE_BUILD_TYPE:STRING=Debug' "$uscita/CMakeCache.txt"
-controlla "a file in a subfolder is kept" test "$(cat "$uscita/src/app/kobaltino")" = ELF
-controlla "the old picture is replaced by a PNG" test "$(head -c 4 "$uscita/01_attendi.png" | tail -c 3)" = PNG
-controlla "the script names the pictures it wrote" grep -qx "$uscita/20_se.png" "$cartella/elenco"
+fallisci() { echo "FALLITO: $*" >&2; exit 1; }
+grep -qx 'CMAKE_BUILD_TYPE:STRING=Debug' "$uscita/CMakeCache.txt" || fallisci "CMakeCache.txt is not kept"
+[ "$(cat "$uscita/src/app/kobaltino")" = ELF ] || fallisci "a file in a subfolder is not kept"
+[ "$(head -c 4 "$uscita/01_attendi.png" | tail -c 3)" = PNG ] || fallisci "the old picture is not replaced by a PNG"
+grep -qx "$uscita/20_se.png" "$cartella/elenco" || fallisci "the script does not name the pictures it wrote"
 scritte=$(find "$uscita" -maxdepth 1 -name '*.png' | wc -l)
-controlla "every listed picture is there ($scritte)" test "$scritte" -eq "$(wc -l <"$cartella/elenco")"
-controlla "nothing but pictures added" test "$(find "$uscita" -type f ! -name '*.png' | wc -l)" -eq 2
-exit $((errori > 0))
+[ "$scritte" -eq "$(wc -l <"$cartella/elenco")" ] || fallisci "not every listed picture is there ($scritte)"
+[ "$(find "$uscita" -type f ! -name '*.png' | wc -l)" -eq 2 ] || fallisci "something but pictures added"
