@@ -1,5 +1,7 @@
 // The session: the real compiled program drives the robot; where each program address comes from,
 // rows, inputs, going back in time, and the sample programs in their arenas.
+#include "programmi_robot.h"
+
 #include "codegen/generatore.h"
 #include "model/editor.h"
 #include "persist/file_programma.h"
@@ -91,19 +93,6 @@ TEST(Sessione, OgniIndirizzoEOgniPassoSannoDaQualeRigaVengono)
     righe({{1, 3}, {1, 4}, {1, 5}, {1, 0}});
 }
 
-TEST(Sessione, SenzaMondoGliIngressiLeggonoIPiediniScollegati)
-{
-    // Luce_destra .. Ottico_sinistro, Ultrasuono, Sensore_rotazione, Aux; with the arm, its line
-    // is an output, low between pulses.
-    for (const bool braccio : {false, true}) {
-        Stato stato = programmaDi({{1, 7}});
-        stato.AuxAbilitata = !braccio;
-        Sessione s(assembla(stato), std::nullopt);
-        s.esegui(secondi(0.001));  // past the start-up, which turns the pull-ups on
-        EXPECT_EQ(s.ingressi(), (Livelli{1, 1, 1, 1, 1, 1, 1, 0, !braccio})) << braccio;
-    }
-}
-
 // What must come back the same when the run returns to a moment.
 void ugualiMomenti(const Fotografia& a, const Fotografia& b)
 {
@@ -186,16 +175,9 @@ TEST(Sessione, IProgrammiDiEsempioPortanoIlRobotAllaMeta)
     }
 }
 
-// A stop at the start of a row: the cycle, PORTA and STATUS there.
-struct Tappa {
-    Origine riga;
-    uint64_t cicli;
-    int porta, status;
-};
-
 struct Corsa {
     Sessione sessione;
-    std::vector<Tappa> tappe;  // in the order the rows started, up to the closing loop
+    std::vector<Fotografia> tappe;  // at the start of each row, in order, up to the closing loop
 };
 
 // Runs `stato` on `processore` with the Luce destra sensor held at `luce` and every EEPROM cell
@@ -207,10 +189,8 @@ Corsa corri(Stato stato, const char* processore, bool luce = false)
     p.immagine.eeprom.assign(128, 0);
     Corsa c{Sessione(p, std::nullopt), {}};
     c.sessione.forza(*indiceIngresso("Luce_destra"), luce);
-    while (c.sessione.passoRiga(secondi(3))) {
-        const Chip& chip = c.sessione.chip();
-        c.tappe.push_back({c.sessione.riga(), c.sessione.cicli(), *chip.registro(0x05), *chip.registro(0x03)});
-    }
+    while (c.sessione.passoRiga(secondi(3)))
+        c.tappe.push_back(c.sessione.fotografia());
     return c;
 }
 
@@ -219,42 +199,36 @@ const char* const Processori[] = {"16F84", "16F84A", "16F628"};
 // Each motor pattern on PORTA, each wait as long as its name promises (one cycle is 1 µs with
 // the robot's 4 MHz crystal) and as long on the three chips, within 1%. Then RB4, held by the
 // sensor, calls the Luce destra handler exactly when it reads high, and its "Avanti" shows.
+// Without a world the other inputs read their unconnected pins: 1 through the pull-ups, the
+// rotation sensor 0, and the Aux line, when the arm drives it, an output low between pulses.
 TEST(SulChip, MovimentiAtteseEIngressi)
 {
-    const struct {
-        int codice;
-        const char* parametro;
-        int portaA, millisecondi;
-    } passi[] = {{1, "", 0b1001, 0},       {2, "", 0b0110, 0},       {3, "", 0b1000, 0},       {4, "", 0b0001, 0},
-                 {7, "", 0b0000, 0},       {5, "", 0b1010, 0},       {6, "", 0b0101, 0},       {8, "0,5", 0b0101, 500},
-                 {8, "1,0", 0b0101, 1000}, {8, "1,5", 0b0101, 1500}, {8, "2,0", 0b0101, 2000}, {8, "2,5", 0b0101, 2500},
-                 {21, "Aperto", 0b0101, 125}};
-    const int n = std::size(passi);
+    const int n = std::size(Movimenti);
     for (const bool luce : {false, true}) {
-        Stato s;
+        Stato s = programmaMovimenti();
+        s.AuxAbilitata = !luce;
         std::vector<Origine> righe;  // each main row in turn, then the handler's
-        for (const auto& passo : passi)
-            righe.push_back({1, aggiungi(s, 1, passo.codice, QString::fromLatin1(passo.parametro))});
-        righe.push_back({1, aggiungi(s, 1, 10, "Luce_destra")});
-        aggiungi(s, 2, 1);
+        for (int i = 0; i <= n; ++i)
+            righe.push_back({1, i});
         if (luce)
             righe.push_back({2, 0});
-        std::vector<std::vector<Tappa>> esiti;
+        std::vector<std::vector<Fotografia>> esiti;
         for (const char* processore : Processori) {
             const Corsa c = corri(s, processore, luce);
             std::vector<Origine> viste;
-            for (const Tappa& t : c.tappe)
+            for (const Fotografia& t : c.tappe)
                 viste.push_back(t.riga);
             ASSERT_EQ(viste, righe) << processore;
             EXPECT_EQ(c.sessione.chip().registro(0x05), luce ? 0b1001 : 0b0101) << processore;
+            EXPECT_EQ(c.sessione.ingressi(), (Livelli{luce, 1, 1, 1, 1, 1, 1, 0, !luce})) << processore;
             esiti.push_back(c.tappe);
         }
         for (int i = 0; i < n; ++i) {
-            SCOPED_TRACE(testing::Message() << "codice " << passi[i].codice << " " << passi[i].parametro);
-            const int64_t attesi = passi[i].millisecondi * 1000LL;
+            SCOPED_TRACE(testing::Message() << "codice " << Movimenti[i].codice << " " << Movimenti[i].parametro);
+            const int64_t attesi = Movimenti[i].millisecondi * 1000LL;
             auto durata = [&](size_t chip) { return int64_t(esiti[chip][i + 1].cicli - esiti[chip][i].cicli); };
             for (size_t chip = 0; chip < esiti.size(); ++chip) {
-                EXPECT_EQ(esiti[chip][i + 1].porta, passi[i].portaA) << Processori[chip];
+                EXPECT_EQ(esiti[chip][i + 1].porta, Movimenti[i].portaA) << Processori[chip];
                 EXPECT_TRUE(attesi == 0 || std::llabs(durata(chip) - durata(0)) * 100 <= durata(0)) << durata(chip);
             }
             EXPECT_TRUE(attesi == 0 || std::llabs(durata(0) - attesi) * 100 <= 3 * attesi) << durata(0);
@@ -265,25 +239,13 @@ TEST(SulChip, MovimentiAtteseEIngressi)
 // EEP1..EEP20 share their numbers with PCL, STATUS, the ports and the EEPROM registers: none of
 // them may be touched, so INIZIO's settings and the closing "Avanti" stay. A call is the
 // one-word action of a condition: it runs only when the condition holds. What is written is
-// read back. Then each one-operand instruction on a cell written b'10100110', after Ram1 + Ram2
-// set the flags (0 + 0 sets Z; 200 + 100 sets C, which the shifts take in): the cell, and Z, DC,
-// C as the instruction on a register leaves them, with bank 0 selected again.
+// read back. Then each one-operand instruction on a cell, after Ram1 + Ram2 set the flags (0 + 0
+// sets Z; 200 + 100 sets C, which the shifts take in): the cell, and Z, DC, C as the instruction
+// on a register leaves them, with bank 0 selected again.
 TEST(SulChip, LaEepromComeUnRegistro)
 {
-    const struct {
-        int codice, addendo1, addendo2, risultato, flag;
-    } operazioni[] = {{19, 0, 0, 0xa7, 0b000}, {20, 0, 0, 0xa5, 0b000},     {22, 0, 0, 0x6a, 0b100},
-                      {23, 0, 0, 0x53, 0b100}, {24, 0, 0, 0x4c, 0b101},     {25, 0, 0, 0x59, 0b000},
-                      {23, 200, 100, 0xd3, 0b000}, {24, 200, 100, 0x4d, 0b001}};
-    Stato s;
-    carica(s, {{1, 17, "EEP6 d'7'"}, {1, 17, "EEP20 b'00101001'"}});
-    for (const int cella : {1, 2, 3, 4, 5, 6, 7, 8, 17, 18, 19, 20})  // EEP9..EEP16 are written below
-        aggiungi(s, 1, 19, QStringLiteral("EEP%1").arg(cella));
-    carica(s, {{1, 20, "EEP8"},        {1, 20, "EEP8"},        {1, 13, "Ram1 d'4'"}, {1, 13, "Ram2 d'4'"},
-               {1, 13, "Ram3 d'9'"},   {1, 15, "Ram1 = Ram2"}, {1, 19, "EEP5"},      {1, 16},  // holds
-               {1, 15, "Ram1 = Ram3"}, {1, 19, "EEP6"},        {1, 16},                        // does not
-               {1, 15, "Ram3 > Ram1"}, {1, 25, "EEP6"},        {1, 16},                        // holds
-               {1, 18, "EEP20 Ram5"},  {1, 18, "EEP6 Ram6"}});
+    std::vector<int> dopo;
+    const Stato s = programmaEeprom(&dopo);
     std::map<int, int> attesa;
     for (int cella = 0; cella < 20; ++cella)
         attesa[cella] = 1;
@@ -291,27 +253,18 @@ TEST(SulChip, LaEepromComeUnRegistro)
     attesa[5] = 0xf7;   // EEP6: 7 + 1, not incremented again, then complemented
     attesa[7] = 0xff;   // EEP8: 1 - 2
     attesa[19] = 0x2a;  // EEP20: 41 + 1
-    std::vector<int> dopo;  // the row after each operation
-    for (size_t i = 0; i < std::size(operazioni); ++i) {
-        const QString cella = QStringLiteral("EEP%1").arg(i + 9);
-        aggiungi(s, 1, 17, cella + " b'10100110'");
-        aggiungi(s, 1, 13, QStringLiteral("Ram1 d'%1'").arg(operazioni[i].addendo1));
-        aggiungi(s, 1, 13, QStringLiteral("Ram2 d'%1'").arg(operazioni[i].addendo2));
-        aggiungi(s, 1, 26, "Ram1 + Ram2");
-        dopo.push_back(aggiungi(s, 1, operazioni[i].codice, cella) + 1);
-        attesa[i + 8] = operazioni[i].risultato;
-    }
-    aggiungi(s, 1, 1);
+    for (size_t i = 0; i < std::size(OperazioniEeprom); ++i)
+        attesa[int(i) + 8] = OperazioniEeprom[i].risultato;
     for (const char* processore : Processori) {
         SCOPED_TRACE(processore);
         const Corsa c = corri(s, processore);
         std::map<int, int> status;  // by row of the main grid
-        for (const Tappa& t : c.tappe)
-            status[t.riga.riga] = t.status;
+        for (const Fotografia& t : c.tappe)
+            status[t.riga.riga] = t.chip.ram[0x03];
         ASSERT_FALSE(c.tappe.empty());
         ASSERT_EQ(c.tappe.back().riga, (Origine{1, dopo.back()}));
         for (size_t i = 0; i < dopo.size(); ++i)
-            EXPECT_EQ(status.at(dopo[i]) & 0x67, operazioni[i].flag) << "operazione " << i;
+            EXPECT_EQ(status.at(dopo[i]) & 0x67, OperazioniEeprom[i].flag) << "operazione " << i;
         // PORTA, TRISA, TRISB, OPTION as INIZIO and the "Avanti" left them; Ram5, Ram6 as read.
         const Chip& chip = c.sessione.chip();
         const std::map<int, int> registri = {{0x05, 0x09}, {0x85, 0x10}, {0x86, 0xff}, {0x81, 0x07}, {0x40, 0x2a},
@@ -320,7 +273,7 @@ TEST(SulChip, LaEepromComeUnRegistro)
             EXPECT_EQ(chip.registro(registro), valore) << registro;
         ASSERT_EQ(chip.dimensioneEeprom(), processore == Processori[2] ? 128 : 64);
         for (int cella = 0; cella < chip.dimensioneEeprom(); ++cella)
-            EXPECT_EQ(chip.eeprom(cella), attesa.count(cella) ? attesa.at(cella) : 0) << "cella " << cella;
+            EXPECT_EQ(int(chip.eeprom(cella)), attesa.count(cella) ? attesa.at(cella) : 0) << "cella " << cella;
     }
 }
 
