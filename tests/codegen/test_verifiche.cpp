@@ -52,12 +52,10 @@ TEST(Verifiche, CosaTrovanoEDove)
           "Griglia principale, riga 5: il \"Vai a\" salta alla riga 4, che non esiste più." + Rifare,
           "Luce destra, riga 1: il \"Vai a\" salta alla riga 5, che non esiste più." + Rifare,
           "Aux, riga 0: il \"Vai a\" non indica la riga a cui saltare." + Rifare}, {}},
-        // Seven handler calls and a motor call fill the eight levels; a wait calls its delay loop,
-        // and the arm's pulse waits too: two levels each.
+        // Seven handler calls and a motor call fill the eight levels; a wait calls its delay loop:
+        // two levels.
         {"otto livelli", [](Stato& s) { setteChiamate(s, 7, {}); }, {}, {}},
         {"nove livelli con un'attesa", [](Stato& s) { setteChiamate(s, 8, "0,5"); }, {}, {NoveLivelli}},
-        {"nove livelli con il braccio", [](Stato& s) { setteChiamate(s, 21, "Aperto"); }, {}, {NoveLivelli}},
-        {"operazione sulla EEPROM", [](Stato& s) { setteChiamate(s, 19, "EEP4"); }, {}, {}},
         {"nove gestori in fila",
          [](Stato& s) { for (int k = 1; k < 10; ++k) chiama(s, k, k + 1); aggiungi(s, 10, 8, "2,5"); }, {},
          {"Sensore rotazione, riga 0: qui le chiamate una dentro l'altra arrivano a 11 livelli, ma il PIC ne ricorda "

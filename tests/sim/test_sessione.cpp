@@ -1,5 +1,7 @@
 // The session: the real compiled program drives the robot; where each program address comes from,
 // rows, inputs, going back in time, and the sample programs in their arenas.
+#include "programmi_robot.h"
+
 #include "codegen/generatore.h"
 #include "model/editor.h"
 #include "persist/file_programma.h"
@@ -75,33 +77,16 @@ TEST(Sessione, OgniIndirizzoEOgniPassoSannoDaQualeRigaVengono)
 
     Sessione s(p, std::nullopt);
     EXPECT_EQ(s.riga(), (Origine{0, -1}));  // the start-up code
-    auto righe = [&s](const std::vector<Origine>& attese) {
-        for (const Origine& attesa : attese) {
-            ASSERT_TRUE(s.passoRiga());
-            EXPECT_EQ(s.riga(), attesa) << attesa.griglia << "," << attesa.riga;
-        }
-    };
-    // Unconnected, the light input reads 1 through its pull-up: the handler runs.
-    righe({{1, 0}, {1, 1}, {1, 2}, {1, 3}, {2, 0}, {2, 1}, {1, 4}, {1, 5}, {1, 0}, {1, 1}, {1, 2}});
+    // Unconnected, the light input reads 1 through its pull-up: the handler runs, returns to the
+    // next row, and the jump goes back to the first.
+    for (const Origine attesa : {Origine{1, 0}, {1, 1}, {1, 2}, {1, 3}, {2, 0}, {2, 1}, {1, 4}, {1, 5}, {1, 0}, {1, 1},
+                                 {1, 2}}) {
+        ASSERT_TRUE(s.passoRiga());
+        EXPECT_EQ(s.riga(), attesa) << attesa.griglia << "," << attesa.riga;
+    }
     // Inside the wait's library code the row is still the wait's.
     s.esegui(s.cicli() + 300'000);
     EXPECT_EQ(s.riga(), (Origine{1, 2}));
-    // Forced off, the input no longer calls its handler.
-    s.forza(*indiceIngresso("Luce_destra"), false);
-    righe({{1, 3}, {1, 4}, {1, 5}, {1, 0}});
-}
-
-TEST(Sessione, SenzaMondoGliIngressiLeggonoIPiediniScollegati)
-{
-    // Luce_destra .. Ottico_sinistro, Ultrasuono, Sensore_rotazione, Aux; with the arm, its line
-    // is an output, low between pulses.
-    for (const bool braccio : {false, true}) {
-        Stato stato = programmaDi({{1, 7}});
-        stato.AuxAbilitata = !braccio;
-        Sessione s(assembla(stato), std::nullopt);
-        s.esegui(secondi(0.001));  // past the start-up, which turns the pull-ups on
-        EXPECT_EQ(s.ingressi(), (Livelli{1, 1, 1, 1, 1, 1, 1, 0, !braccio})) << braccio;
-    }
 }
 
 // What must come back the same when the run returns to a moment.
@@ -183,6 +168,108 @@ TEST(Sessione, IProgrammiDiEsempioPortanoIlRobotAllaMeta)
         const Punto p = s.robot().posizione;
         EXPECT_TRUE(p.x > c.minimo.x && p.x < c.massimo.x && p.y > c.minimo.y && p.y < c.massimo.y) << p.x << ", " << p.y;
         EXPECT_EQ(s.robot().urti, 0);
+    }
+}
+
+struct Corsa {
+    Sessione sessione;
+    std::vector<Fotografia> tappe;  // at the start of each row, in order, up to the closing loop
+};
+
+// Runs `stato` on `processore` with the Luce destra sensor held at `luce` and every EEPROM cell
+// starting at 0, stopping at each row until the program stays in its closing loop.
+Corsa corri(Stato stato, const char* processore, bool luce = false)
+{
+    stato.Processore = QString::fromLatin1(processore);
+    ProgrammaSimulato p = assembla(stato);
+    p.immagine.eeprom.assign(128, 0);
+    Corsa c{Sessione(p, std::nullopt), {}};
+    c.sessione.forza(*indiceIngresso("Luce_destra"), luce);
+    while (c.sessione.passoRiga(secondi(3)))
+        c.tappe.push_back(c.sessione.fotografia());
+    return c;
+}
+
+const char* const Processori[] = {"16F84", "16F84A", "16F628"};
+
+// Each motor pattern on PORTA, each wait as long as its name promises (one cycle is 1 µs with
+// the robot's 4 MHz crystal) and as long on the three chips, within 1%. Then RB4, held by the
+// sensor, calls the Luce destra handler exactly when it reads high, and its "Avanti" shows.
+// Without a world the other inputs read their unconnected pins: 1 through the pull-ups, the
+// rotation sensor 0, and the Aux line, when the arm drives it, an output low between pulses.
+TEST(SulChip, MovimentiAtteseEIngressi)
+{
+    const int n = std::size(Movimenti);
+    for (const bool luce : {false, true}) {
+        Stato s = programmaMovimenti();
+        s.AuxAbilitata = !luce;
+        std::vector<Origine> righe;  // each main row in turn, then the handler's
+        for (int i = 0; i <= n; ++i)
+            righe.push_back({1, i});
+        if (luce)
+            righe.push_back({2, 0});
+        std::vector<std::vector<Fotografia>> esiti;
+        for (const char* processore : Processori) {
+            const Corsa c = corri(s, processore, luce);
+            std::vector<Origine> viste;
+            for (const Fotografia& t : c.tappe)
+                viste.push_back(t.riga);
+            ASSERT_EQ(viste, righe) << processore;
+            EXPECT_EQ(c.sessione.chip().registro(0x05), luce ? 0b1001 : 0b0101) << processore;
+            EXPECT_EQ(c.sessione.ingressi(), (Livelli{luce, 1, 1, 1, 1, 1, 1, 0, !luce})) << processore;
+            esiti.push_back(c.tappe);
+        }
+        for (int i = 0; i < n; ++i) {
+            SCOPED_TRACE(testing::Message() << "codice " << Movimenti[i].codice << " " << Movimenti[i].parametro);
+            const int64_t attesi = Movimenti[i].millisecondi * 1000LL;
+            auto durata = [&](size_t chip) { return int64_t(esiti[chip][i + 1].cicli - esiti[chip][i].cicli); };
+            for (size_t chip = 0; chip < esiti.size(); ++chip) {
+                EXPECT_EQ(esiti[chip][i + 1].porta, Movimenti[i].portaA) << Processori[chip];
+                EXPECT_TRUE(attesi == 0 || std::llabs(durata(chip) - durata(0)) * 100 <= durata(0)) << durata(chip);
+            }
+            EXPECT_TRUE(attesi == 0 || std::llabs(durata(0) - attesi) * 100 <= 3 * attesi) << durata(0);
+        }
+    }
+}
+
+// EEP1..EEP20 share their numbers with PCL, STATUS, the ports and the EEPROM registers: none of
+// them may be touched, so INIZIO's settings and the closing "Avanti" stay. A call is the
+// one-word action of a condition: it runs only when the condition holds. What is written is
+// read back. Then each one-operand instruction on a cell, after Ram1 + Ram2 set the flags (0 + 0
+// sets Z; 200 + 100 sets C, which the shifts take in): the cell, and Z, DC, C as the instruction
+// on a register leaves them, with bank 0 selected again.
+TEST(SulChip, LaEepromComeUnRegistro)
+{
+    std::vector<int> dopo;
+    const Stato s = programmaEeprom(&dopo);
+    std::map<int, int> attesa;
+    for (int cella = 0; cella < 20; ++cella)
+        attesa[cella] = 1;
+    attesa[4] = 2;      // EEP5 incremented again
+    attesa[5] = 0xf7;   // EEP6: 7 + 1, not incremented again, then complemented
+    attesa[7] = 0xff;   // EEP8: 1 - 2
+    attesa[19] = 0x2a;  // EEP20: 41 + 1
+    for (size_t i = 0; i < std::size(OperazioniEeprom); ++i)
+        attesa[int(i) + 8] = OperazioniEeprom[i].risultato;
+    for (const char* processore : Processori) {
+        SCOPED_TRACE(processore);
+        const Corsa c = corri(s, processore);
+        std::map<int, int> status;  // by row of the main grid
+        for (const Fotografia& t : c.tappe)
+            status[t.riga.riga] = t.chip.ram[0x03];
+        ASSERT_FALSE(c.tappe.empty());
+        ASSERT_EQ(c.tappe.back().riga, (Origine{1, dopo.back()}));
+        for (size_t i = 0; i < dopo.size(); ++i)
+            EXPECT_EQ(status.at(dopo[i]) & 0x67, OperazioniEeprom[i].flag) << "operazione " << i;
+        // PORTA, TRISA, TRISB, OPTION as INIZIO and the "Avanti" left them; Ram5, Ram6 as read.
+        const Chip& chip = c.sessione.chip();
+        const std::map<int, int> registri = {{0x05, 0x09}, {0x85, 0x10}, {0x86, 0xff}, {0x81, 0x07}, {0x40, 0x2a},
+                                             {0x41, 0xf7}};
+        for (const auto& [registro, valore] : registri)
+            EXPECT_EQ(chip.registro(registro), valore) << registro;
+        ASSERT_EQ(chip.dimensioneEeprom(), processore == Processori[2] ? 128 : 64);
+        for (int cella = 0; cella < chip.dimensioneEeprom(); ++cella)
+            EXPECT_EQ(int(chip.eeprom(cella)), attesa.count(cella) ? attesa.at(cella) : 0) << "cella " << cella;
     }
 }
 
