@@ -109,7 +109,6 @@ TEST(MemoriaProgramma, ParoleDaiRecordDelFileHex)
         {":020000000528D1\r\n:021000000800E6\r\n:00000001FF\r\n", 2049},
         {":03001000010203E7\n:00000001FF\n", 10},  // an odd byte fills its word; bare LF
         {":02400E00F13F80\r\n:024000000102BB\r\n:0142000005B8\r\n:00000001FF\r\n", 0},  // configuration, ID, EEPROM
-        {":020020000102DB\r\n:020000040001F9\r\n:020020000102DB\r\n:00000001FF\r\n", 17},  // above 64 KB
         {":020000020010EC\r\n:020020000102DB\r\n:00000001FF\r\n", 145},  // segment 0x10
         {":020000000528D2\r\n:00000001FF\r\n", std::nullopt},  // checksum
         {":030000000528D1\r\n:00000001FF\r\n", std::nullopt},  // length

@@ -243,7 +243,7 @@ TEST_F(Istruzioni, ApertoSuUnaRigaOkSubitoRendeLoStessoParametro)
     }
 }
 
-TEST(Elenchi, OgniGrigliaLasciaFuoriIlProprioIngresso)
+TEST(Elenchi, OgniGrigliaLasciaFuoriIlProprioIngressoEOgniVoceHaIlSuoCodice)
 {
     // Grids 2..10 handle Luce_destra, Luce_sinistra, then the rest in list order.
     QStringList propri = TuttiGliIngressi;
@@ -256,6 +256,14 @@ TEST(Elenchi, OgniGrigliaLasciaFuoriIlProprioIngresso)
     }
     for (const char* sconosciuta : {"", "MSHFlexGrid11", "MSHFlexGrid", "mshflexgrid1"})
         EXPECT_TRUE(ingressiPerGriglia(sconosciuta).isEmpty()) << sconosciuta;
+    // The code each action and comparison stands for; nothing chosen (-1) or past the end: empty.
+    QStringList codici, operatori;
+    for (int i = -1; i <= 10; ++i)
+        codici << codiceDellAzione(i);
+    for (int i = -1; i <= 4; ++i)
+        operatori << operatoreDelParagone(i);
+    EXPECT_EQ(codici, (QStringList{"", "1", "2", "3", "4", "5", "6", "7", "19", "20", "21", ""}));
+    EXPECT_EQ(operatori, (QStringList{"", " = ", " > ", " < ", " ! ", ""}));
 }
 
 TEST(ValoreMemoria, CarattereNelCodiceDelFileENumeroDaZeroA255)

@@ -5,7 +5,6 @@
 // seed, fixed length: the same program on every run.
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <random>

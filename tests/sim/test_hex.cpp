@@ -13,7 +13,6 @@ TEST(Hex, UnFileNonValidoDicePerche)
         {"020000000528D1\n:00000001FF\n", "alla riga 1: manca i due punti iniziali."},
         {":020000000528D2\n:00000001FF\n", "alla riga 1: somma di controllo errata."},
         {":0200000005G8D1\n", "alla riga 1: record malformato."},
-        {":030000000528D1\n", "alla riga 1: record malformato."},
         {":020000000528D1\n", "alla riga 1: manca il record di fine."},
         {":00000001FF\n:020000000528D1\n", "alla riga 2: dati dopo il record di fine."},
         {":020000020528CF\n:00000001FF\n", "alla riga 1: tipo di record 2 sconosciuto."},

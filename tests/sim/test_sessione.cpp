@@ -129,29 +129,6 @@ TEST(Sessione, AFetteOTornandoIndietroLaCorsaEUguale)
     EXPECT_EQ(s.eventi().size(), eventiAllora);
 }
 
-TEST(Sessione, IlSeguiLineaRestaSullaPistaPerUnMinuto)
-{
-    const Arena pista = *arenaPredefinita("pista");
-    Sessione s(assembla(esempio("segui_linea.kbn")), pista);
-    double lontano = 0, xMin = 1e9, xMax = 0;
-    for (uint64_t t = 0; t <= secondi(60); t += secondi(0.01)) {
-        s.esegui(t);
-        // The point between the two optical sensors, from the nearest stretch of line.
-        const Punto naso = daRobot(s.robot().posizione, s.robot().direzione, 6, 0);
-        double d = 1e9;
-        for (const Linea& l : pista.linee)
-            for (size_t i = 1; i < l.punti.size(); ++i)
-                d = std::min(d, distanzaDalSegmento(naso, {l.punti[i - 1], l.punti[i]}));
-        lontano = std::max(lontano, d);
-        xMin = std::min(xMin, s.robot().posizione.x);
-        xMax = std::max(xMax, s.robot().posizione.x);
-    }
-    EXPECT_LT(lontano, 3.0);
-    EXPECT_EQ(s.robot().urti, 0);
-    EXPECT_LT(xMin, 30);  // round both bends
-    EXPECT_GT(xMax, 190);
-}
-
 // The maze's spiral ends on the finish line in the middle corridor; the lamp stands on the box at
 // 150..160, 100..110, and the robot stops close to it. Asleep there, without a bump.
 TEST(Sessione, IProgrammiDiEsempioPortanoIlRobotAllaMeta)

@@ -18,12 +18,6 @@ inline QApplication& applicazione()
     static int argc = 1;
     static char nome[] = "test_kobaltino", *argv[] = {nome, nullptr};
     static QApplication* app = [] {
-        // The offscreen platform says so for every fixed-size dialog; it tells us nothing.
-        static const QtMessageHandler precedente = qInstallMessageHandler(nullptr);
-        qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {
-            if (!testo.contains(QLatin1String("does not support propagateSizeHints")))
-                precedente(tipo, contesto, testo);
-        });
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, preferenze.path());
         return new QApplication(argc, argv);

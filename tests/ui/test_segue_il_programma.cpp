@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QTabWidget>
-#include <QWindow>
 
 
 namespace kobaltino {

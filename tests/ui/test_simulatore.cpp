@@ -20,9 +20,6 @@
 
 namespace kobaltino {
 
-inline void PrintTo(const Origine& o, std::ostream* os) { *os << "{" << o.griglia << ", " << o.riga << "}"; }
-inline void PrintTo(const Arena& a, std::ostream* os) { *os << scriviArena(a).toStdString(); }
-
 namespace {
 
 constexpr uint64_t Ms = CicliPerSecondo / 1000;
