@@ -107,14 +107,17 @@ TEST(Chip, ComeGpsim)
     std::set<std::string> usate;
     for (const auto& c : casi) {
         SCOPED_TRACE(testing::Message() << nomeModello(c.modello).toStdString() << ", seme " << c.seme);
-        Stato programma = c.dormeOEeprom ? programmaEeprom() : programmaMovimenti();
-        programma.Processore = nomeModello(c.modello);
-        // Round and round: the closing loop's two-cycle jumps leave no cycle to stop at.
-        programma.griglia(1).riga(0).etichetta = QStringLiteral("0");
-        aggiungi(programma, 1, codici::VaiA, QStringLiteral("0"));
-        const QByteArray sorgente = c.profilo ? arbitro::ProgrammaCasuale(*c.profilo, c.seme).genera(260, c.dormeOEeprom)
-                                              : genera(programma).sorgente.byte().replace("16F84A", "16F84").replace(
-                                                    "16f84a", "16f84");
+        QByteArray sorgente;
+        if (c.profilo) {
+            sorgente = arbitro::ProgrammaCasuale(*c.profilo, c.seme).genera(260, c.dormeOEeprom);
+        } else {
+            Stato programma = c.dormeOEeprom ? programmaEeprom() : programmaMovimenti();
+            programma.Processore = nomeModello(c.modello);
+            // Round and round: the closing loop's two-cycle jumps leave no cycle to stop at.
+            programma.griglia(1).riga(0).etichetta = QStringLiteral("0");
+            aggiungi(programma, 1, codici::VaiA, QStringLiteral("0"));
+            sorgente = genera(programma).sorgente.byte().replace("16F84A", "16F84").replace("16f84a", "16f84");
+        }
         const auto immagine = arbitro::confrontaConGpsim(c.modello, sorgente, c.profilo ? ogniSette : robot);
         ASSERT_TRUE(immagine.has_value());
         for (int parola : immagine->programma)

@@ -155,9 +155,9 @@ struct Corsa {
 
 // Runs `stato` on `processore` with the Luce destra sensor held at `luce` and every EEPROM cell
 // starting at 0, stopping at each row until the program stays in its closing loop.
-Corsa corri(Stato stato, const char* processore, bool luce = false)
+Corsa corri(Stato stato, const QString& processore, bool luce = false)
 {
-    stato.Processore = QString::fromLatin1(processore);
+    stato.Processore = processore;
     ProgrammaSimulato p = assembla(stato);
     p.immagine.eeprom.assign(128, 0);
     Corsa c{Sessione(p, std::nullopt), {}};
@@ -166,8 +166,6 @@ Corsa corri(Stato stato, const char* processore, bool luce = false)
         c.tappe.push_back(c.sessione.fotografia());
     return c;
 }
-
-const char* const Processori[] = {"16F84", "16F84A", "16F628"};
 
 // Each motor pattern on PORTA, each wait as long as its name promises (one cycle is 1 µs with
 // the robot's 4 MHz crystal) and as long on the three chips, within 1%. Then RB4, held by the
@@ -186,14 +184,14 @@ TEST(SulChip, MovimentiAtteseEIngressi)
         if (luce)
             righe.push_back({2, 0});
         std::vector<std::vector<Fotografia>> esiti;
-        for (const char* processore : Processori) {
+        for (const QString& processore : Processori) {
             const Corsa c = corri(s, processore, luce);
             std::vector<Origine> viste;
             for (const Fotografia& t : c.tappe)
                 viste.push_back(t.riga);
-            ASSERT_EQ(viste, righe) << processore;
-            EXPECT_EQ(c.sessione.chip().registro(0x05), luce ? 0b1001 : 0b0101) << processore;
-            EXPECT_EQ(c.sessione.ingressi(), (Livelli{luce, 1, 1, 1, 1, 1, 1, 0, !luce})) << processore;
+            ASSERT_EQ(viste, righe) << processore.toStdString();
+            EXPECT_EQ(c.sessione.chip().registro(0x05), luce ? 0b1001 : 0b0101) << processore.toStdString();
+            EXPECT_EQ(c.sessione.ingressi(), (Livelli{luce, 1, 1, 1, 1, 1, 1, 0, !luce})) << processore.toStdString();
             esiti.push_back(c.tappe);
         }
         for (int i = 0; i < n; ++i) {
@@ -201,7 +199,7 @@ TEST(SulChip, MovimentiAtteseEIngressi)
             const int64_t attesi = Movimenti[i].millisecondi * 1000LL;
             auto durata = [&](size_t chip) { return int64_t(esiti[chip][i + 1].cicli - esiti[chip][i].cicli); };
             for (size_t chip = 0; chip < esiti.size(); ++chip) {
-                EXPECT_EQ(esiti[chip][i + 1].porta, Movimenti[i].portaA) << Processori[chip];
+                EXPECT_EQ(esiti[chip][i + 1].porta, Movimenti[i].portaA) << Processori[chip].toStdString();
                 EXPECT_TRUE(attesi == 0 || std::llabs(durata(chip) - durata(0)) * 100 <= durata(0)) << durata(chip);
             }
             EXPECT_TRUE(attesi == 0 || std::llabs(durata(0) - attesi) * 100 <= 3 * attesi) << durata(0);
@@ -228,8 +226,8 @@ TEST(SulChip, LaEepromComeUnRegistro)
     attesa[19] = 0x2a;  // EEP20: 41 + 1
     for (size_t i = 0; i < std::size(OperazioniEeprom); ++i)
         attesa[int(i) + 8] = OperazioniEeprom[i].risultato;
-    for (const char* processore : Processori) {
-        SCOPED_TRACE(processore);
+    for (const QString& processore : Processori) {
+        SCOPED_TRACE(processore.toStdString());
         const Corsa c = corri(s, processore);
         std::map<int, int> status;  // by row of the main grid
         for (const Fotografia& t : c.tappe)
