@@ -5,6 +5,8 @@
 #
 # Xvfb chooses a free display number itself and tells it back (-displayfd), so runs started
 # side by side, by ctest or by anyone else on the machine, never end up on the same screen.
+# -noreset: by default Xvfb resets when its last client goes, and a program started right
+# after another one has ended (a crash and the restart that recovers its work) could not connect.
 set -uo pipefail
 geometria=$1
 shift
@@ -16,7 +18,7 @@ fine() {
 }
 trap fine EXIT
 mkfifo "$cartella/numero"
-Xvfb -displayfd 3 -screen 0 "$geometria" -nolisten tcp 3>"$cartella/numero" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "$geometria" -nolisten tcp -noreset 3>"$cartella/numero" >/dev/null 2>&1 &
 server=$!
 read -r numero <"$cartella/numero"
 if [ -z "${numero:-}" ]; then
