@@ -95,7 +95,7 @@ TEST_F(Simula, IRifiutiDiconoPercheEEsconoColCodiceGiusto)
         EXPECT_TRUE(uscita.isEmpty());
         ++casi;
     }
-    EXPECT_EQ(casi, 14);
+    EXPECT_EQ(casi, 17);
 }
 
 }  // namespace
