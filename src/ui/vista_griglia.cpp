@@ -72,7 +72,10 @@ public:
             return;
         const QRect r = o.rect.adjusted(1, 1, -1, -1);
         const int icona = w ? std::min(r.width(), twipsInPixel(w, LarghezzaColonne[ColParametro]) - 2) : r.width();
-        p->drawPixmap(r.topLeft(), iconaIstruzione(codice, icona, r.height(), p->device()->devicePixelRatioF()));
+        // A row made taller by its words keeps the icon at its size, in the middle.
+        const int alta = w ? std::min(r.height(), twipsInPixel(w, AltezzaRiga, Qt::Vertical) - 2) : r.height();
+        p->drawPixmap(r.left(), r.top() + (r.height() - alta) / 2,
+                      iconaIstruzione(codice, icona, alta, p->device()->devicePixelRatioF()));
         const auto* vista = qobject_cast<const VistaGriglia*>(w);
         const QStringList righe = vista ? vista->paroleDellaRiga(index.row()) : QStringList();
         if (righe.isEmpty())
@@ -106,6 +109,8 @@ QMimeData* TavolozzaIstruzioni::mimeData(const QList<QListWidgetItem*>& voci) co
 VistaGriglia::VistaGriglia(ModelloGriglia* modello, QWidget* parent) : QTableView(parent)
 {
     setModel(modello);
+    connect(modello, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& da, const QModelIndex& a) { adattaRighe(da.row(), a.row()); });
     setItemDelegateForColumn(ColParametro, new DelegatoIcona(this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -141,6 +146,7 @@ void VistaGriglia::impostaMisure()
     righe->setSectionResizeMode(QHeaderView::Fixed);
     righe->setDefaultSectionSize(altezza);
     verticalScrollBar()->setSingleStep(altezza / 2);
+    adattaRighe(0, static_cast<const ModelloGriglia*>(model())->griglia().numIstruzioni() - 1);
 }
 
 void VistaGriglia::mostraParole(bool mostra)
@@ -164,6 +170,23 @@ QStringList VistaGriglia::paroleDellaRiga(int riga) const
     if (!parole_ || parole.isEmpty() || zona.width() <= 0)
         return {};
     return paroleACapo(parole, font(), zona.width(), std::max(1, zona.height() / fontMetrics().lineSpacing()));
+}
+
+// Rows whose words need more lines than a row holds grow to show them all.
+void VistaGriglia::adattaRighe(int da, int a)
+{
+    const int base = verticalHeader()->defaultSectionSize();
+    const int larghezza = zonaParole(QRect(0, 0, columnWidth(ColParametro), base)).width();
+    for (int r = std::max(da, 0); r <= std::min(a, RigheGriglia - 1); ++r) {
+        const QString parole = model()->index(r, ColParametro).data(ModelloGriglia::RuoloParole).toString();
+        int altezza = base;
+        if (parole_ && !parole.isEmpty() && larghezza > 0) {
+            const auto righe = paroleACapo(parole, font(), larghezza, RigheGriglia).size();
+            altezza = std::max(base, static_cast<int>(righe) * fontMetrics().lineSpacing() + 4);
+        }
+        if (rowHeight(r) != altezza)
+            verticalHeader()->resizeSection(r, altezza);
+    }
 }
 
 int VistaGriglia::larghezzaColonne() const

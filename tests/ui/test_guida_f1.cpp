@@ -3,6 +3,7 @@
 #include "ui/finestra_guida.h"
 #include "ui/frm_about.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -82,6 +83,7 @@ TEST_F(GuidaDallaFinestra, F1ApreLaPaginaDiCioCheSiGuarda)
         if (c.pagina.contains('#'))
             EXPECT_TRUE(pagina.readAll().contains("name=\"" + c.pagina.section('#', 1).toUtf8() + '"'));
         guida()->close();
+        QTest::qWait(20);  // the main window gets the focus back
     }
     // "FINE SE" has the page of its "Se"; a code that is no instruction has none.
     EXPECT_EQ(paginaIstruzione(16), "istruzioni.html#se");
