@@ -71,10 +71,10 @@ TEST(Stampa, IlPdfContieneOgniRigaDiOgniGrigliaNonVuota)
         }
     }
     EXPECT_EQ(righe, 54);  // the fixture's 54 "gg" records
-    EXPECT_EQ(testo.count(QStringLiteral("Programma: tutti_i_codici")), 3);
-    EXPECT_EQ(testo.count(QStringLiteral("Processore: 16F628")), 3);
-    EXPECT_EQ(testo.count(QRegularExpression(QStringLiteral("Nome: Mario Rossi\\s+Classe: 3B\\s+Data: \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d"))), 3);
-    for (const char* pagina : {"Pagina 1 di 3", "Pagina 2 di 3", "Pagina 3 di 3"})
+    EXPECT_EQ(testo.count(QStringLiteral("Programma: tutti_i_codici")), 4);
+    EXPECT_EQ(testo.count(QStringLiteral("Processore: 16F628")), 4);
+    EXPECT_EQ(testo.count(QRegularExpression(QStringLiteral("Nome: Mario Rossi\\s+Classe: 3B\\s+Data: \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d"))), 4);
+    for (const char* pagina : {"Pagina 1 di 4", "Pagina 2 di 4", "Pagina 3 di 4", "Pagina 4 di 4"})
         EXPECT_TRUE(testo.contains(QString::fromLatin1(pagina))) << pagina;
 }
 
@@ -94,7 +94,7 @@ TEST(Stampa, RifiutiDelComando)
     const Esecuzione senzaNome = cli({QStringLiteral("stampa"), programma, QStringLiteral("-o"), QStringLiteral("x.pdf"),
                                       QStringLiteral("--nome")});
     EXPECT_EQ(senzaNome.uscita, 2);
-    EXPECT_TRUE(senzaNome.errori.startsWith("Manca il valore di --nome\n")) << senzaNome.errori.toStdString();
+    EXPECT_TRUE(senzaNome.errori.contains("Manca il valore di --nome\n")) << senzaNome.errori.toStdString();
 }
 
 }  // namespace
