@@ -24,7 +24,18 @@ public:
 signals:
     void forzaRichiesta(int ingresso, std::optional<bool> livello);
 
+    // As narrow as one column: the buttons wrap instead.
+    QSize minimumSizeHint() const override;
+
+protected:
+    // The buttons wrap into as many columns as fit (three at most), never cutting a name.
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void disponi(int colonne);
+
+    class QGridLayout* griglia_ = nullptr;
+    int colonne_ = 0;
     std::array<QPushButton*, NumeroIngressi> pulsanti_{};
     Livelli livelli_{};
     std::array<std::optional<bool>, NumeroIngressi> forzati_{};

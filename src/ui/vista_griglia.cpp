@@ -26,11 +26,26 @@ int twipsInPixel(const QWidget* widget, int twips, Qt::Orientation verso)
 
 namespace {
 
-// Column 1: the instruction's icon and, when the column is wider than the icon, the
-// parameter in words beside it; the parameter text itself stays in the model, unseen.
-class DelegatoIcona : public QStyledItemDelegate {
+// The row the simulator runs keeps its own colour even when it is also selected.
+class DelegatoRiga : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(o, index);
+        const auto* modello = qobject_cast<const ModelloGriglia*>(index.model());
+        if (modello && index.row() == modello->rigaEvidenziata())
+            o->state &= ~QStyle::State_Selected;
+    }
+};
+
+// Column 1: the instruction's icon and, when the column is wider than the icon, the
+// parameter in words beside it; the parameter text itself stays in the model, unseen.
+class DelegatoIcona : public DelegatoRiga {
+public:
+    using DelegatoRiga::DelegatoRiga;
 
     void paint(QPainter* p, const QStyleOptionViewItem& opzione, const QModelIndex& index) const override
     {
@@ -79,6 +94,7 @@ QMimeData* TavolozzaIstruzioni::mimeData(const QList<QListWidgetItem*>& voci) co
 VistaGriglia::VistaGriglia(ModelloGriglia* modello, QWidget* parent) : QTableView(parent)
 {
     setModel(modello);
+    setItemDelegate(new DelegatoRiga(this));
     setItemDelegateForColumn(ColParametro, new DelegatoIcona(this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
