@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 
+class QGridLayout;
 class QPushButton;
 
 namespace kobaltino {
@@ -21,11 +22,11 @@ public:
     void mostra(const Livelli& livelli, const std::array<std::optional<bool>, NumeroIngressi>& forzati);
     QPushButton* pulsante(int ingresso) const { return pulsanti_[static_cast<size_t>(ingresso)]; }
 
-signals:
-    void forzaRichiesta(int ingresso, std::optional<bool> livello);
-
     // As narrow as one column: the buttons wrap instead.
     QSize minimumSizeHint() const override;
+
+signals:
+    void forzaRichiesta(int ingresso, std::optional<bool> livello);
 
 protected:
     // The buttons wrap into as many columns as fit (three at most), never cutting a name.
@@ -34,7 +35,7 @@ protected:
 private:
     void disponi(int colonne);
 
-    class QGridLayout* griglia_ = nullptr;
+    QGridLayout* griglia_ = nullptr;
     int colonne_ = 0;
     std::array<QPushButton*, NumeroIngressi> pulsanti_{};
     Livelli livelli_{};

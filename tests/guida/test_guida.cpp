@@ -80,8 +80,9 @@ TEST_F(Guida, LaRicercaTrovaLePagineConTutteLeParole)
     auto* ricerca = finestra.findChild<QLineEdit*>("ricerca");
     QTest::keyClicks(ricerca, "PORTB,7");
     auto* risultati = finestra.findChild<QListWidget*>("risultati");
-    ASSERT_EQ(risultati->count(), 1);
+    ASSERT_EQ(risultati->count(), 2);
     EXPECT_EQ(risultati->item(0)->text(), "I sensori");
+    EXPECT_EQ(risultati->item(1)->text(), "Il simulatore");
 }
 
 TEST_F(Guida, SenzaCartellaMostraUnAvviso)

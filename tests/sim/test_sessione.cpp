@@ -170,10 +170,10 @@ TEST(Sessione, LaCorsaFinisceDaSolaQuandoNullaPuoCambiare)
         SCOPED_TRACE(c.fine ? c.fine : "senza fine");
         Sessione s(assembla(programmaDi(c.righe)), arenaPredefinita("vuota"));
         s.forza(*indiceIngresso("Luce_destra"), true);
-        s.esegui(secondi(60));
+        s.esegui(secondi(10));
         if (!c.fine) {
             EXPECT_FALSE(s.fine().has_value());
-            EXPECT_EQ(s.cicli(), secondi(60));
+            EXPECT_EQ(s.cicli(), secondi(10));
             continue;
         }
         ASSERT_TRUE(s.finita());
@@ -183,11 +183,11 @@ TEST(Sessione, LaCorsaFinisceDaSolaQuandoNullaPuoCambiare)
         EXPECT_LT(fine, secondi(c.primaDi));
         EXPECT_GT(fine, secondi(c.dopo));
         s.vaiA(fine / 2);
-        s.esegui(secondi(60));
+        s.esegui(secondi(10));
         EXPECT_EQ(s.cicli(), fine);
         s.forza(*indiceIngresso("Luce_destra"), false);
         EXPECT_FALSE(s.finita());
-        s.esegui(secondi(60));
+        s.esegui(secondi(10));
         EXPECT_TRUE(s.finita());
         EXPECT_GT(s.cicli(), fine);
     }

@@ -305,7 +305,7 @@ TEST_F(Simulatore, LaRigaInCorsoSiVedeEIlProgrammaFinisceDaSolo)
 {
     kobaltino::carica(stato, {{1, 1}, {1, 8, "0,5"}, {1, 7}, {1, 12}});
     finestra->aggiorna();
-    clicca(1, 3);
+    BancoFinestra::clicca(1, 3);
     FinestraSimulatore* s = simula();
     clicca(s, "azAvvia");
     finoA(s, 2000);
