@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -95,6 +96,7 @@ FinestraSimulatore::FinestraSimulatore(Editor& editor, FrmAvvio& principale)
     setCentralWidget(creaCentro());
     stato_ = new QLabel;
     stato_->setObjectName(QStringLiteral("statoSimulazione"));
+    stato_->setWordWrap(true);  // a narrow window shows the whole reason on two lines
     statusBar()->addWidget(stato_, 1);
 
     connect(&simulazione_, &Simulazione::cambiata, this, &FinestraSimulatore::ridisegna);
@@ -244,7 +246,13 @@ QWidget* FinestraSimulatore::creaCentro()
     divisore->addWidget(destra);
     divisore->setStretchFactor(0, 1);
     divisore->setStretchFactor(1, 0);
-    return divisore;
+    // A window narrower than its panels (a small screen) scrolls them instead of cutting them.
+    auto* scorrimento = new QScrollArea;
+    scorrimento->setObjectName(QStringLiteral("scorrimentoSimulatore"));
+    scorrimento->setWidgetResizable(true);
+    scorrimento->setFrameShape(QFrame::NoFrame);
+    scorrimento->setWidget(divisore);
+    return scorrimento;
 }
 
 void FinestraSimulatore::aggiungiVoceArena(const QString& testo, const QString& chiave)
