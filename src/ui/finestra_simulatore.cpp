@@ -371,11 +371,12 @@ void FinestraSimulatore::seguiProgramma()
     const QString programma = principale_.programmaDiArena();
     if (programma == programmaSeguito_)
         return;
-    const QString arena = arenaDelProgramma(programma);
-    // The question about an edited arena still belongs to the program it was made for.
-    if (!arena.isEmpty() && arena != chiaveArena_ && !(eFileArena(arena) && !QFileInfo::exists(arena)))
-        scegliArena(arena);
+    // Set first: the question about an edited arena lets other events run meanwhile.
     programmaSeguito_ = programma;
+    const QString arena = arenaDelProgramma(programma);
+    if (!arena.isEmpty() && arena != chiaveArena_ && !(eFileArena(arena) && !QFileInfo::exists(arena)))
+        scegliArena(arena);  // an edited arena is still saved beside the program it was made for
+    programmaArena_ = programma;
 }
 
 void FinestraSimulatore::ricordaArenaDelProgramma()
@@ -383,7 +384,7 @@ void FinestraSimulatore::ricordaArenaDelProgramma()
     const QString& programma = editor_.stato().PercorsoFile;
     if (programma.isEmpty())
         return;
-    programmaSeguito_ = programma;
+    programmaSeguito_ = programmaArena_ = programma;
     ricordaArena(programma, chiaveArena_);
 }
 
@@ -476,7 +477,7 @@ bool FinestraSimulatore::lasciaArena()
 // Beside the program (else beside the arena's own file), named as the arena's file or after the arena.
 QString FinestraSimulatore::fileArenaProposto() const
 {
-    QString programma = programmaSeguito_.isEmpty() ? editor_.stato().PercorsoFile : programmaSeguito_;
+    QString programma = programmaArena_.isEmpty() ? editor_.stato().PercorsoFile : programmaArena_;
     if (programma.startsWith(QLatin1Char(':')))
         programma.clear();  // a sample inside the program
     const bool daFile = eFileArena(chiaveArena_);

@@ -95,6 +95,7 @@ private:
     QString chiaveArena_;  // the arena list's entry of arena_ (before any editing)
     bool arenaModificata_ = false;  // edited since it was chosen, opened or saved
     QString programmaSeguito_;      // the program whose arena was chosen last
+    QString programmaArena_;        // the program the arena shown was chosen for
     QString improntaCompilata_;  // the program the run belongs to
     bool daRicompilare_ = false;
     bool daRidisegnare_ = true;
