@@ -25,4 +25,18 @@ inline bool conLimiteFile(rlim_t byte, const std::function<bool()>& azione)
     return figlio > 0 && waitpid(figlio, &stato, 0) == figlio && WIFEXITED(stato) && WEXITSTATUS(stato) == 0;
 }
 
+// Runs `azione` in a child process as an ordinary user: nobody when the tests run as root, for
+// whom no permission counts. True when `azione` returned true.
+inline bool comeUtenteComune(const std::function<bool()>& azione)
+{
+    const pid_t figlio = fork();
+    if (figlio == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        _exit(azione() ? 0 : 1);
+    }
+    int stato = 0;
+    return figlio > 0 && waitpid(figlio, &stato, 0) == figlio && WIFEXITED(stato) && WEXITSTATUS(stato) == 0;
+}
+
 }  // namespace kobaltino
