@@ -71,7 +71,8 @@ QString decodificaTimbro(const QString& timbro)
 std::optional<Impostazioni> leggiImpostazioni(const QString& percorso)
 {
     QFile file(percorso);
-    if (QFileInfo(percorso).isDir() || !file.open(QIODevice::ReadOnly))
+    // A folder, a pipe or a device is no settings file: a pipe would keep the start waiting.
+    if (!QFileInfo(percorso).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QString testo = daWindows1252(file.read(LetturaMassima));
     QStringList righe = testo.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));

@@ -1,6 +1,10 @@
 // The settings file: stamp, activation, the "Compilatore" command, the rewrite on "Chiudi".
 #include "banco_file.h"
 
+#include "persist/impostazioni.h"
+
+#include <sys/stat.h>
+
 namespace kobaltino {
 namespace {
 
@@ -59,6 +63,10 @@ TEST_F(FileImpostazioni, AttivazioneSecondoIlFile)
     scriviByte(dati, altraVersione);
     EXPECT_TRUE(comandi.attivazione());
     EXPECT_EQ(ui.messaggi.size(), 1u);
+    // A pipe in its place is not waited on: it is no settings file.
+    QFile::remove(dati);
+    ASSERT_EQ(mkfifo(QFile::encodeName(dati).constData(), 0600), 0);
+    EXPECT_FALSE(leggiImpostazioni(dati).has_value());
 }
 
 TEST_F(FileImpostazioni, UnaNuovaInstallazioneTrovaGpasmNelPath)
