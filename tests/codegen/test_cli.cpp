@@ -130,9 +130,8 @@ TEST_F(RigaDiComando, CompilaSenzaAssemblatoreUsaLeImpostazioni)
 TEST_F(RigaDiComando, CompilaSuUnDiscoPienoLoDice)
 {
     const QString programma = scrivi("giro.kbn", Giro);
-    const QString assemblatore =
-        banco.lascia("pieno.sh", "#!/bin/sh\nhead -c 20000 /dev/zero | tr '\\0' 'x' > giro.hex\nexit 0\n");
-    QFile::setPermissions(assemblatore, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString assemblatore = banco.lascia("pieno.sh", "#!/bin/sh\nhead -c 20000 /dev/zero | tr '\\0' x > giro.hex; exit 0\n");
+    QFile::setPermissions(assemblatore, QFile::ReadOwner | QFile::ExeOwner);
     QProcess cli;
     cli.setWorkingDirectory(banco.cartella.path());
     cli.start("/bin/sh", {"-c", "trap '' XFSZ; ulimit -f 16; exec \"$0\" compila \"$1\" --assembler \"$2\"",

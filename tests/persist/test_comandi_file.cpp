@@ -132,18 +132,14 @@ TEST_F(ComandiDiFile, UnSalvataggioMancatoLasciaIlFileEModificatoComErano)
     // A read-only file in a folder anyone may write: the file is what refuses, and is named.
     const QString fisso = percorso("fisso.kbn");
     scriviByte(fisso, "di sola lettura");
-    ASSERT_TRUE(QFile::setPermissions(fisso, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    ASSERT_TRUE(QFile::setPermissions(cartella.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                           | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(fisso, QFile::ReadOwner) && QFile::setPermissions(cartella.path(), QFile::Permissions(0x7777)));
     stato.PercorsoFile = fisso;
     ui.messaggi.clear();
     EXPECT_TRUE(comeUtenteComune([&] {
         comandi.salva();
-        const Messaggio atteso = critico("Impossibile salvare il file:\r\n" + fisso + "\r\nIl file fisso.kbn è di sola "
-                                         "lettura: salvarlo con un altro nome, o togliere la sola lettura dalle sue "
-                                         "proprietà.");
-        EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{atteso});
-        return ui.messaggi == std::vector<Messaggio>{atteso};
+        return ui.messaggi == std::vector<Messaggio>{critico("Impossibile salvare il file:\r\n" + fisso + "\r\nIl file "
+                                                             "fisso.kbn è di sola lettura: salvarlo con un altro nome, o "
+                                                             "togliere la sola lettura dalle sue proprietà.")};
     }));
     EXPECT_EQ(leggiByte(fisso), "di sola lettura");
 }
