@@ -34,6 +34,8 @@ const char* const UsoSimula =
     "  --ingresso  forza un ingresso per tutta la corsa: Luce_destra, Luce_sinistra, Prossimita_destra,\n"
     "              Prossimita_sinistra, Ottico_destro, Ottico_sinistro, Ultrasuono, Sensore_rotazione, Aux\n"
     "  --json      un solo oggetto JSON invece del riassunto\n"
+    "  La corsa finisce prima da sola quando il PIC dorme senza nulla che possa svegliarlo, o la\n"
+    "  griglia principale è terminata, e il robot sta fermo.\n"
     "  Stato di uscita: 0 eseguito, 1 il programma non si compila, 2 opzioni sbagliate, arena\n"
     "  sconosciuta, file di arena o programma illeggibile.\n";
 
@@ -190,6 +192,7 @@ QJsonObject comeJson(const Sessione& s)
                                               {QStringLiteral("direzione_gradi"), r.direzioneGradi()},
                                               {QStringLiteral("urti"), r.urti}}},
         {QStringLiteral("eventi"), eventi},
+        {QStringLiteral("fine"), s.finita() ? QJsonValue(testoFine(*s.fine())) : QJsonValue(QJsonValue::Null)},
     };
 }
 
@@ -201,6 +204,9 @@ void riassunto(const Sessione& s, const QString& arena, QTextStream& out)
     out << "Tempo simulato: " << decimali(s.secondi(), 6) << " s (" << c.cicli() << " cicli)"
         << (c.addormentato() ? ", il PIC dorme (Sleep)" : "") << "\n";
     out << "Riga in esecuzione: " << descriviRiga(s.riga()) << "\n";
+    if (s.finita())
+        out << testoFine(*s.fine()) << " (a " << decimali(static_cast<double>(s.fine()->ciclo) / CicliPerSecondo, 3)
+            << " s)\n";
     out << "PC 0x" << QStringLiteral("%1").arg(c.pc(), 3, 16, QLatin1Char('0')).toUpper()
         << "   W " << c.w() << "   PORTA " << binario(c.pin(Porta::A)) << "   PORTB " << binario(c.pin(Porta::B)) << "\n";
     out << "Stack: al massimo " << c.stackMassimo() << " livelli su 8";
