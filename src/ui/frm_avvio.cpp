@@ -72,6 +72,7 @@ FrmAvvio::FrmAvvio(Editor& editor, ComandiEsterni esterni, QWidget* parent)
     iconaUsata_ = iconaGrigliaUsata();
     creaMenu();
     creaComandiAggiunti();
+    creaMenuEsempi();
     s_.GrigliaAttiva = 1;
     s_.Processore = processoreRicordato();
     creaBarra();
@@ -395,13 +396,20 @@ bool FrmAvvio::eventFilter(QObject* oggetto, QEvent* event)
 
 // ---- commands ---------------------------------------------------------------------------------
 
-void FrmAvvio::cmdNuovo() { editor_.nuovo(); }
+void FrmAvvio::cmdNuovo()
+{
+    editor_.nuovo();
+    if (s_.NumIstruzioni(1) == 0)
+        esempio_.clear();  // no longer the sample's copy
+}
 void FrmAvvio::cmdApri() { esterno(esterni_.apri, ComandoAssente); }
 void FrmAvvio::cmdSalva() { esterno(esterni_.salva, ComandoAssente); }
 void FrmAvvio::cmdSalvaConNome() { esterno(esterni_.salvaConNome, ComandoAssente); }
 
 void FrmAvvio::cmdChiudi()
 {
+    if (simulatore_ && !simulatore_->lasciaArena())
+        return;
     if (!editor_.chiudi())
         return;
     chiusuraDecisa_ = true;
@@ -617,6 +625,11 @@ void FrmAvvio::attivazione()
 
 void FrmAvvio::closeEvent(QCloseEvent* event)
 {
+    // An edited arena is asked about first, as the program is.
+    if (!chiusuraDecisa_ && simulatore_ && !simulatore_->lasciaArena()) {
+        event->ignore();
+        return;
+    }
     if (!chiusuraDecisa_) {
         chiusuraDecisa_ = editor_.chiusuraFinestra();
         aggiorna();  // a save may have named the file

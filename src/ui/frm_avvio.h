@@ -69,6 +69,11 @@ public:
     QToolBar* barra() const { return toolbar1_; }
     QMenu* menuContestuale() const { return contestuale_; }
     FinestraSimulatore* simulatore() const { return simulatore_; }
+    // The program whose arena the simulator shows: its file, or the sample an unsaved copy
+    // came from; empty for a new program.
+    QString programmaDiArena() const;
+    // "Esempi": the sample at `percorso` (":/esempi/...") opens as a new, unsaved program.
+    void apriEsempio(const QString& percorso);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -99,6 +104,7 @@ private:
     void ricordaProgramma();
     void mostraRecenti();
     void mostraParole(bool mostra);
+    void creaMenuEsempi();  // frm_avvio_esempi.cpp
     void cmdModificaRiga(int k, int riga);
     QWidget* creaCentro();
     QWidget* creaScheda(int k);
@@ -155,6 +161,7 @@ private:
     std::vector<std::pair<Azione, QAction*>> azioniStoria_;  // "Annulla" and "Ripeti", menu and toolbar
     FinestraSimulatore* simulatore_ = nullptr;  // created by the first "Simula"
     std::optional<QString> paginaDelMenu_;     // F1 pressed over a menu that is now closed
+    QString esempio_;  // the sample the unsaved program was opened from
 
     int comandiInCorso_ = 0;
     bool attivazioneInAttesa_ = false;

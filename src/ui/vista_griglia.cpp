@@ -53,11 +53,26 @@ QStringList paroleACapo(const QString& parole, const QFont& carattere, int largh
     return testi;
 }
 
-// Column 1: the instruction's icon and, when the column is wider than the icon, the
-// parameter in words beside it; the parameter text itself stays in the model, unseen.
-class DelegatoIcona : public QStyledItemDelegate {
+// The row the simulator runs keeps its own colour even when it is also selected.
+class DelegatoRiga : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(o, index);
+        const auto* modello = qobject_cast<const ModelloGriglia*>(index.model());
+        if (modello && index.row() == modello->rigaEvidenziata())
+            o->state &= ~QStyle::State_Selected;
+    }
+};
+
+// Column 1: the instruction's icon and, when the column is wider than the icon, the
+// parameter in words beside it; the parameter text itself stays in the model, unseen.
+class DelegatoIcona : public DelegatoRiga {
+public:
+    using DelegatoRiga::DelegatoRiga;
 
     void paint(QPainter* p, const QStyleOptionViewItem& opzione, const QModelIndex& index) const override
     {
@@ -111,6 +126,7 @@ VistaGriglia::VistaGriglia(ModelloGriglia* modello, QWidget* parent) : QTableVie
     setModel(modello);
     connect(modello, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& da, const QModelIndex& a) { adattaRighe(da.row(), a.row()); });
+    setItemDelegate(new DelegatoRiga(this));
     setItemDelegateForColumn(ColParametro, new DelegatoIcona(this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
