@@ -89,7 +89,8 @@ FrmAvvio::FrmAvvio(Editor& editor, ComandiEsterni esterni, QWidget* parent)
     // Fit the screen: a small screen gets the whole work area, a large one a comfortable size.
     if (const QScreen* schermo = screen()) {
         const QRect area = schermo->availableGeometry();
-        resize(std::min(area.width(), 1280), std::min(area.height() - 40, 860));
+        // A school laptop (1366 wide) gives all its width, so every handler tab shows at once.
+        resize(area.width() < 1440 ? area.width() : 1280, std::min(area.height() - 40, 860));
     }
 }
 
