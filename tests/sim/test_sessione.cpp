@@ -148,6 +148,27 @@ TEST(Sessione, IProgrammiDiEsempioPortanoIlRobotAllaMeta)
     }
 }
 
+// The turns of a loop that changes nothing are counted in one step; one instruction at a time
+// (row by row) the run must be the same, world and port changes included.
+TEST(Sessione, IGiriContatiInUnPassoNonCambianoLaCorsa)
+{
+    const struct {
+        const char *programma, *arena;
+    } casi[] = {{"segui_linea.kbn", "pista"}, {"labirinto.kbn", "labirinto"}, {"lampada.kbn", "lampada"}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.programma);
+        Sessione veloce(assembla(esempio(c.programma)), arenaPredefinita(c.arena));
+        Sessione lenta(veloce.programma(), arenaPredefinita(c.arena));
+        const uint64_t fine = secondi(4);
+        veloce.esegui(fine);
+        while (lenta.cicli() < fine)
+            lenta.passoRiga(fine - lenta.cicli());
+        ugualiMomenti(veloce.fotografia(), lenta.fotografia());
+        EXPECT_EQ(veloce.eventi(), lenta.eventi());
+        EXPECT_GT(veloce.eventi().size(), 2u);
+    }
+}
+
 struct Corsa {
     Sessione sessione;
     std::vector<Fotografia> tappe;  // at the start of each row, in order, up to the closing loop
