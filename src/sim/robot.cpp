@@ -91,7 +91,7 @@ void muovi(StatoRobot& robot, MotoRuote moto, double secondi, const std::vector<
     });
 }
 
-void muovi(StatoRobot& robot, MotoRuote moto, double secondi, const Ostacoli& ostacoli)
+void muoviTraOstacoli(StatoRobot& robot, MotoRuote moto, double secondi, const Ostacoli& ostacoli)
 {
     muoviTra(robot, moto, secondi, [&](Punto centro) { return ostacoli.tocca(centro, RaggioRobotCm); });
 }

@@ -48,7 +48,7 @@ StatoRobot robotInPartenza(Punto posizione, double direzioneGradi);
 // contact counts as a bump.
 void muovi(StatoRobot& robot, MotoRuote moto, double secondi, const std::vector<Segmento>& ostacoli);
 // The same among an arena's walls and boxes, looked up through its grid.
-void muovi(StatoRobot& robot, MotoRuote moto, double secondi, const Ostacoli& ostacoli);
+void muoviTraOstacoli(StatoRobot& robot, MotoRuote moto, double secondi, const Ostacoli& ostacoli);
 
 // The arm line as the chip drives it: each pulse (a rise of the line) opens or closes the arm.
 void pilotaBraccio(StatoRobot& robot, bool linea);

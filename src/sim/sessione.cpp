@@ -114,7 +114,7 @@ void Sessione::passoMondo()
     if (prossimoPasso_ > 0) {
         const uint8_t porta = chip_.pin(Porta::A);
         if (ostacoli_)
-            muovi(robot_, motoRuote(porta), SecondiPerPasso, *ostacoli_);
+            muoviTraOstacoli(robot_, motoRuote(porta), SecondiPerPasso, *ostacoli_);
         else
             muovi(robot_, motoRuote(porta), SecondiPerPasso, std::vector<Segmento>{});
         const bool bracciaUscita = (chip_.tris(Porta::B) & (1u << BitBraccio)) == 0;

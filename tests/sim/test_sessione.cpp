@@ -159,13 +159,13 @@ TEST(Sessione, IGiriContatiInUnPassoNonCambianoLaCorsa)
         SCOPED_TRACE(c.programma);
         Sessione veloce(assembla(esempio(c.programma)), arenaPredefinita(c.arena));
         Sessione lenta(veloce.programma(), arenaPredefinita(c.arena));
-        const uint64_t fine = secondi(4);
+        const uint64_t fine = secondi(2);
         veloce.esegui(fine);
         while (lenta.cicli() < fine)
             lenta.passoRiga(fine - lenta.cicli());
         ugualiMomenti(veloce.fotografia(), lenta.fotografia());
         EXPECT_EQ(veloce.eventi(), lenta.eventi());
-        EXPECT_GT(veloce.eventi().size(), 2u);
+        EXPECT_FALSE(veloce.eventi().empty());
     }
 }
 
