@@ -16,7 +16,12 @@ namespace kobaltino {
 namespace {
 
 constexpr double LatoMinimo = 30, LatoMassimo = 5000;  // a shoe box up to a gym
-constexpr qsizetype ElementiMassimi = 1000;           // per list: walls, boxes, lamps, lines, points
+// A teacher's maze of a few hundred boxes fits with room to spare; past these a file is refused
+// before the world grows too slow to run.
+constexpr qsizetype ElementiMassimi = 1000;           // per list: walls, boxes, lines; points of a line
+constexpr qsizetype LampadeMassime = 50;              // every light sensor looks at each one
+constexpr qsizetype PuntiMassimi = 10000;             // of all the lines together
+constexpr qsizetype ByteMassimi = 2 * 1024 * 1024;
 
 // The reading of a file stops at the first fault, whose description lands in `errore`.
 class Lettore {
@@ -71,7 +76,7 @@ public:
     }
 
     // The list under `chiave`, empty when the key is missing.
-    QJsonArray elenco(const QJsonObject& o, const char* chiave)
+    QJsonArray elenco(const QJsonObject& o, const char* chiave, qsizetype massimo = ElementiMassimi)
     {
         const QJsonValue v = o.value(QLatin1String(chiave));
         if (v.isUndefined())
@@ -80,10 +85,8 @@ public:
             sbaglia(QStringLiteral("\"%1\" deve essere un elenco [ ... ].").arg(QLatin1String(chiave)));
             return {};
         }
-        if (v.toArray().size() > ElementiMassimi)
-            sbaglia(QStringLiteral("\"%1\" ha troppi elementi (al massimo %2).")
-                        .arg(QLatin1String(chiave))
-                        .arg(ElementiMassimi));
+        if (v.toArray().size() > massimo)
+            sbaglia(QStringLiteral("\"%1\" ha troppi elementi (al massimo %2).").arg(QLatin1String(chiave)).arg(massimo));
         return v.toArray();
     }
 
@@ -141,7 +144,7 @@ void leggiScatole(Lettore& l, const QJsonObject& radice, Arena& a)
 
 void leggiLampade(Lettore& l, const QJsonObject& radice, Arena& a)
 {
-    const QJsonArray lampade = l.elenco(radice, "lampade");
+    const QJsonArray lampade = l.elenco(radice, "lampade", LampadeMassime);
     for (qsizetype i = 0; i < lampade.size() && l.ok(); ++i) {
         const QString dove = QStringLiteral("lampada %1").arg(i + 1);
         const QJsonObject o = l.oggetto(lampade[i], dove);
@@ -153,6 +156,7 @@ void leggiLampade(Lettore& l, const QJsonObject& radice, Arena& a)
 void leggiLinee(Lettore& l, const QJsonObject& radice, Arena& a)
 {
     const QJsonArray linee = l.elenco(radice, "linee");
+    qsizetype puntiInTutto = 0;
     for (qsizetype i = 0; i < linee.size() && l.ok(); ++i) {
         const QString dove = QStringLiteral("linea %1").arg(i + 1);
         const QJsonObject o = l.oggetto(linee[i], dove);
@@ -161,8 +165,13 @@ void leggiLinee(Lettore& l, const QJsonObject& radice, Arena& a)
         linea.larghezza = l.numero(o, "larghezza", dove, 0.5, 50);
         const QJsonValue punti = o.value(QLatin1String("punti"));
         const QJsonArray elenco = punti.toArray();
-        if (l.ok() && (!punti.isArray() || elenco.size() < 2 || elenco.size() > ElementiMassimi))
+        if (l.ok() && (!punti.isArray() || elenco.size() < 2))
             l.sbaglia(dove + QStringLiteral(": \"punti\" deve essere un elenco di almeno due punti [x, y]."));
+        if (l.ok() && elenco.size() > ElementiMassimi)
+            l.sbaglia(dove + QStringLiteral(": \"punti\" ha troppi elementi (al massimo %1).").arg(ElementiMassimi));
+        puntiInTutto += elenco.size();
+        if (l.ok() && puntiInTutto > PuntiMassimi)
+            l.sbaglia(QStringLiteral("le linee hanno troppi punti (al massimo %1 in tutto).").arg(PuntiMassimi));
         for (qsizetype j = 0; j < elenco.size() && l.ok(); ++j) {
             const QString nome = QStringLiteral("%1: punto %2").arg(dove).arg(j + 1);
             const Punto p = l.punto(elenco[j], nome);
@@ -240,6 +249,11 @@ bool Arena::suLinea(Punto p) const
 
 std::optional<Arena> leggiArena(const QByteArray& json, QString* errore)
 {
+    if (json.size() > ByteMassimi) {
+        if (errore)
+            *errore = QStringLiteral("il file è troppo grande (al massimo %1 MB).").arg(ByteMassimi / (1024 * 1024));
+        return std::nullopt;
+    }
     QJsonParseError analisi;
     const QJsonDocument documento = QJsonDocument::fromJson(json, &analisi);
     if (analisi.error != QJsonParseError::NoError) {
@@ -361,7 +375,8 @@ std::optional<Arena> caricaArena(const QString& nome, bool* senzaMondo, QString*
     if (!f.open(QIODevice::ReadOnly))
         return sbaglia(QStringLiteral("Impossibile leggere il file dell'arena %1").arg(nome));
     QString motivo;
-    std::optional<Arena> arena = leggiArena(f.read(16 * 1024 * 1024), &motivo);
+    // One byte past the limit is enough to tell a file too large, whatever size it claims.
+    std::optional<Arena> arena = leggiArena(f.read(ByteMassimi + 1), &motivo);
     if (!arena)
         return sbaglia(QStringLiteral("Il file dell'arena %1 non va bene: %2").arg(nome, motivo));
     return arena;

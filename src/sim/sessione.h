@@ -159,6 +159,7 @@ private:
     StatoRobot robot_;
     std::array<std::optional<bool>, NumeroIngressi> forzati_{};
     Livelli mondo_{};                   // what the arena made the sensors see at the last step
+    std::optional<StatoRobot> robotVisto_;  // the robot as mondo_ saw it: while it stays so, so does mondo_
     uint64_t prossimoPasso_ = 0;        // cycle of the next world step
     uint8_t uscitaA_ = 0, uscitaB_ = 0; // output levels at the last port change
 
