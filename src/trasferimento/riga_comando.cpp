@@ -116,8 +116,10 @@ ComandoProgrammatore componi(const SceltaProgrammatore& scelta, const QString& p
                                    "Programmatore... (per esempio /dev/ttyUSB0).");
         return c;
     }
-    c.programma = riempi({parole->first()}, valori).first();
-    c.argomenti = riempi(parole->mid(1), valori);
+    // A preset's template holds the arguments only; a custom line starts with the program.
+    const QStringList tutte = c.voce ? QStringList{QString::fromUtf8(c.voce->programma)} + *parole : *parole;
+    c.programma = riempi(tutte.mid(0, 1), valori).first();
+    c.argomenti = riempi(tutte.mid(1), valori);
     return c;
 }
 

@@ -118,7 +118,7 @@ TEST_F(Trasferisci, DallaRigaDiComando)
          "Il programma ipecmd non è installato (non si trova nel PATH). ipecmd fa parte di MPLAB X IPE di Microchip: "
          "installarlo e rendere raggiungibile il comando, per esempio con «sudo ln -s "
          "/opt/microchip/mplabx/VERSIONE/mplab_platform/mplab_ipe/ipecmd.sh /usr/local/bin/ipecmd».\n", {}},
-        {"registra", "exit 0", {"--comando", R"(registra -p{pic} {hex} ; touch "$(touch fatto)" 'x;y' `id`)", "--pic", "16F84A"},
+        {"registra", "exit 0", {"--comando", R"x(registra -p{pic} {hex} ; touch "$(touch fatto)" 'x;y' `id`)x", "--pic", "16F84A"},
          0, "", {"-p16F84A", "HEX", ";", "touch", "$(touch fatto)", "x;y", "`id`"}},
         {"pk2cmd", "exit 0", {"--programmatore", "avrdude"}, 2,
          "Programmatore sconosciuto: avrdude (pk2cmd, ipecmd, picpro o una riga personalizzata).\n", {}},
@@ -136,8 +136,9 @@ TEST_F(Trasferisci, DallaRigaDiComando)
             EXPECT_EQ(leggi(bin.filePath("hex")), hexDiCompila) << nome;
             EXPECT_TRUE(uscita.contains("Operation: Writing\n  0%\n 40%\n")) << nome;
         }
-        if (stato == 0)
+        if (stato == 0) {
             EXPECT_TRUE(uscita.endsWith(trasferito.toUtf8())) << uscita.toStdString();
+        }
         EXPECT_EQ(QDir(classe.path()).entryList(QDir::Files), QStringList{"giro.kbn"}) << nome;
         EXPECT_FALSE(QFile::exists(QDir::current().filePath("fatto")));
     }
