@@ -12,8 +12,8 @@ namespace kobaltino {
 // What the user chose in "Programmatore...": a preset (its id) or the custom line.
 struct SceltaProgrammatore {
     QString programmatore = QStringLiteral("pk2cmd");
-    QString riga;  // the custom command line
-    QString porta;
+    QString riga{};  // the custom command line
+    QString porta{};
     QString strumento = QStringLiteral("PK3");
 
     bool operator==(const SceltaProgrammatore&) const = default;

@@ -136,7 +136,7 @@ Comando comandoDelTasto(const QString& chiave)
     return nessuno;
 }
 
-const std::array<VocePulsante, 14>& pulsantiBarra() { return Pulsanti; }
+const std::array<VocePulsante, 15>& pulsantiBarra() { return Pulsanti; }
 
 Comando comandoDelPulsante(int indice)
 {
