@@ -16,12 +16,13 @@ struct VoceComando {
     kobaltino::cli::Comando comando;
 };
 
-const std::array<VoceComando, 5> Comandi = {{
+const std::array<VoceComando, 6> Comandi = {{
     {"converti", kobaltino::cli::converti},
     {"genera", kobaltino::cli::genera},
     {"compila", kobaltino::cli::compila},
     {"stampa", kobaltino::cli::stampa},
     {"simula", kobaltino::cli::simula},
+    {"trasferisci", kobaltino::cli::trasferisci},
 }};
 
 const char* const Aiuto =
@@ -39,6 +40,9 @@ const char* const Aiuto =
     "  simula PROGRAMMA [--pic P] [--arena NOME|FILE] (--tempo SECONDI | --cicli N) [--ingresso NOME=0|1]\n"
     "         [--json]\n"
     "      esegue il programma sul PIC simulato, dentro il robot, nella sua arena\n"
+    "  trasferisci PROGRAMMA [--pic P] (--programmatore pk2cmd|ipecmd|picpro | --comando \"RIGA\")\n"
+    "         [--porta PORTA] [--strumento PK3|PK4|PK5]\n"
+    "      compila il programma e lo scrive nel chip del robot con il programmatore\n"
     "\n"
     "Stato di uscita: 0 riuscito, 1 errori dell'assemblatore (o programma che non si compila), 2 comando\n"
     "rifiutato o file illeggibile.\n";

@@ -1,12 +1,15 @@
 // The desktop editor: the main window wired to the editing core, the file commands,
 // the compiler, the help and the About box.
+#include "codegen/assemblatore.h"
 #include "codegen/compilatore.h"
 #include "model/editor.h"
 #include "persist/comandi_file.h"
 #include "persist/file_programma.h"
 #include "persist/recupero.h"
+#include "ui/dialogo_programmatore.h"
 #include "ui/finestra_guida.h"
 #include "ui/finestra_simulatore.h"
+#include "ui/finestra_trasferimento.h"
 #include "ui/frm_about.h"
 #include "ui/frm_avvio.h"
 #include "ui/icone.h"
@@ -105,6 +108,11 @@ int main(int argc, char* argv[])
     };
     esterni.compilatore = [&] { file.sceltaCompilatore(); };
     esterni.compila = [&] { compilatore.compila(); };
+    esterni.trasferisci = [&] { trasferisciNelRobot(finestra, stato, interazione, esterni.salva); };
+    esterni.programmatore = [&] {
+        DialogoProgrammatore dialogo(stato.Processore, percorsoHex(stato.PercorsoFile), finestra);
+        dialogo.exec();
+    };
     esterni.attivazione = [&] { return file.attivazione(); };
     esterni.guida = [&] { mostraGuida(finestra, finestra->paginaGuida()); };
     esterni.informazioni = [&] {

@@ -60,6 +60,8 @@ const FrmAvvio::VoceGestore FrmAvvio::Gestori[] = {
     {Azione::Compilatore, &FrmAvvio::cmdCompilatore},
     {Azione::Compila, &FrmAvvio::cmdCompila},
     {Azione::Simula, &FrmAvvio::cmdSimula},
+    {Azione::Programmatore, &FrmAvvio::cmdProgrammatore},
+    {Azione::Trasferisci, &FrmAvvio::cmdTrasferisci},
     {Azione::GuidaInLinea, &FrmAvvio::cmdGuidaInLinea},
     {Azione::InformazioniSu, &FrmAvvio::cmdInformazioniSu},
 };
@@ -486,6 +488,8 @@ void FrmAvvio::cmdCancellaGriglia()
 void FrmAvvio::cmdCancellaTutto() { editor_.cancellaTutto(); }
 void FrmAvvio::cmdCompilatore() { esterno(esterni_.compilatore, ComandoAssente); }
 void FrmAvvio::cmdCompila() { esterno(esterni_.compila, ComandoAssente); }
+void FrmAvvio::cmdProgrammatore() { esterno(esterni_.programmatore, ComandoAssente); }
+void FrmAvvio::cmdTrasferisci() { esterno(esterni_.trasferisci, ComandoAssente); }
 
 void FrmAvvio::cmdSimula()
 {
