@@ -16,12 +16,13 @@ struct VoceComando {
     kobaltino::cli::Comando comando;
 };
 
-const std::array<VoceComando, 5> Comandi = {{
+const std::array<VoceComando, 6> Comandi = {{
     {"converti", kobaltino::cli::converti},
     {"genera", kobaltino::cli::genera},
     {"compila", kobaltino::cli::compila},
     {"stampa", kobaltino::cli::stampa},
     {"simula", kobaltino::cli::simula},
+    {"valuta", kobaltino::cli::valuta},
 }};
 
 const char* const Aiuto =

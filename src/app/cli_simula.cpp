@@ -126,16 +126,6 @@ std::optional<OpzioniSimula> leggiOpzioniSimula(const QStringList& argomenti, QT
     return o;
 }
 
-// "Griglia principale, riga 4: " for a line of the generated source that comes from a row.
-QString descriviRiga(const Origine& o)
-{
-    if (o.griglia >= 1 && o.riga >= 0)
-        return nomeGriglia(o.griglia) + QStringLiteral(", riga %1").arg(o.riga);
-    if (o.griglia >= 1)
-        return nomeGriglia(o.griglia);
-    return QStringLiteral("fuori dalle righe del programma");
-}
-
 QString binario(int valore) { return QStringLiteral("%1").arg(valore, 8, 2, QLatin1Char('0')); }
 QString decimali(double x, int cifre)
 {
