@@ -177,7 +177,7 @@ void riassunto(const Sessione& s, const QString& arena, QTextStream& out)
     out << "Processore " << nomeModello(c.modello()) << ", arena " << arena << "\n";
     out << "Tempo simulato: " << decimali(s.secondi(), 6) << " s (" << c.cicli() << " cicli)"
         << (c.addormentato() ? ", il PIC dorme (Sleep)" : "") << "\n";
-    out << "Riga in esecuzione: " << descriviRiga(s.riga()) << "\n";
+    out << "Riga in esecuzione: " << descriviOrigine(s.riga()) << "\n";
     out << "PC 0x" << QStringLiteral("%1").arg(c.pc(), 3, 16, QLatin1Char('0')).toUpper()
         << "   W " << c.w() << "   PORTA " << binario(c.pin(Porta::A)) << "   PORTB " << binario(c.pin(Porta::B)) << "\n";
     out << "Stack: al massimo " << c.stackMassimo() << " livelli su 8";
@@ -250,7 +250,7 @@ int simula(const QStringList& argomenti, QTextStream& out, QTextStream& err)
         if (!assemblato.errori.empty())
             err << "Il compilatore ha segnalato degli errori:\n";
         for (const Segnalazione& e : assemblato.errori)
-            err << (e.riga > 0 ? descriviRiga(g->sorgente.origine(e.riga)) + QStringLiteral(": ") : QString())
+            err << (e.riga > 0 ? descriviOrigine(g->sorgente.origine(e.riga)) + QStringLiteral(": ") : QString())
                 << e.testo << "\n";
         return 1;
     }

@@ -89,7 +89,7 @@ EsitoAssemblaggio assemblaPerSimulare(const Sorgente& sorgente, const QString& p
     return esito;
 }
 
-QString descriviRiga(const Origine& o)
+QString descriviOrigine(const Origine& o)
 {
     if (o.griglia >= 1 && o.riga >= 0)
         return nomeGriglia(o.griglia) + QStringLiteral(", riga %1").arg(o.riga);

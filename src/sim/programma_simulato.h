@@ -29,6 +29,6 @@ struct EsitoAssemblaggio {
 EsitoAssemblaggio assemblaPerSimulare(const Sorgente& sorgente, const QString& processore, const QString& gpasm);
 
 // "Griglia principale, riga 4" for a line of the generated source that comes from a row.
-QString descriviRiga(const Origine& origine);
+QString descriviOrigine(const Origine& origine);
 
 }  // namespace kobaltino

@@ -126,6 +126,8 @@ void Sessione::passoMondo()
         traccia_.push_back({chip_.cicli(), robot_.posizione});
     if (!istantanee_.empty() && chip_.cicli() >= istantanee_.back().chip.cicli + intervalloIstantanee_)
         scattaIstantanea();
+    if (osservatore_)
+        osservatore_(*this);
 }
 
 void Sessione::applicaIngressi()

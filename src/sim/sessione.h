@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -106,6 +107,10 @@ public:
     std::vector<PuntoTraccia> traccia() const;
     Fotografia fotografia() const;
 
+    // Called after every world step that moves the run past the furthest moment reached (and at
+    // power-on again after ricomincia()): what a challenge's goals watch.
+    void osservaPassi(std::function<void(const Sessione&)> osservatore) { osservatore_ = std::move(osservatore); }
+
 private:
     // Everything that decides how the run goes on from a moment.
     struct Istantanea {
@@ -153,6 +158,7 @@ private:
     size_t prossimaForzatura_ = 0;  // first of forzature_ not yet applied on this pass
     std::vector<EventoPorte> eventi_;
     std::vector<PuntoTraccia> traccia_;
+    std::function<void(const Sessione&)> osservatore_;
 };
 
 }  // namespace kobaltino

@@ -55,6 +55,7 @@ const VoceStrumento Strumenti[] = {
     {Strumento::Lampada, "strLampada", "Lampada", "Fare click per mettere una lampada"},
     {Strumento::Linea, "strLinea", "Linea nera",
      "Fare click su ogni punto della linea; doppio click (o Invio) per finirla"},
+    {Strumento::ZonaObiettivo, "strZona", "Zona obiettivo", "Trascinare per disegnare una zona da raggiungere"},
     {Strumento::Cancella, "strCancella", "Elimina", "Fare click su una cosa per toglierla"},
 };
 
@@ -77,6 +78,7 @@ FinestraSimulatore::FinestraSimulatore(Editor& editor, FrmAvvio& principale)
     setCentralWidget(creaCentro());
     stato_ = new QLabel;
     statusBar()->addWidget(stato_, 1);
+    creaSfida();
 
     connect(&simulazione_, &Simulazione::cambiata, this, &FinestraSimulatore::ridisegna);
     connect(&simulazione_, &Simulazione::avanzata, this, [this] { daRidisegnare_ = true; });

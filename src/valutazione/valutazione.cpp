@@ -83,7 +83,7 @@ std::optional<ProgrammaSimulato> compila(const Sfida& sfida, const QString& file
         return std::move(assemblato.programma);
     if (!assemblato.errori.empty()) {
         const Segnalazione& e = assemblato.errori.front();
-        r.errore = (e.riga > 0 ? descriviRiga(g->sorgente.origine(e.riga)) + QStringLiteral(": ") : QString()) + e.testo;
+        r.errore = (e.riga > 0 ? descriviOrigine(g->sorgente.origine(e.riga)) + QStringLiteral(": ") : QString()) + e.testo;
     } else {
         r.errore = assemblato.problema;
     }
