@@ -55,7 +55,7 @@ TEST_F(SfidaNelSimulatore, GliObiettiviSeguonoLaCorsaEIlRisultatoLaFerma)
     s->avvia();
     ASSERT_TRUE(s->simulazione().caricata());
     s->simulazione().avanza(CicliPerSecondo);
-    EXPECT_EQ(obiettivi(s), (std::vector<std::string>{"Finire a non più di 25 cm dalla lampada | aperto | 101,6 cm",
+    EXPECT_EQ(obiettivi(s), (std::vector<std::string>{"Finire a non più di 25 cm dalla lampada | aperto | 119,2 cm",
                                                       "Alla fine i motori sono fermi | aperto | in moto"}));
     EXPECT_TRUE(s->simulazione().inCorso());
     s->simulazione().avanza(9 * CicliPerSecondo);
