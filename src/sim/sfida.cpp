@@ -532,11 +532,9 @@ void Arbitro::osserva(const Sessione& s)
     if (ultimaPosizione_)
         percorso_ += lunghezza(p - *ultimaPosizione_);
     ultimaPosizione_ = p;
-    // Asleep with the wheels still, nothing moves any more: the run is as good as over. Two
-    // steps in a row, so that a sensor change the last step made has had its chance to wake it.
-    fermoAddormentato_ = s.chip().addormentato() && motoriFermi(s) ? fermoAddormentato_ + 1 : 0;
-    const bool fine = s.secondi() >= sfida_.tempoS || fermoAddormentato_ >= 2;
-    decidi(s, fine);
+    // A run that ended by itself (asleep, or in the closing loop, with the robot still) cannot
+    // change any more.
+    decidi(s, s.secondi() >= sfida_.tempoS || s.finita());
 }
 
 void Arbitro::concludi(const Sessione& s)
@@ -578,6 +576,10 @@ double Arbitro::punteggio() const
 void giocaSfida(Sessione& sessione, Arbitro& arbitro)
 {
     while (!arbitro.finita()) {
+        if (sessione.finita()) {
+            arbitro.concludi(sessione);
+            return;
+        }
         // To the next world step, then a look.
         sessione.esegui((sessione.cicli() / CicliPerPassoMondo + 1) * CicliPerPassoMondo);
         arbitro.osserva(sessione);

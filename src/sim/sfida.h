@@ -75,8 +75,8 @@ struct StatoObiettivo {
 QString testoValore(const Obiettivo& obiettivo, const StatoObiettivo& stato);
 
 // Watches one run against a challenge. osserva() after every world step; once every goal is
-// decided, or the time is up, or the program sleeps with the robot still, the run is over and
-// every goal still open is decided on the final state.
+// decided, or the time is up, or the run ended by itself (Sessione::finita()), the run is over
+// and every goal still open is decided on the final state.
 class Arbitro {
 public:
     explicit Arbitro(const Sfida& sfida);
@@ -101,7 +101,6 @@ private:
     uint64_t passi_ = 0;
     double percorso_ = 0;
     std::optional<Punto> ultimaPosizione_;
-    int fermoAddormentato_ = 0;  // consecutive steps asleep with the wheels still
 };
 
 // Runs `sessione` from where it is until the challenge is over.

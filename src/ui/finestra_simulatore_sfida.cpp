@@ -43,6 +43,8 @@ void FinestraSimulatore::creaSfida()
     // The goals watch every new world step; the result stops the run.
     simulazione_.osservaPassi([this](const Sessione& s) { sfida_->osserva(s); });
     const auto aggiorna = [this] {
+        if (const Sessione* s = simulazione_.sessione(); s && s->finita())
+            sfida_->concludi(*s);
         if (sfida_->aggiorna())
             simulazione_.pausa();
     };

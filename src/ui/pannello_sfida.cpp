@@ -80,6 +80,12 @@ void PannelloSfida::osserva(const Sessione& s)
     arbitro_->osserva(s);
 }
 
+void PannelloSfida::concludi(const Sessione& s)
+{
+    if (arbitro_)
+        arbitro_->concludi(s);
+}
+
 bool PannelloSfida::aggiorna()
 {
     if (!arbitro_)

@@ -27,6 +27,8 @@ public:
     // After each new world step; a step at or before the furthest one seen (the run going on
     // after a jump back) leaves the goals as they are.
     void osserva(const Sessione& sessione);
+    // The run ended by itself: the goals still open are decided on the state now.
+    void concludi(const Sessione& sessione);
     // Shows the goals as they stand; true the first time after the run is over.
     bool aggiorna();
 

@@ -62,7 +62,8 @@ TEST(Obiettivi, OgniTipoSuCorseVereSuperatoFallitoODecisoPrima)
         {R"({"tipo": "raggiungi", "zona": {"x": 60, "y": 40, "larghezza": 20, "altezza": 20}, "entro_s": 1})", avanti,
          5, false, "-", 1.0},
         {R"({"tipo": "urti", "massimo": 0})", avanti, 15, false, "1 urto", 10.8},
-        {R"({"tipo": "urti", "massimo": 1})", avanti, 12, true, "1 urto", 12},
+                // Against the wall at the end of the program the run is over.
+        {R"({"tipo": "urti", "massimo": 1})", avanti, 12, true, "1 urto", 10.8},
         {R"({"tipo": "distanza", "minimo_cm": 30})", avanti, 5, true, "30,0 cm", 2.0},
         // Asleep with the wheels still, nothing can change any more: decided at once.
         {R"({"tipo": "distanza", "minimo_cm": 100})", MezzoSecondo, 5, false, "7,7 cm", 0.5},
