@@ -16,13 +16,14 @@ struct VoceComando {
     kobaltino::cli::Comando comando;
 };
 
-const std::array<VoceComando, 6> Comandi = {{
+const std::array<VoceComando, 7> Comandi = {{
     {"converti", kobaltino::cli::converti},
     {"genera", kobaltino::cli::genera},
     {"compila", kobaltino::cli::compila},
     {"stampa", kobaltino::cli::stampa},
     {"simula", kobaltino::cli::simula},
     {"trasferisci", kobaltino::cli::trasferisci},
+    {"valuta", kobaltino::cli::valuta},
 }};
 
 const char* const Aiuto =

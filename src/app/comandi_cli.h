@@ -16,5 +16,6 @@ int compila(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int stampa(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int simula(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int trasferisci(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int valuta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
 }  // namespace kobaltino::cli

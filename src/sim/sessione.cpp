@@ -164,6 +164,8 @@ void Sessione::passoMondo()
         scattaIstantanea();
     if (muove && !fine_ && fermo(prima, robot_))
         fine_ = bloccata();
+    if (osservatore_)
+        osservatore_(*this);
 }
 
 // With the robot standing still the sensors see the same every step, so only the chip itself
