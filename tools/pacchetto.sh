@@ -52,7 +52,7 @@ registro=$(zcat "$usr"/share/doc/kobaltino/changelog.gz | dpkg-parsechangelog -l
   sbaglia "versione $versione, ultimo rilascio AppStream $rilascio, changelog $registro"
 
 # Every file type the desktop entry opens is known to the MIME database and has its icon.
-update-mime-database "$usr"/share/mime
+update-mime-database "$usr"/share/mime 2>/dev/null || update-mime-database "$usr"/share/mime  # again, to show why
 tipi=$(sed -n 's/^MimeType=//p' "$usr"/share/applications/*.desktop | tr ';' ' ')
 [ -n "$tipi" ] || sbaglia "la voce del desktop non apre nessun tipo di file"
 for tipo in $tipi; do

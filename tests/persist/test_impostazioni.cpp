@@ -123,15 +123,19 @@ TEST(CartelleDati, AccantoAlProgrammaPoiNelSistema)
     qputenv("XDG_DATA_HOME", t.filePath("casa").toLocal8Bit());
     const struct {
         const char *programma, *nome, *atteso;
-    } casi[] = {{"usr/bin", "arene", "usr/share/kobaltino/arene"},   {"usr/bin", "esempi", "sistema/kobaltino/esempi"},
-                {"usr/bin", "sfide", ""},                            {"portatile/app", "arene", "sistema/kobaltino/arene"},
-                {"usr/bin", "help", "usr/share/kobaltino/help"},     {"portatile/app", "help", ""}};
+    } casi[] = {{"usr/bin", "arene", "usr/share/kobaltino/arene"},
+                {"usr/bin", "esempi", "sistema/kobaltino/esempi"},
+                {"usr/bin", "sfide", ""},
+                {"portatile/app", "arene", "sistema/kobaltino/arene"},
+                {"usr/bin", "help", "usr/share/kobaltino/help"},
+                {"portatile/app", "help", ""}};
     for (const auto& c : casi) {
         const QString atteso = *c.atteso ? QDir(t.filePath(c.atteso)).canonicalPath() : QString();
         EXPECT_EQ(cartellaDati(t.filePath(c.programma), c.nome), atteso) << c.programma << ' ' << c.nome;
     }
     EXPECT_EQ(cartellaGuida(t.filePath("usr/bin")), QDir(t.filePath("usr/share/kobaltino/help")).canonicalPath());
-    EXPECT_EQ(cartellaGuida(t.filePath("portatile/app")), QDir(t.filePath("portatile/app/Help")).canonicalPath());
+    EXPECT_EQ(cartellaGuida(t.filePath("portatile/app")),
+              QDir(t.filePath("portatile/app/Help")).canonicalPath());
     EXPECT_EQ(cartellaGuida(t.filePath("altrove")), t.filePath("altrove/Help"));  // none: where one would go
     qputenv("XDG_DATA_DIRS", prima);
     qputenv("XDG_DATA_HOME", casa);
