@@ -27,7 +27,7 @@ _kobaltino_cli()
         return
     fi
     local comando=${words[1]} aiuto
-    aiuto=$("$cli" "$comando" --help 2>/dev/null)
+    aiuto=$("$cli" "$comando" --help 2>&1)  # some commands print it on the error stream
 
     case $prev in
         --arena)
@@ -37,8 +37,7 @@ _kobaltino_cli()
             ;;
         --ingresso)
             local ingressi
-            ingressi=$(sed -n '/--ingresso /,/^  --[a-z]/p' <<<"$aiuto" |
-                       grep -o '\<[A-Z][A-Za-z]*\(_[a-z]*\)\{0,1\}\>' | grep -vx 'NOME')
+            ingressi=$(sed -n '/^  --ingresso /,/^  --[a-z]/p' <<<"$aiuto" | grep -oE '\<[A-Z][a-z]+(_[a-z]+)?\>')
             compopt -o nospace
             COMPREPLY=($(compgen -W "$(printf '%s=\n' $ingressi)" -- "$cur"))
             return
@@ -46,8 +45,8 @@ _kobaltino_cli()
     esac
     # An option that takes a value shows it after itself in the help: a choice (16F84|16F628), a
     # file (FILE, PERCORSO) or something to type (SECONDI).
-    local valore
-    valore=$(grep -oE -- "(^|[[ ])$prev [A-Z0-9][A-Za-z0-9.|]*" <<<"$aiuto" | head -n 1 | sed 's/.* //')
+    local valore=
+    [[ $prev == -* ]] && valore=$(grep -oE -- "(^|[[( ])$prev [A-Z0-9][A-Za-z0-9.|]*" <<<"$aiuto" | head -n 1 | sed 's/.* //')
     if [[ $valore == *'|'* ]]; then
         COMPREPLY=($(compgen -W "$(tr '|' '\n' <<<"$valore" | grep -v '^[A-Z]*$')" -- "$cur"))
         return

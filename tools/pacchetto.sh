@@ -87,7 +87,8 @@ completa() {
            _kobaltino_cli; printf "%s\n" "${COMPREPLY[@]}"' _ \
     "$usr"/share/bash-completion/completions/kobaltino-cli "$cli" "$@"
 }
-for caso in "si:simula" "simula x.kbn --pic 16F6:16F628" "simula x.kbn --arena la:labirinto"; do
+for caso in "si:simula" "simula x.kbn --pic 16F6:16F628" "simula x.kbn --arena la:labirinto" \
+            "simula x.kbn --ingresso Ul:Ultrasuono=" "converti --ig:--ignora-righe-sconosciute"; do
   parole=${caso%%:*}
   # shellcheck disable=SC2086  # the words of the command line, split as the shell does
   completa $parole | grep -qx "${caso##*:}" || sbaglia "completamento di \"$parole\": $(completa $parole | xargs)"
