@@ -3,6 +3,7 @@
 #include "codegen/assemblatore.h"
 #include "codegen/compilatore.h"
 #include "model/editor.h"
+#include "model/versione.h"
 #include "persist/comandi_file.h"
 #include "persist/file_programma.h"
 #include "persist/recupero.h"
@@ -46,6 +47,7 @@ int main(int argc, char* argv[])
     using namespace kobaltino;
     QApplication app(argc, argv);
     QApplication::setApplicationName(TitoloApplicazione);
+    QApplication::setApplicationVersion(QString::fromLatin1(VersioneTesto));
     QApplication::setWindowIcon(iconaApplicazione());
     // The whole interface is Italian, the toolkit's own file dialogs and buttons included.
     QTranslator traduzioneQt;
@@ -56,6 +58,7 @@ int main(int argc, char* argv[])
     QCommandLineParser opzioni;
     opzioni.setApplicationDescription(QStringLiteral("Editor di programmi per il robot Kobaltino"));
     opzioni.addHelpOption();
+    opzioni.addVersionOption();
     const QCommandLineOption apri(QStringLiteral("apri"), QStringLiteral("Apre il programma FILE all'avvio."),
                                   QStringLiteral("FILE"));
     const QCommandLineOption impostazioni(QStringLiteral("impostazioni"),
