@@ -53,12 +53,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n)
 
     if (!testoNonSalvabile(stato).isEmpty())
         return 0;  // "Salva" refuses it with its message
-    // The first save puts the records in the writer's order; from then on the bytes stay.
+    // The first save puts the records in the writer's order; from then on the bytes stay, but for
+    // the arm text of "Braccio" rows, which follows the order the rows were loaded in.
     const QByteArray primo = testoProgramma(stato);
     EsitoLettura riletto = carica(stato, ui, primo);
     fuzz::verifica(riletto.riuscito() && riletto.saltati == 0, "un programma salvato non si rilegge");
     const QByteArray secondo = testoProgramma(stato);
-    riletto = carica(stato, ui, secondo);
-    fuzz::verifica(riletto.riuscito() && testoProgramma(stato) == secondo, "salvato e riletto non torna uguale");
+    if (!primo.contains(",\"21\","))
+        fuzz::verifica(secondo == primo, "salvato e riletto non torna uguale");
+    else
+        fuzz::verifica(carica(stato, ui, secondo).riuscito() && testoProgramma(stato) == secondo,
+                       "salvato e riletto non torna uguale");
     return 0;
 }
