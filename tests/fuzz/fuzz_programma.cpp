@@ -7,6 +7,8 @@
 #include "model/parametri.h"
 #include "persist/file_programma.h"
 
+#include <algorithm>
+
 using namespace kobaltino;
 
 namespace {
@@ -48,8 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n)
                                && problemaEtichetta(riga.etichetta).isEmpty(),
                            "caricata una riga che nessun dialogo scrive");
         }
-    for (const QString& r : genera(stato).rifiutate)
+    const Generazione g = genera(stato);
+    for (const QString& r : g.rifiutate)
         fuzz::verifica(r.contains(QStringLiteral("è già alla riga")), "il generatore rifiuta un programma caricato");
+    for (const RigaSorgente& r : g.sorgente.righe())
+        fuzz::verifica(std::none_of(r.testo.begin(), r.testo.end(), [](QChar c) { return c.category() == QChar::Other_Control; }),
+                       "un carattere di controllo nel sorgente generato");
 
     if (!testoNonSalvabile(stato).isEmpty())
         return 0;  // "Salva" refuses it with its message
