@@ -1,48 +1,22 @@
-// The settings file Data/Data.dat as the main window's activation reads it: any bytes either stop
-// the program with the damaged-data message or give an assembler path, and the file "Chiudi"
-// writes back gives the same path again.
+// The settings file Data/Data.dat: any bytes either give the two lines or nothing, the stamp
+// decodes whatever it holds, and what is read and written again reads back the same.
 #include "banco_fuzz.h"
 
-#include "persist/comandi_file.h"
-
-#include <QFileInfo>
+#include "persist/impostazioni.h"
 
 using namespace kobaltino;
 
-namespace {
-
-struct Attivazione {
-    bool continua;
-    QString compilatore;
-    int messaggi;
-};
-
-Attivazione attiva(Stato& stato, const QString& file, bool eChiudi)
-{
-    fuzz::InterazioneMuta ui;
-    Editor editor(stato, ui);
-    ComandiFile comandi(editor, QFileInfo(file).absolutePath());
-    comandi.impostaFileImpostazioni(file);
-    const bool continua = comandi.attivazione();
-    if (continua && eChiudi)
-        comandi.riscriviImpostazioni();
-    return {continua, stato.PercorsoCompilatore, ui.mostrati};
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n)
 {
-    const QString file = fuzz::suFile(QStringLiteral("Data.dat"), fuzz::daFuzzer(dati, n));
-    Stato stato;
-    const Attivazione prima = attiva(stato, file, true);
-    fuzz::verifica(prima.messaggi <= 1, "più di un messaggio all'attivazione");
-    if (!prima.continua)
+    const std::optional<Impostazioni> lette =
+        leggiImpostazioni(fuzz::suFile(QStringLiteral("Data.dat"), fuzz::daFuzzer(dati, n)));
+    if (!lette)
         return 0;
-    fuzz::verifica(!prima.compilatore.isEmpty(), "nessun compilatore dopo l'attivazione");
-    Stato dopo;
-    const Attivazione seconda = attiva(dopo, file, false);
-    fuzz::verifica(seconda.continua && seconda.compilatore == prima.compilatore,
+    decodificaTimbro(lette->timbro);  // what the activation compares with this version
+    const QString riscritto = fuzz::suFile(QStringLiteral("Data2.dat"), {});
+    fuzz::verifica(scriviImpostazioni(riscritto, *lette), "le impostazioni lette non si riscrivono");
+    const std::optional<Impostazioni> rilette = leggiImpostazioni(riscritto);
+    fuzz::verifica(rilette && rilette->timbro == lette->timbro && rilette->compilatore == lette->compilatore,
                    "le impostazioni riscritte non si rileggono uguali");
     return 0;
 }
