@@ -29,11 +29,13 @@ const char* const UsoSimula =
     "  --pic       processore (predefinito 16F84)\n"
     "  --arena     vuota, pista, labirinto, lampada, nessuna (predefinita: nessun mondo, ogni ingresso\n"
     "              legge quello che legge un piedino scollegato) o il nome di un file di arena (JSON)\n"
-    "  --tempo     secondi di tempo simulato (per esempio 2,5)\n"
-    "  --cicli     cicli di istruzione (1 us l'uno); un goto ne conta 2\n"
+    "  --tempo     secondi di tempo simulato (per esempio 2,5), al massimo 86400 (24 ore)\n"
+    "  --cicli     cicli di istruzione (1 us l'uno; un goto ne conta 2), al massimo 86400000000\n"
     "  --ingresso  forza un ingresso per tutta la corsa: Luce_destra, Luce_sinistra, Prossimita_destra,\n"
     "              Prossimita_sinistra, Ottico_destro, Ottico_sinistro, Ultrasuono, Sensore_rotazione, Aux\n"
     "  --json      un solo oggetto JSON invece del riassunto\n"
+    "  La corsa finisce prima da sola quando il PIC dorme senza nulla che possa svegliarlo, o la\n"
+    "  griglia principale è terminata, e il robot sta fermo.\n"
     "  Stato di uscita: 0 eseguito, 1 il programma non si compila, 2 opzioni sbagliate, arena\n"
     "  sconosciuta, file di arena o programma illeggibile.\n";
 
@@ -46,14 +48,28 @@ struct OpzioniSimula {
     bool json = false;
 };
 
+// The longest run asked for, by time or by cycles alike: a day of robot time.
+constexpr uint64_t SecondiMassimi = 24 * 3600;
+constexpr uint64_t CicliMassimi = SecondiMassimi * CicliPerSecondo;
+
 // The value of --tempo in cycles: "2,5" or "2.5" seconds.
 std::optional<uint64_t> cicliDaSecondi(QString testo)
 {
     bool ok = false;
     const double secondi = testo.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || !std::isfinite(secondi) || secondi <= 0 || secondi > 24 * 3600)
+    if (!ok || !std::isfinite(secondi) || secondi <= 0 || secondi > SecondiMassimi)
         return std::nullopt;
     return static_cast<uint64_t>(std::llround(secondi * CicliPerSecondo));
+}
+
+// The value of --cicli: a whole number from 1 to CicliMassimi.
+std::optional<uint64_t> cicliDaTesto(const QString& testo)
+{
+    bool ok = false;
+    const uint64_t cicli = testo.toULongLong(&ok);
+    if (!ok || cicli == 0 || cicli > CicliMassimi)
+        return std::nullopt;
+    return cicli;
 }
 
 QString nomiIngressi()
@@ -100,9 +116,8 @@ std::optional<OpzioniSimula> leggiOpzioniSimula(const QStringList& argomenti, QT
             if (tempoDato)
                 return rifiuta(QStringLiteral("Indicare solo uno tra --tempo e --cicli"));
             tempoDato = true;
-            bool ok = true;
-            o.cicli = a == QLatin1String("--tempo") ? cicliDaSecondi(valore) : valore.toULongLong(&ok);
-            if (!ok || !o.cicli || *o.cicli == 0)
+            o.cicli = a == QLatin1String("--tempo") ? cicliDaSecondi(valore) : cicliDaTesto(valore);
+            if (!o.cicli)
                 return rifiuta(QStringLiteral("Valore non valido per %1: %2").arg(a, valore));
         } else {
             const QStringList parti = valore.split(QLatin1Char('='));
@@ -177,6 +192,7 @@ QJsonObject comeJson(const Sessione& s)
                                               {QStringLiteral("direzione_gradi"), r.direzioneGradi()},
                                               {QStringLiteral("urti"), r.urti}}},
         {QStringLiteral("eventi"), eventi},
+        {QStringLiteral("fine"), s.finita() ? QJsonValue(testoFine(*s.fine())) : QJsonValue(QJsonValue::Null)},
     };
 }
 
@@ -188,6 +204,9 @@ void riassunto(const Sessione& s, const QString& arena, QTextStream& out)
     out << "Tempo simulato: " << decimali(s.secondi(), 6) << " s (" << c.cicli() << " cicli)"
         << (c.addormentato() ? ", il PIC dorme (Sleep)" : "") << "\n";
     out << "Riga in esecuzione: " << descriviRiga(s.riga()) << "\n";
+    if (s.finita())
+        out << testoFine(*s.fine()) << " (a " << decimali(static_cast<double>(s.fine()->ciclo) / CicliPerSecondo, 3)
+            << " s)\n";
     out << "PC 0x" << QStringLiteral("%1").arg(c.pc(), 3, 16, QLatin1Char('0')).toUpper()
         << "   W " << c.w() << "   PORTA " << binario(c.pin(Porta::A)) << "   PORTB " << binario(c.pin(Porta::B)) << "\n";
     out << "Stack: al massimo " << c.stackMassimo() << " livelli su 8";

@@ -158,6 +158,12 @@ void Compilatore::assembla(const QString& temporaneo, const Sorgente& sorgente)
     const EsitoProcesso processo =
         ui_.esegui(comando.programma, comando.argomenti, comando.cartella, LimiteAssemblatoreMs);
 
+    // The hex is looked at before the assembler's other files go: on a full disk they hold the
+    // room that a look for free space must not find.
+    const bool terminato =
+        processo.avviato && !processo.scaduto && processo.segnale == 0 && processo.codiceUscita == 0;
+    const QString problema = terminato ? problemaHex() : QString();
+
     // Clean up before reporting: the user may keep the message open as long as they like.
     QFile::remove(temporaneo);
     if (processo.avviato)
@@ -177,27 +183,36 @@ void Compilatore::assembla(const QString& temporaneo, const Sorgente& sorgente)
                             .arg(descriviSegnale(processo.segnale))));
     } else if (processo.codiceUscita != 0) {
         segnalaErrori(processo, temporaneo, sorgente);
-    } else if (hexCompleto() && entraNelProcessore()) {
+    } else if (hexCompleto(problema) && entraNelProcessore()) {
         esito_ = EsitoCompilazione::Riuscita;
         ui_.mostra({QStringLiteral("Compilazione terminata")});
     }
 }
 
-bool Compilatore::hexCompleto()
+QString Compilatore::problemaHex() const
 {
     const QString hex = hexSulDisco(s_.PercorsoFile);
     QFile file(hex);
     QString problema;
     if (hex.isEmpty())
-        problema = QStringLiteral("Il compilatore ha terminato senza scrivere il file %1.")
+        problema = QStringLiteral("Il compilatore ha terminato senza scrivere il file %1")
                        .arg(QFileInfo(percorsoHex(s_.PercorsoFile)).fileName());
     else if (!file.open(QIODevice::ReadOnly) || !paroleOccupate(file.readAll()))
-        problema = QStringLiteral("Il file %1 scritto dal compilatore è incompleto o illeggibile.")
+        problema = QStringLiteral("Il file %1 scritto dal compilatore è incompleto o illeggibile")
                        .arg(QFileInfo(hex).fileName());
+    if (problema.isEmpty())
+        return {};
+    // The assembler does not always say that its writes failed.
+    if (spazioEsaurito(QFileInfo(s_.PercorsoFile).absolutePath()))
+        return problema + QStringLiteral(": il disco è pieno. Liberare spazio sul disco e compilare di nuovo.");
+    return problema + u'.';
+}
+
+bool Compilatore::hexCompleto(const QString& problema)
+{
     if (problema.isEmpty())
         return true;
     // Half a program must not reach the robot.
-    file.close();
     togliHex(s_.PercorsoFile);
     esito_ = EsitoCompilazione::ErroriAssemblatore;
     ui_.mostra({problema, Icona::Critica});

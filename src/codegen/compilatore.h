@@ -52,9 +52,11 @@ private:
     void assembla(const QString& temporaneo, const Sorgente& sorgente);
     void segnalaErrori(const EsitoProcesso& processo, const QString& temporaneo, const Sorgente& sorgente);
     void rifiuta(const Messaggio& messaggio);
-    // After a clean exit: false, with the reason shown and any hex removed, when the assembler
-    // left no hex or one without its end record.
-    bool hexCompleto();
+    // After a clean exit: why the hex cannot be used (none, or one without its end record, and
+    // whether the disk is full); empty when it is whole.
+    QString problemaHex() const;
+    // False, with `problema` shown and any hex removed, when there is a problem.
+    bool hexCompleto(const QString& problema);
     // After a clean assembly: false, with the reason shown and the hex removed, when the program
     // is larger than the processor's program memory.
     bool entraNelProcessore();

@@ -4,7 +4,7 @@
 #include "codegen/emettitori.h"
 
 #include "codegen/eeprom.h"
-#include "codegen/ingressi.h"
+#include "model/ingressi.h"
 #include "model/catalogo.h"
 
 #include <array>
@@ -114,7 +114,7 @@ QString valoreSlot(QStringView nome, const Operandi& o)
     if (nome == u"gestore")
         return QString::fromLatin1(o.ingresso->gestore);
     if (nome == u"fai")
-        return QString::fromLatin1(o.ingresso->operandoFai);
+        return operandoFai(*o.ingresso);
     if (nome == u"salto")
         return o.salto;
     return {};

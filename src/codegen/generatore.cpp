@@ -2,7 +2,7 @@
 
 #include "codegen/eeprom.h"
 #include "codegen/emettitori.h"
-#include "codegen/ingressi.h"
+#include "model/ingressi.h"
 #include "codegen/parti_fisse.h"
 #include "model/parametri.h"
 #include "model/stato.h"

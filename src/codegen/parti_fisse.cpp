@@ -1,23 +1,24 @@
 #include "codegen/parti_fisse.h"
 
 #include "codegen/processori.h"
+#include "model/ingressi.h"
 #include "model/stato.h"
 
 namespace kobaltino {
 
 namespace {
 
-const char* const Definizioni[] = {
-    "#define Sensore_rotazione  PORTA,4",
-    "#define Luce_destra  PORTB,4",
-    "#define Luce_sinistra    PORTB,5",
-    "#define Prossimita_destra    PORTB,3",
-    "#define Prossimita_sinistra  PORTB,2",
-    "#define Ottico_destro    PORTB,0",
-    "#define Ottico_sinistro  PORTB,1",
-    "#define Ultrasuono    PORTB,6",
-    "#define Aux    PORTB,7",
-};
+// "#define Luce_destra  PORTB,4": each input's name bound to its pin, in the head's order.
+QStringList definizioniIngressi()
+{
+    QStringList righe(static_cast<qsizetype>(ingressi().size()));
+    for (const Ingresso& i : ingressi())
+        righe[i.rigaDefinizione] = QStringLiteral("#define %1%2PORT%3,%4")
+                                       .arg(QLatin1String(i.pin), QString(i.spaziDefinizione, u' '))
+                                       .arg(QLatin1Char(i.porta))
+                                       .arg(i.bit);
+    return righe;
+}
 
 struct Motore {
     const char* etichetta;
@@ -71,8 +72,8 @@ void scriviIntestazione(Sorgente& s, const QString& nome, bool auxAbilitata)
     s.aggiungi(QStringLiteral("             __config ") + QLatin1String(p.configurazione));
     vuote(s, 1);
     s.aggiungi(QStringLiteral(";Area delle etichette"));
-    for (const char* d : Definizioni)
-        s.aggiungi(QString::fromLatin1(d));
+    for (const QString& d : definizioniIngressi())
+        s.aggiungi(d);
     vuote(s, 3);
     s.aggiungi(equivalenza(QStringLiteral("TEMPO1"), p.tempo1));
     vuote(s, 1);

@@ -1,8 +1,9 @@
 #include "codegen/verifiche.h"
 
 #include "codegen/emettitori.h"
-#include "codegen/ingressi.h"
+#include "model/ingressi.h"
 #include "model/catalogo.h"
+#include "model/parametri.h"
 #include "model/stato.h"
 
 #include <algorithm>
@@ -41,6 +42,23 @@ void controllaSalti(const Stato& s, QStringList& errori)
                               + QStringLiteral("il \"Vai a\" salta alla riga %1, che non ha più l'etichetta del salto.")
                                     .arg(bersaglio)
                               + RifareIlSalto;
+        }
+    }
+}
+
+// A character literal the file keeps but the assembler refuses: say which row and what to write.
+void controllaCaratteri(const Stato& s, QStringList& errori)
+{
+    for (int k = 1; k <= NumeroGriglie; ++k) {
+        const Griglia& g = s.griglia(k);
+        for (int r = 0; r < g.numIstruzioni(); ++r) {
+            if (g.codice(r) != codici::ScriviRam && g.codice(r) != codici::ScriviEeprom)
+                continue;
+            const QString letterale = g.riga(r).parametro.section(u' ', 1);
+            if (letterale.size() != 3 || !letterale.startsWith(u'\'') || !letterale.endsWith(u'\''))
+                continue;
+            if (const QString motivo = carattereNonAssemblabile(letterale[1]); !motivo.isEmpty())
+                errori << posizione(k, r) + motivo;
         }
     }
 }
@@ -178,6 +196,7 @@ EsitoVerifiche verificaProgramma(const Stato& stato)
 {
     EsitoVerifiche esito;
     controllaSalti(stato, esito.errori);
+    controllaCaratteri(stato, esito.errori);
     AnalisiChiamate(stato).esegui(esito.avvisi);
     controllaRitorni(stato, esito.avvisi);
     return esito;

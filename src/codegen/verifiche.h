@@ -19,7 +19,8 @@ struct EsitoVerifiche {
 // - every "Vai a" of the ten grids must land on a row that carries its label;
 // - from the main program, handler calls and the library calls inside them must fit the stack;
 // - no handler may call, directly or through others, a handler that is still running;
-// - a "Ritorna" in the main grid has nothing to return to.
+// - a "Ritorna" in the main grid has nothing to return to;
+// - a memory write may not hold a character the assembler refuses between apostrophes.
 // Handlers the main program never reaches are not followed: they never run.
 EsitoVerifiche verificaProgramma(const Stato& stato);
 

@@ -70,6 +70,10 @@ DialogoScrivi::DialogoScrivi(Memoria memoria, const std::array<QString, CelleMem
     cmbIndirizzo_->setMinimumWidth(txtValore_->width());
     lblValore->setBuddy(txtValore_);
     filtro_ = new FiltroValore(txtValore_, TipoDato::Binario);
+    connect(filtro_, &FiltroValore::rifiutato, this, [this](const QString& motivo) {
+        avvisa(Messaggio{motivo});
+        txtValore_->setFocus();
+    });
 
     auto* campi = new QFormLayout;
     campi->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);

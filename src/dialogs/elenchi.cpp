@@ -1,17 +1,13 @@
 #include "dialogs/elenchi.h"
 
 #include "model/catalogo.h"
+#include "model/ingressi.h"
 
 #include <array>
 
 namespace kobaltino {
 
 namespace {
-
-struct VoceIngresso {
-    const char* nome;  // as instructions store it
-    int griglia;       // the grid that handles this input
-};
 
 struct VoceAzione {
     const char* voce;
@@ -22,19 +18,6 @@ struct VoceParagone {
     const char* voce;
     const char* operatore;
 };
-
-// List order is not grid order: the left light comes first.
-const std::array<VoceIngresso, 9> Ingressi = {{
-    {"Luce_sinistra", 3},
-    {"Luce_destra", 2},
-    {"Prossimita_destra", 4},
-    {"Prossimita_sinistra", 5},
-    {"Ottico_destro", 6},
-    {"Ottico_sinistro", 7},
-    {"Ultrasuono", 8},
-    {"Sensore_rotazione", 9},
-    {"Aux", 10},
-}};
 
 const std::array<VoceAzione, 10> Azioni = {{
     {"Avanti", "1"},
@@ -92,13 +75,11 @@ QStringList ingressiPerGriglia(const QString& nomeGriglia)
             break;
         }
     }
-    QStringList elenco;
     if (k == 0)
-        return elenco;
-    for (const VoceIngresso& i : Ingressi) {
-        if (i.griglia != k)
-            elenco << QString::fromUtf8(i.nome);
-    }
+        return {};
+    QStringList elenco = nomiIngressiInElenco();
+    if (const Ingresso* proprio = ingressoDellaGriglia(k))
+        elenco.removeOne(QString::fromLatin1(proprio->pin));
     return elenco;
 }
 

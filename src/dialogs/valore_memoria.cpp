@@ -1,5 +1,7 @@
 #include "dialogs/valore_memoria.h"
 
+#include "model/parametri.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStringEncoder>
@@ -51,12 +53,12 @@ bool carattereAmmesso(TipoDato tipo, QChar c)
     case TipoDato::Binario:
         return c == u'0' || c == u'1';
     case TipoDato::Carattere:
-        // A digit is what Numerico is for; quotes would end the literal early and a
-        // backslash starts an escape sequence in the assembler; the program file and the
-        // assembler source are Windows-1252.
+        // A digit is what Numerico is for; the assembler refuses a double quote or a
+        // backslash between apostrophes (the apostrophe itself it takes); the program file
+        // and the assembler source are Windows-1252.
         if (c >= u'0' && c <= u'9')
             return false;
-        if (c == u'\'' || c == u'"' || c == u'\\')
+        if (!carattereNonAssemblabile(c).isEmpty())
             return false;
         if (c.category() == QChar::Other_Control)
             return false;
@@ -122,7 +124,16 @@ bool FiltroValore::eventFilter(QObject* oggetto, QEvent* evento)
         return false;
     casella_->setMaxLength(lunghezzaMassima(tipo_));
     const auto* tasto = static_cast<QKeyEvent*>(evento);
-    return !tastoAmmesso(tipo_, tasto->key(), tasto->text());
+    if (tastoAmmesso(tipo_, tasto->key(), tasto->text()))
+        return false;
+    // A key that looks right but cannot be used: say why, and what to write instead.
+    if (tipo_ == TipoDato::Carattere)
+        for (QChar c : tasto->text())
+            if (const QString motivo = carattereNonAssemblabile(c); !motivo.isEmpty()) {
+                emit rifiutato(motivo.left(1).toUpper() + motivo.mid(1));
+                break;
+            }
+    return true;
 }
 
 QValidator::State FiltroValore::validate(QString& testo, int&) const

@@ -41,6 +41,10 @@ public:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     State validate(QString& testo, int& posizione) const override;
 
+signals:
+    // A character key was discarded for a reason the user should hear: `motivo` says it.
+    void rifiutato(const QString& motivo);
+
 private:
     QLineEdit* casella_;
     TipoDato tipo_;

@@ -1,6 +1,7 @@
 #include "model/parametri.h"
 
 #include "model/catalogo.h"
+#include "model/ingressi.h"
 #include "model/stato.h"
 
 #include <QHash>
@@ -41,14 +42,20 @@ const std::array<FormaParametro, 28> FormaDelCodice = {{
     F::Ingresso,            // 28 Se disattivo fai
 }};
 
-// Pieces of the patterns. A character literal holds one character the "Carattere" option lets
-// through: no digit, no quote, no backslash, no control character.
+// Pieces of the patterns. A character literal holds one character of the "Carattere" option:
+// no digit, no control character. The apostrophe is one, and so are the double quote and the
+// backslash that earlier versions let through: such files open, and the compile says why the
+// assembler cannot take those two.
 const QString CellaRam = QStringLiteral("Ram(?:[1-9]|1[0-9]|20)");
 const QString CellaEeprom = QStringLiteral("EEP(?:[1-9]|1[0-9]|20)");
 const QString Letterale = QStringLiteral(R"((?:b'[01]{8}'|d'(?:[0-9]{1,2}|[01][0-9]{2}|2[0-4][0-9]|25[0-5])')"
-                                         R"(|'[^0-9'"\\\x{0}-\x{1f}\x{7f}-\x{9f}]'))");
-const QString Ingressi = QStringLiteral("Luce_destra|Luce_sinistra|Prossimita_destra|Prossimita_sinistra|"
-                                        "Ottico_destro|Ottico_sinistro|Ultrasuono|Sensore_rotazione|Aux");
+                                         R"(|'[^0-9\x{0}-\x{1f}\x{7f}-\x{9f}]'))");
+const QString Ingressi = [] {
+    QStringList nomi;
+    for (const Ingresso& i : ingressi())
+        nomi << QString::fromLatin1(i.pin);
+    return nomi.join(u'|');
+}();
 
 struct Regola {
     FormaParametro forma;
@@ -154,6 +161,16 @@ QStringList righeNonValide(const Stato& stato)
         }
     }
     return problemi;
+}
+
+QString carattereNonAssemblabile(QChar c)
+{
+    if (c != u'"' && c != u'\\')
+        return {};
+    return QStringLiteral("il carattere %1 non si può scrivere tra apici, perché l'assemblatore non lo accetta: al "
+                          "suo posto scrivere il numero d'%2' (opzione \"Numerico\", valore %2).")
+        .arg(c)
+        .arg(c.unicode());
 }
 
 QString testoMostrabile(const QString& testo)

@@ -39,6 +39,11 @@ QString problemaEtichetta(const QString& etichetta);
 // label number carried by two rows of one grid, as "Griglia principale, riga 4: ..." texts.
 QStringList righeNonValide(const Stato& stato);
 
+// Why the character literal 'c' of a memory write cannot reach the assembler, and the number to
+// write instead; empty for a character it takes. gpasm refuses the double quote and the
+// backslash between apostrophes; the apostrophe itself it takes (''' is 0x27).
+QString carattereNonAssemblabile(QChar c);
+
 // A text shown inside a message: line breaks and other control characters made visible, and
 // cut short when long.
 QString testoMostrabile(const QString& testo);

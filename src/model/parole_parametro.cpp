@@ -3,6 +3,7 @@
 #include "model/parole_parametro.h"
 
 #include "model/catalogo.h"
+#include "model/ingressi.h"
 
 #include <QStringList>
 #include <array>
@@ -63,16 +64,6 @@ const std::array<VoceParole, 28> Parole = {{
     {26, Forma::Operazione, "%3 ← %3 %2 %1", "%4: il risultato resta in %3"},
     {27, Forma::IngressoFai, "se %1 attivo%2", "Se l'ingresso %1 è attivo%3"},
     {28, Forma::IngressoFai, "se %1 disattivo%2", "Se l'ingresso %1 è disattivo%3"},
-}};
-
-// The input names the instructions store and the handler grid of each.
-struct VoceIngresso {
-    const char* nome;
-    int griglia;
-};
-const std::array<VoceIngresso, 9> Ingressi = {{
-    {"Luce_destra", 2}, {"Luce_sinistra", 3}, {"Prossimita_destra", 4}, {"Prossimita_sinistra", 5},
-    {"Ottico_destro", 6}, {"Ottico_sinistro", 7}, {"Ultrasuono", 8}, {"Sensore_rotazione", 9}, {"Aux", 10},
 }};
 
 const std::array<const char*, 5> TempiAttesa = {"0,5", "1,0", "1,5", "2,0", "2,5"};
@@ -156,9 +147,8 @@ std::optional<QString> letteraleInParole(const QString& l)
 
 std::optional<int> grigliaIngresso(const QString& nome)
 {
-    for (const VoceIngresso& i : Ingressi)
-        if (nome == QLatin1String(i.nome))
-            return i.griglia;
+    if (const Ingresso* i = ingressoDelPin(nome))
+        return i->griglia;
     return std::nullopt;
 }
 

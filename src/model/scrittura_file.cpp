@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cerrno>
 
@@ -54,6 +55,11 @@ QString scriviFileIntero(const QString& percorso, const QByteArray& byte)
     if (esistente.exists() && !esistente.isFile())
         return QStringLiteral("Non è un file normale (è una cartella, una pipe o un dispositivo): scegliere un altro "
                               "nome.");
+    // The folder may well be writable: it is the file that refuses, so name the file.
+    if (esistente.exists() && !esistente.isWritable())
+        return QStringLiteral("Il file %1 è di sola lettura: salvarlo con un altro nome, o togliere la sola lettura "
+                              "dalle sue proprietà.")
+            .arg(esistente.fileName());
     QSaveFile file(percorso);
     // Unbuffered: every write reaches the system at once, so its failure shows here and not
     // later, when a buffered flush could be lost.
@@ -79,6 +85,23 @@ QString scriviFileIntero(const QString& percorso, const QByteArray& byte)
     if (!file.commit())
         return motivoScrittura(errno, file.errorString(), esistente.exists());
     return {};
+}
+
+bool spazioEsaurito(const QString& cartella)
+{
+    QTemporaryFile prova(cartella + QStringLiteral("/.spazio-XXXXXX"));
+    errno = 0;
+    bool scritto = prova.open();
+    if (scritto) {
+        scritto = prova.write(QByteArray(ProvaSpazio, '\0')) == ProvaSpazio;
+        scritto = prova.flush() && scritto;
+    }
+    const int numero = errno;
+#ifdef EDQUOT
+    if (numero == EDQUOT)
+        return !scritto;
+#endif
+    return !scritto && (numero == ENOSPC || numero == EFBIG);
 }
 
 }  // namespace kobaltino

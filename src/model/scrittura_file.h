@@ -13,4 +13,9 @@ namespace kobaltino {
 // Returns an empty text on success, else why the file was not written, in Italian.
 QString scriviFileIntero(const QString& percorso, const QByteArray& byte);
 
+// Whether the folder has no room left: a trial file of ProvaSpazio bytes cannot be written there
+// for lack of space (a full disk, a quota or a file-size limit). The trial file is removed.
+inline constexpr qint64 ProvaSpazio = 64 * 1024;
+bool spazioEsaurito(const QString& cartella);
+
 }  // namespace kobaltino

@@ -27,11 +27,20 @@ QString record(const QString& f1, const QString& f2, const QString& f3, const QS
     return q + f1 + q + u',' + q + f2 + q + u',' + q + f3 + q + u',' + q + f4 + q;
 }
 
-// A text the file carries back unchanged: no quote, no line break, Windows-1252 only, and
-// short enough for the reader.
+// A double quote the reader takes as part of the field: between two apostrophes, as in '"'.
+bool virgoletteTraApici(const QString& campo)
+{
+    for (qsizetype i = campo.indexOf(u'"'); i >= 0; i = campo.indexOf(u'"', i + 1))
+        if (i == 0 || i + 1 == campo.size() || campo[i - 1] != u'\'' || campo[i + 1] != u'\'')
+            return false;
+    return true;
+}
+
+// A text the file carries back unchanged: no quote but '"', no line break, Windows-1252 only,
+// and short enough for the reader.
 bool salvabile(const QString& campo)
 {
-    if (campo.contains(u'"') || campo.contains(u'\r') || campo.contains(u'\n'))
+    if (!virgoletteTraApici(campo) || campo.contains(u'\r') || campo.contains(u'\n'))
         return false;
     const std::optional<QByteArray> byte = inWindows1252(campo);
     return byte && byte->size() <= LunghezzaMassimaCampo;
@@ -250,9 +259,22 @@ private:
     EsitoLettura& esito_;
 };
 
-Guasto guastoDi(LettoreCampi::Esito esito)
+QString troppoGrande(const QString& nome)
+{
+    return QStringLiteral("Il file %1 è più grande di %2 MiB: non è un programma.")
+        .arg(nome)
+        .arg(DimensioneMassimaProgramma / (1024 * 1024));
+}
+
+Guasto guastoDi(LettoreCampi::Esito esito, const QByteArray& campo)
 {
     switch (esito) {
+    case LettoreCampi::Esito::DopoVirgolette:
+        return {errore_lettura::TestoDopoVirgolette,
+                QStringLiteral("ha il testo \"%1\" dopo le virgolette che chiudono un campo")
+                    .arg(testoMostrabile(daWindows1252(campo)))};
+    case LettoreCampi::Esito::TroppoGrande:
+        return {errore_lettura::FileTroppoGrande, {}};
     case LettoreCampi::Esito::TroppoLungo:
         return {errore_lettura::CampoTroppoLungo,
                 QStringLiteral("ha un campo più lungo di %1 caratteri").arg(LunghezzaMassimaCampo)};
@@ -280,7 +302,7 @@ Guasto leggiRecord(LettoreCampi& lettore, Caricamento& caricamento, int& riga)
             if (n == 0 || esito == LettoreCampi::Esito::TroppoLungo)
                 riga = lettore.riga();
             if (esito != LettoreCampi::Esito::Campo)
-                return guastoDi(esito);
+                return guastoDi(esito, byte);
             campi[n] = daWindows1252(byte);
         }
         if (Guasto g = caricamento.applica(campi, riga); g.errore)
@@ -306,15 +328,17 @@ EsitoLettura leggiProgramma(Editor& editor, const QString& percorso)
         return fallito(errore_lettura::FileNonTrovato, QStringLiteral("Il file %1 non esiste.").arg(nome));
     if (info.isDir())
         return fallito(errore_lettura::FileIlleggibile, QStringLiteral("%1 è una cartella, non un file.").arg(nome));
+    // A pipe or a device would keep the reader waiting, or feed it for ever.
+    if (!info.isFile())
+        return fallito(errore_lettura::FileIlleggibile,
+                       QStringLiteral("%1 non è un file normale (è una pipe o un dispositivo): non è un programma.")
+                           .arg(nome));
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly))
         return fallito(errore_lettura::FileIlleggibile,
                        QStringLiteral("Il file %1 non si può leggere (%2).").arg(nome, file.errorString()));
     if (file.size() > DimensioneMassimaProgramma)
-        return fallito(errore_lettura::FileTroppoGrande,
-                       QStringLiteral("Il file %1 è più grande di %2 MiB: non è un programma.")
-                           .arg(nome)
-                           .arg(DimensioneMassimaProgramma / (1024 * 1024)));
+        return fallito(errore_lettura::FileTroppoGrande, troppoGrande(nome));
 
     // The program being read lives apart until the whole file has gone in.
     Stato& attuale = editor.stato();
@@ -328,10 +352,12 @@ EsitoLettura leggiProgramma(Editor& editor, const QString& percorso)
         g.seleziona(0, g.colonnaCorrente());
 
     EsitoLettura esito;
-    LettoreCampi lettore(file);
+    LettoreCampi lettore(file, DimensioneMassimaProgramma);
     Caricamento caricamento(lettura, esito);
     int riga = 1;
     const Guasto guasto = leggiRecord(lettore, caricamento, riga);
+    if (guasto.errore == errore_lettura::FileTroppoGrande)  // it grew while being read
+        return fallito(guasto.errore, troppoGrande(nome));
     if (guasto.errore != errore_lettura::Nessuno) {
         const QString dove = QStringLiteral(" (riga %1)").arg(riga);
         return fallito(guasto.errore, QStringLiteral("Il file %1 ").arg(nome) + guasto.cosa + dove

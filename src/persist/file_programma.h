@@ -23,7 +23,8 @@ inline constexpr int CellaNonNumerica = 13;     // RAM/EEP cell number is not a 
 inline constexpr int CampoTroppoLungo = 14;     // a field longer than LunghezzaMassimaCampo
 inline constexpr int FileNonTrovato = 53;
 inline constexpr int RecordIncompleto = 62;     // the file ends inside a record or inside quotes
-inline constexpr int FileIlleggibile = 75;      // a folder, no permission, a read error
+inline constexpr int TestoDopoVirgolette = 63;  // text between a closing quote and the next separator
+inline constexpr int FileIlleggibile = 75;      // a folder, a pipe, a device, no permission, a read error
 }  // namespace errore_lettura
 
 inline constexpr qint64 DimensioneMassimaProgramma = 16 * 1024 * 1024;

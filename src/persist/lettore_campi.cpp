@@ -1,5 +1,7 @@
 #include "persist/lettore_campi.h"
 
+#include <algorithm>
+
 namespace kobaltino {
 
 namespace {
@@ -13,15 +15,22 @@ bool separatore(int c) { return c == ',' || fineRiga(c); }
 int LettoreCampi::guarda()
 {
     if (pos_ >= blocco_.size()) {
-        if (errore_)
+        if (errore_ || troppoGrande_)
             return -1;
-        blocco_.resize(Blocco);
-        const qint64 letti = in_.read(blocco_.data(), Blocco);
+        // One byte past the limit tells a file of exactly `massimo_` bytes from a larger one.
+        const qint64 chiesti = std::min(Blocco, massimo_ - letti_ + 1);
+        blocco_.resize(chiesti);
+        const qint64 letti = in_.read(blocco_.data(), chiesti);
         blocco_.resize(letti > 0 ? letti : 0);
         pos_ = 0;
+        letti_ += std::max<qint64>(letti, 0);
         if (letti < 0)
             errore_ = true;
-        if (letti <= 0)
+        if (letti_ > massimo_) {
+            troppoGrande_ = true;
+            blocco_.clear();
+        }
+        if (blocco_.isEmpty())
             return -1;
     }
     return static_cast<unsigned char>(blocco_[pos_]);
@@ -53,15 +62,24 @@ LettoreCampi::Esito LettoreCampi::prossimo(QByteArray& campo)
     campo.clear();
     if (guarda() == '"') {
         prendi();
-        for (int c = prendi(); c != '"'; c = prendi()) {
+        for (int c = prendi();; c = prendi()) {
             if (c < 0)
-                return errore_ ? Esito::ErroreLettura : Esito::Virgolette;
+                return fine(Esito::Virgolette);
+            if (c == '"' && !(campo.endsWith('\'') && guarda() == '\''))
+                break;
             if (campo.size() >= LunghezzaMassimaCampo)
                 return Esito::TroppoLungo;
             campo.append(static_cast<char>(c));
         }
-        while (guarda() >= 0 && !separatore(guarda()))
+        while (bianco(guarda()))
             prendi();
+        if (guarda() >= 0 && !separatore(guarda())) {
+            // The stray text, for the message: the row is not what it seems.
+            campo.clear();
+            while (guarda() >= 0 && !separatore(guarda()) && campo.size() < LunghezzaMassimaCampo)
+                campo.append(static_cast<char>(prendi()));
+            return Esito::DopoVirgolette;
+        }
     } else {
         while (guarda() >= 0 && !separatore(guarda())) {
             if (campo.size() >= LunghezzaMassimaCampo)
@@ -72,8 +90,8 @@ LettoreCampi::Esito LettoreCampi::prossimo(QByteArray& campo)
             campo.chop(1);
     }
     inizioRiga_ = fineRiga(prendi());
-    if (errore_)
-        return Esito::ErroreLettura;
+    if (errore_ || troppoGrande_)
+        return fine();
     return Esito::Campo;
 }
 

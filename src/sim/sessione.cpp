@@ -1,6 +1,7 @@
 #include "sim/sessione.h"
 
 #include "codegen/ingressi.h"
+#include "model/catalogo.h"
 
 #include <algorithm>
 
@@ -15,7 +16,28 @@ constexpr double SecondiPerPasso = static_cast<double>(CicliPerPassoMondo) / Cic
 
 uint8_t uscite(const Chip& c, Porta p) { return c.latch(p) & static_cast<uint8_t>(~c.tris(p)); }
 
+// Nothing of the robot changed in a world step: no wheel turned, the arm stayed.
+bool fermo(const StatoRobot& prima, const StatoRobot& dopo)
+{
+    return prima.posizione == dopo.posizione && prima.direzione == dopo.direzione
+           && prima.braccioAperto == dopo.braccioAperto && prima.percorsoRotazione == dopo.percorsoRotazione;
+}
+
+constexpr int Intcon = 0x0B;
+constexpr uint8_t Gie = 0x80, AbilitazioniInterruzioni = 0x78;  // EEIE/PEIE, T0IE, INTE, RBIE
+
 }  // namespace
+
+QString testoFine(const FineCorsa& fine)
+{
+    QString testo = fine.motivo == FineCorsa::Dorme ? QStringLiteral("Il programma è finito: il processore dorme")
+                                                    : QStringLiteral("Il programma è finito: la griglia principale è terminata");
+    if (fine.riga.griglia >= 2)
+        testo += QStringLiteral(", ") + nomeGriglia(fine.riga.griglia);
+    if (fine.riga.griglia >= 1 && fine.riga.riga >= 0)
+        testo += QStringLiteral(", riga %1").arg(fine.riga.riga);
+    return testo;
+}
 
 // The pin the file head #defines for the input.
 PinIngresso pinIngresso(int ingresso)
@@ -54,6 +76,7 @@ void Sessione::ricomincia()
     prossimaForzatura_ = 0;
     eventi_.clear();
     traccia_.clear();
+    fine_.reset();
     // The world at power-on: the sensors already see the start pose.
     prossimoPasso_ = 0;
     passoMondo();
@@ -71,6 +94,8 @@ bool Sessione::corri(uint64_t fine, bool allaRiga)
 {
     const MappaIndirizzi& mappa = programma_.mappa;
     bool primo = true;
+    if (fine_)
+        fine = std::min(fine, fine_->ciclo);
     while (chip_.cicli() < fine) {
         applicaForzatureFinoA(chip_.cicli());
         const uint64_t prossimaF =
@@ -91,6 +116,8 @@ bool Sessione::corri(uint64_t fine, bool allaRiga)
         }
         if (chip_.cicli() >= prossimoPasso_)
             passoMondo();
+        if (fine_)
+            fine = std::min(fine, fine_->ciclo);
     }
     return false;
 }
@@ -109,7 +136,9 @@ void Sessione::annotaPorte()
 void Sessione::passoMondo()
 {
     const bool registra = chip_.cicli() >= registrati_;
-    if (prossimoPasso_ > 0) {
+    const bool muove = prossimoPasso_ > 0;
+    const StatoRobot prima = robot_;
+    if (muove) {
         const uint8_t porta = chip_.pin(Porta::A);
         muovi(robot_, motoRuote(porta), SecondiPerPasso, ostacoli_ ? ostacoli_->tutti : std::vector<Segmento>{});
         const bool bracciaUscita = (chip_.tris(Porta::B) & (1u << BitBraccio)) == 0;
@@ -126,6 +155,29 @@ void Sessione::passoMondo()
         traccia_.push_back({chip_.cicli(), robot_.posizione});
     if (!istantanee_.empty() && chip_.cicli() >= istantanee_.back().chip.cicli + intervalloIstantanee_)
         scattaIstantanea();
+    if (muove && !fine_ && fermo(prima, robot_))
+        fine_ = bloccata();
+}
+
+// With the robot standing still the sensors see the same every step, so only the chip itself
+// could still change anything: a pending EEPROM write that completes, or an interrupt.
+std::optional<FineCorsa> Sessione::bloccata() const
+{
+    if (chip_.addormentato()) {
+        if (chip_.stato().fineScritturaEeprom != 0)
+            return std::nullopt;
+        return FineCorsa{FineCorsa::Dorme, chip_.cicli(), riga()};
+    }
+    // The closing loop after the main grid: a goto to itself outside any row.
+    const int pc = chip_.pc();
+    const std::vector<int>& parole = programma_.immagine.programma;
+    const int parola = pc < static_cast<int>(parole.size()) ? parole[static_cast<size_t>(pc)] : -1;
+    const bool suSeStessa = parola >= 0 && (parola & 0x3800) == 0x2800 && (parola & 0x7FF) == (pc & 0x7FF);
+    const uint8_t intcon = chip_.registro(Intcon).value_or(0);
+    if (!suSeStessa || programma_.mappa.diRiga(pc) || ((intcon & Gie) && (intcon & AbilitazioniInterruzioni)))
+        return std::nullopt;
+    const Origine ultima = pc > 0 ? programma_.mappa.origine(pc - 1) : Origine{};
+    return FineCorsa{FineCorsa::FineProgramma, chip_.cicli(), ultima.griglia == 1 ? ultima : Origine{}};
 }
 
 void Sessione::applicaIngressi()
@@ -156,7 +208,9 @@ void Sessione::forza(int ingresso, std::optional<bool> livello)
 {
     if (ingresso < 0 || ingresso >= NumeroIngressi)
         return;
-    // From here on the run differs from the one recorded.
+    // From here on the run differs from the one recorded, and may go on past its end.
+    if (fine_ && fine_->ciclo >= chip_.cicli())
+        fine_.reset();
     tagliaStoria();
     forzature_.push_back({chip_.cicli(), ingresso, livello});
     applicaForzatureFinoA(chip_.cicli());

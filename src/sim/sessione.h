@@ -58,6 +58,16 @@ PinIngresso pinIngresso(int ingresso);
 // The input named as in the program ("Luce_destra" ... "Aux"), nullopt for any other name.
 std::optional<int> indiceIngresso(const QString& nome);
 
+// Why a run ended by itself: from that moment on nothing could change what the program does.
+struct FineCorsa {
+    enum Motivo { Dorme, FineProgramma } motivo;
+    uint64_t ciclo;  // the world step at which it was seen
+    Origine riga;    // the Sleep row, or the last row of the main grid before its closing loop
+    bool operator==(const FineCorsa&) const = default;
+};
+// "Il programma è finito: il processore dorme, riga 12" and the like.
+QString testoFine(const FineCorsa& fine);
+
 // Stored port changes stop here, so a program that toggles a port without pause cannot fill the memory.
 inline constexpr size_t MassimoEventi = 2'000'000;
 
@@ -67,8 +77,8 @@ public:
     Sessione(const ProgrammaSimulato& programma, std::optional<Arena> arena);
 
     // Runs until cicli() >= finoACicli (an instruction is never split, nor the entry into the
-    // interrupt that follows it: the run may end up to three cycles later). Behind the furthest
-    // moment reached, the run replays what happened.
+    // interrupt that follows it: the run may end up to three cycles later), or until the run ends
+    // by itself (fine()). Behind the furthest moment reached, the run replays what happened.
     void esegui(uint64_t finoACicli);
     // Runs until the program starts another row (or the same row again), at most `limite`
     // cycles; true when it got there.
@@ -103,6 +113,11 @@ public:
     std::vector<EventoPorte> eventi() const;
     // True when the run made more port changes than MassimoEventi and the later ones were not kept.
     bool eventiTroncati() const { return eventi_.size() >= MassimoEventi; }
+    // Set once the run has ended by itself: the chip asleep with nothing to wake it, or the main
+    // grid finished in its closing loop with no interrupt able to come, and the robot standing
+    // still. Forcing an input at that moment lets the run go on (and perhaps end again).
+    const std::optional<FineCorsa>& fine() const { return fine_; }
+    bool finita() const { return fine_ && chip_.cicli() >= fine_->ciclo; }
     // The trail up to now.
     std::vector<PuntoTraccia> traccia() const;
     Fotografia fotografia() const;
@@ -126,6 +141,7 @@ private:
     // Runs instruction by instruction until `fine` (or, with `allaRiga`, until a row starts).
     bool corri(uint64_t fine, bool allaRiga);
     void passoMondo();
+    std::optional<FineCorsa> bloccata() const;
     void applicaIngressi();
     void applicaForzatureFinoA(uint64_t ciclo);
     void annotaPorte();
@@ -154,6 +170,7 @@ private:
     size_t prossimaForzatura_ = 0;  // first of forzature_ not yet applied on this pass
     std::vector<EventoPorte> eventi_;
     std::vector<PuntoTraccia> traccia_;
+    std::optional<FineCorsa> fine_;
 };
 
 }  // namespace kobaltino

@@ -29,13 +29,15 @@ struct VoceIndice {
     const char* pagina;
 };
 
-const std::array<VoceIndice, 8> Indice = {{
+// Every page of the help folder, in the order of the index page; the search looks in each.
+const std::array<VoceIndice, 9> Indice = {{
     {"Guida di Kobaltino", "indice.html"},
     {"Per iniziare", "iniziare.html"},
     {"Le istruzioni", "istruzioni.html"},
     {"Menu e scorciatoie", "menu.html"},
     {"I sensori", "sensori.html"},
     {"Compilare e scrivere il robot", "compilare.html"},
+    {"Il simulatore", "simulatore.html"},
     {"Il formato .kbn", "formato.html"},
     {"I messaggi di errore", "errori.html"},
 }};

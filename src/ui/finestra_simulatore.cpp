@@ -6,6 +6,7 @@
 #include "model/editor.h"
 #include "persist/file_programma.h"
 #include "sim/programma_simulato.h"
+#include "ui/esempi.h"
 #include "ui/finestra_guida.h"
 #include "ui/frm_avvio.h"
 #include "ui/linea_tempo.h"
@@ -19,11 +20,13 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -39,6 +42,22 @@ namespace {
 constexpr int IntervalloFotogrammiMs = 33;  // about 30 frames a second, whatever the speed
 const QString FiltroArena = QStringLiteral("Arena (*.json)");
 const QString ArenaIniziale = QStringLiteral("vuota");
+const QString DomandaSalvareArena =
+    QStringLiteral("L'arena è stata modificata e non è stata salvata.") + CrLf + QStringLiteral("Salvare adesso?");
+
+bool eFileArena(const QString& chiave) { return !nomiArenePredefinite().contains(chiave) && chiave != NessunaArena; }
+
+// "Stanza vuota" -> "stanza_vuota.json": the arena's name as a file name.
+QString nomeFileArena(const QString& nome)
+{
+    QString file;
+    for (const QChar c : nome.trimmed().toLower())
+        if (c.isSpace())
+            file += QLatin1Char('_');
+        else if (!QStringLiteral("/\\:*?\"<>|").contains(c))
+            file += c;
+    return (file.isEmpty() ? QStringLiteral("arena") : file) + QStringLiteral(".json");
+}
 
 // The editing tools: object name, text, tool tip.
 struct VoceStrumento {
@@ -76,6 +95,8 @@ FinestraSimulatore::FinestraSimulatore(Editor& editor, FrmAvvio& principale)
     creaStrumentiArena();
     setCentralWidget(creaCentro());
     stato_ = new QLabel;
+    stato_->setObjectName(QStringLiteral("statoSimulazione"));
+    stato_->setWordWrap(true);  // a narrow window shows the whole reason on two lines
     statusBar()->addWidget(stato_, 1);
 
     connect(&simulazione_, &Simulazione::cambiata, this, &FinestraSimulatore::ridisegna);
@@ -203,7 +224,7 @@ QWidget* FinestraSimulatore::creaCentro()
     auto* colonna = new QVBoxLayout(sinistra);
     colonna->setContentsMargins(0, 0, 0, 0);
     vista_ = new VistaArena;
-    connect(vista_, &VistaArena::arenaModificata, this, &FinestraSimulatore::arenaModificata);
+    connect(vista_, &VistaArena::arenaModificata, this, &FinestraSimulatore::arenaCambiata);
     tempo_ = new LineaTempo;
     connect(tempo_, &LineaTempo::momentoScelto, this, [this](uint64_t ciclo) {
         if (pronta())
@@ -225,7 +246,13 @@ QWidget* FinestraSimulatore::creaCentro()
     divisore->addWidget(destra);
     divisore->setStretchFactor(0, 1);
     divisore->setStretchFactor(1, 0);
-    return divisore;
+    // A window narrower than its panels (a small screen) scrolls them instead of cutting them.
+    auto* scorrimento = new QScrollArea;
+    scorrimento->setObjectName(QStringLiteral("scorrimentoSimulatore"));
+    scorrimento->setWidgetResizable(true);
+    scorrimento->setFrameShape(QFrame::NoFrame);
+    scorrimento->setWidget(divisore);
+    return scorrimento;
 }
 
 void FinestraSimulatore::aggiungiVoceArena(const QString& testo, const QString& chiave)
@@ -293,6 +320,8 @@ bool FinestraSimulatore::pronta()
 
 void FinestraSimulatore::controllaProgramma()
 {
+    if (isVisible())
+        seguiProgramma();
     if (!simulazione_.caricata() || daRicompilare_ || improntaCompilata_ == impronta())
         return;
     // The run belongs to the program as it was: it stops, and its rows are no longer these.
@@ -306,18 +335,57 @@ void FinestraSimulatore::controllaProgramma()
 bool FinestraSimulatore::apri()
 {
     if (!isVisible()) {
-        // Beside the main window: the right part of the screen, leaving the main grid in view.
-        if (const QScreen* schermo = principale_.screen()) {
-            const QRect area = schermo->availableGeometry();
-            const int larghezza = std::min(area.width() * 5 / 8, 1100);
-            const int altezza = std::min(area.height() - 40, 760);
-            setGeometry(area.right() - larghezza, area.top() + 30, larghezza, altezza);
-        }
+        affianca();
         show();
     }
     raise();
     activateWindow();
+    seguiProgramma();
     return pronta();
+}
+
+// Beside the main window, on the right of the screen. Where the two do not fit side by side (a
+// 1366 x 768 laptop) the main window gives up the right part, down to what its grids need.
+void FinestraSimulatore::affianca()
+{
+    const QScreen* schermo = principale_.screen();
+    if (schermo == nullptr)
+        return;
+    const QRect area = schermo->availableGeometry();
+    const int cornice = principale_.frameGeometry().width() - principale_.width();
+    int larghezza = std::min(area.width() * 5 / 8, 1100);
+    const int altezza = std::min(area.height() - 40, 760);
+    if (principale_.frameGeometry().right() > area.right() - larghezza) {
+        const int principale = std::max(area.width() - larghezza, principale_.minimumSizeHint().width() + cornice);
+        larghezza = area.width() - principale;
+        const QRect g = principale_.geometry();
+        principale_.setGeometry(area.left() + (g.left() - principale_.frameGeometry().left()), g.top(),
+                                principale - cornice, g.height());
+    }
+    setGeometry(area.right() + 1 - larghezza + cornice / 2, area.top() + 30, larghezza - cornice, altezza);
+}
+
+// A program brings the arena it last ran in (a sample its own); one never run keeps the arena shown.
+void FinestraSimulatore::seguiProgramma()
+{
+    const QString programma = principale_.programmaDiArena();
+    if (programma == programmaSeguito_)
+        return;
+    // Set first: the question about an edited arena lets other events run meanwhile.
+    programmaSeguito_ = programma;
+    const QString arena = arenaDelProgramma(programma);
+    if (!arena.isEmpty() && arena != chiaveArena_ && !(eFileArena(arena) && !QFileInfo::exists(arena)))
+        scegliArena(arena);  // an edited arena is still saved beside the program it was made for
+    programmaArena_ = programma;
+}
+
+void FinestraSimulatore::ricordaArenaDelProgramma()
+{
+    const QString& programma = editor_.stato().PercorsoFile;
+    if (programma.isEmpty())
+        return;
+    programmaSeguito_ = programmaArena_ = programma;
+    ricordaArena(programma, chiaveArena_);
 }
 
 void FinestraSimulatore::avvia()
@@ -326,14 +394,18 @@ void FinestraSimulatore::avvia()
         simulazione_.pausa();
         return;
     }
-    if (pronta())
+    if (pronta()) {
+        ricordaArenaDelProgramma();
         simulazione_.avvia();
+    }
 }
 
 void FinestraSimulatore::passo()
 {
-    if (pronta())
+    if (pronta()) {
+        ricordaArenaDelProgramma();
         simulazione_.passo();
+    }
 }
 
 void FinestraSimulatore::ricomincia()
@@ -346,6 +418,10 @@ void FinestraSimulatore::ricomincia()
 
 void FinestraSimulatore::scegliArena(const QString& chiave)
 {
+    if (!lasciaArena()) {
+        arene_->setCurrentIndex(arene_->findData(chiaveArena_));
+        return;
+    }
     bool senzaMondo = false;
     QString errore;
     std::optional<Arena> arena = caricaArena(chiave, &senzaMondo, &errore);
@@ -357,11 +433,11 @@ void FinestraSimulatore::scegliArena(const QString& chiave)
     }
     arena_ = arena;
     chiaveArena_ = chiave;
+    arenaModificata_ = false;
     vista_->impostaArena(arena_);
     vista_->adatta();
-    if (!nomiArenePredefinite().contains(chiave) && chiave != NessunaArena)
-        aggiungiVoceArena(arena_->nome.isEmpty() ? QFileInfo(chiave).fileName() : arena_->nome + QStringLiteral(" (file)"),
-                          chiave);
+    if (eFileArena(chiave))
+        aggiungiVoceArena(QFileInfo(chiave).fileName(), chiave);
     else
         arene_->setCurrentIndex(arene_->findData(chiave));
     simulazione_.cambiaArena(arena_);
@@ -376,16 +452,49 @@ void FinestraSimulatore::impostaVelocita(const QString& testo)
         velocita_->setCurrentIndex(i);
 }
 
-void FinestraSimulatore::arenaModificata(const Arena& arena)
+void FinestraSimulatore::arenaCambiata(const Arena& arena)
 {
     // The world changed under the robot: the run starts over in the new one.
     arena_ = arena;
+    arenaModificata_ = true;
     simulazione_.cambiaArena(arena_);
+}
+
+bool FinestraSimulatore::lasciaArena()
+{
+    if (!arenaModificata_)
+        return true;
+    const Risposta r = editor_.interazione().mostra(
+        {DomandaSalvareArena, Icona::Informazione, QStringLiteral("Attenzione"), Pulsanti::SiNoAnnulla});
+    if (r == Risposta::Annulla)
+        return false;
+    if (r == Risposta::Si)
+        return salvaArena();
+    arenaModificata_ = false;
+    return true;
+}
+
+// Beside the program (else beside the arena's own file), named as the arena's file or after the arena.
+QString FinestraSimulatore::fileArenaProposto() const
+{
+    QString programma = programmaArena_.isEmpty() ? editor_.stato().PercorsoFile : programmaArena_;
+    if (programma.startsWith(QLatin1Char(':')))
+        programma.clear();  // a sample inside the program
+    const bool daFile = eFileArena(chiaveArena_);
+    const QString cartella = !programma.isEmpty() ? QFileInfo(programma).absolutePath()
+                             : daFile            ? QFileInfo(chiaveArena_).absolutePath()
+                                                 : QDir::homePath();
+    return QDir(cartella).filePath(daFile ? QFileInfo(chiaveArena_).fileName() : nomeFileArena(arena_->nome));
 }
 
 bool FinestraSimulatore::apriArena()
 {
-    const QString percorso = editor_.interazione().scegliFile({RichiestaFile::Apri, {FiltroArena}, QString(), QString()});
+    if (!lasciaArena())
+        return false;
+    const QString& programma = editor_.stato().PercorsoFile;
+    const QString cartella = programma.isEmpty() ? QString() : QFileInfo(programma).absolutePath();
+    const QString percorso =
+        editor_.interazione().scegliFile({RichiestaFile::Apri, {FiltroArena}, cartella, QString()});
     if (percorso.isEmpty())
         return false;
     scegliArena(percorso);
@@ -398,16 +507,23 @@ bool FinestraSimulatore::salvaArena()
         avviso(QStringLiteral("Non c'è un'arena da salvare: scegliere prima un'arena."));
         return false;
     }
-    const QString percorso =
-        editor_.interazione().scegliFile({RichiestaFile::Salva, {FiltroArena}, QString(), QStringLiteral("arena.json")});
+    const QFileInfo proposto(fileArenaProposto());
+    QString percorso = editor_.interazione().scegliFile(
+        {RichiestaFile::Salva, {FiltroArena}, proposto.absolutePath(), proposto.fileName()});
     if (percorso.isEmpty())
         return false;
+    if (QFileInfo(percorso).suffix().isEmpty())
+        percorso += QStringLiteral(".json");
     QSaveFile file(percorso);
     const QByteArray testo = scriviArena(*arena_);
     if (!file.open(QIODevice::WriteOnly) || file.write(testo) != testo.size() || !file.commit()) {
         avviso(QStringLiteral("Impossibile scrivere il file:") + CrLf + percorso);
         return false;
     }
+    // From now on the arena is that file, listed by its name.
+    chiaveArena_ = percorso;
+    arenaModificata_ = false;
+    aggiungiVoceArena(QFileInfo(percorso).fileName(), percorso);
     return true;
 }
 
@@ -449,8 +565,13 @@ void FinestraSimulatore::ridisegna()
         return;
     }
     mostraRiga(f.riga);
+    const QString urti = QStringLiteral(" — urti: %1").arg(f.robot.urti);
+    if (s->finita()) {
+        stato_->setText(testoFine(*s->fine()) + urti);
+        return;
+    }
     stato_->setText((simulazione_.inCorso() ? QStringLiteral("In corsa") : QStringLiteral("In pausa"))
-                    + QStringLiteral(" — ") + descriviRiga(f.riga) + QStringLiteral(" — urti: %1").arg(f.robot.urti));
+                    + QStringLiteral(" — ") + descriviRiga(f.riga) + urti);
 }
 
 void FinestraSimulatore::mostraRiga(Origine riga)
@@ -472,6 +593,14 @@ void FinestraSimulatore::mostraRiga(Origine riga)
 
 void FinestraSimulatore::closeEvent(QCloseEvent* event)
 {
+    const bool modificata = arenaModificata_;
+    if (!lasciaArena()) {
+        event->ignore();
+        return;
+    }
+    // Edits turned down go: the arena comes back as it was chosen.
+    if (modificata)
+        scegliArena(chiaveArena_);
     simulazione_.pausa();
     mostraRiga({});
     QMainWindow::closeEvent(event);

@@ -35,8 +35,13 @@ public:
     // "Simula": shows the window beside the program and compiles the program for the chosen
     // processor; false when it did not compile (the reason was shown).
     bool apri();
-    // The program may have changed: a run of an older program stops, the next start recompiles.
+    // The program may have changed: a run of an older program stops, the next start recompiles;
+    // another program brings its own arena (asking first about an edited one).
     void controllaProgramma();
+    // An edited arena that is about to go: asks to save it (save, discard, cancel) and returns
+    // false when the user cancels or the save did not happen.
+    bool lasciaArena();
+    bool arenaModificata() const { return arenaModificata_; }
 
     // The controls, as the buttons deliver them.
     void avvia();  // Avvia / Pausa
@@ -74,7 +79,11 @@ private:
     bool pronta();  // compiled, and for the program as it is now
     QString impronta() const;
     void mostraRiga(Origine riga);
-    void arenaModificata(const Arena& arena);
+    void arenaCambiata(const Arena& arena);
+    void seguiProgramma();
+    void affianca();
+    void ricordaArenaDelProgramma();
+    QString fileArenaProposto() const;
     void aggiungiVoceArena(const QString& testo, const QString& chiave);
     void statoCambiato(bool inCorso);
     void avviso(const QString& testo);
@@ -84,6 +93,9 @@ private:
     Simulazione simulazione_;
     std::optional<Arena> arena_;
     QString chiaveArena_;  // the arena list's entry of arena_ (before any editing)
+    bool arenaModificata_ = false;  // edited since it was chosen, opened or saved
+    QString programmaSeguito_;      // the program whose arena was chosen last
+    QString programmaArena_;        // the program the arena shown was chosen for
     QString improntaCompilata_;  // the program the run belongs to
     bool daRicompilare_ = false;
     bool daRidisegnare_ = true;

@@ -3,6 +3,7 @@
 #include "dialogs/frm_cancella_griglia.h"
 #include "ui/finestra_guida.h"
 #include "ui/finestra_simulatore.h"
+#include "ui/guida_contesto.h"
 #include "ui/icone.h"
 #include "ui/modello_griglia.h"
 #include "ui/pannello_memoria.h"
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
@@ -67,8 +69,10 @@ FrmAvvio::FrmAvvio(Editor& editor, ComandiEsterni esterni, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAvvio"));
     setWindowIcon(iconaApplicazione());
+    iconaUsata_ = iconaGrigliaUsata();
     creaMenu();
     creaComandiAggiunti();
+    creaMenuEsempi();
     s_.GrigliaAttiva = 1;
     s_.Processore = processoreRicordato();
     creaBarra();
@@ -79,6 +83,8 @@ FrmAvvio::FrmAvvio(Editor& editor, ComandiEsterni esterni, QWidget* parent)
     grigliaAttiva_->setObjectName(QStringLiteral("lblGrigliaAttiva"));
     statusBar()->addWidget(grigliaAttiva_);
     aggiorna();
+    for (QMenu* m : findChildren<QMenu*>())
+        m->installEventFilter(this);
 
     // Fit the screen: a small screen gets the whole work area, a large one a comfortable size.
     if (const QScreen* schermo = screen()) {
@@ -374,19 +380,35 @@ bool FrmAvvio::eventFilter(QObject* oggetto, QEvent* event)
                 eseguiVoce(lista->property("griglia").toInt(), voce->text());
             return true;
         }
+        // F1 over an open menu: the help of the item under the pointer, the menus put away.
+        if (tasto->key() == Qt::Key_F1 && qobject_cast<QMenu*>(oggetto)) {
+            paginaDelMenu_ = paginaGuida();
+            while (QWidget* aperto = QApplication::activePopupWidget())
+                aperto->close();
+            esegui({Azione::GuidaInLinea});
+            paginaDelMenu_.reset();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(oggetto, event);
 }
 
 // ---- commands ---------------------------------------------------------------------------------
 
-void FrmAvvio::cmdNuovo() { editor_.nuovo(); }
+void FrmAvvio::cmdNuovo()
+{
+    editor_.nuovo();
+    if (s_.NumIstruzioni(1) == 0)
+        esempio_.clear();  // no longer the sample's copy
+}
 void FrmAvvio::cmdApri() { esterno(esterni_.apri, ComandoAssente); }
 void FrmAvvio::cmdSalva() { esterno(esterni_.salva, ComandoAssente); }
 void FrmAvvio::cmdSalvaConNome() { esterno(esterni_.salvaConNome, ComandoAssente); }
 
 void FrmAvvio::cmdChiudi()
 {
+    if (simulatore_ && !simulatore_->lasciaArena())
+        return;
     if (!editor_.chiudi())
         return;
     chiusuraDecisa_ = true;
@@ -492,6 +514,13 @@ void FrmAvvio::mostraValore(Memoria memoria, int cella)
 
 QString FrmAvvio::paginaGuida() const
 {
+    if (paginaDelMenu_)
+        return *paginaDelMenu_;
+    // An open menu: the item under the pointer, or the menu itself.
+    if (const auto* menu = qobject_cast<const QMenu*>(QApplication::activePopupWidget())) {
+        const QAction* voce = menu->activeAction();
+        return paginaDellaVoce(voce ? voce->objectName() : QString(), menu->objectName());
+    }
     const QWidget* fuoco = QApplication::focusWidget();
     for (int k = 1; k <= NumeroGriglie; ++k) {
         const size_t i = static_cast<size_t>(k - 1);
@@ -499,8 +528,12 @@ QString FrmAvvio::paginaGuida() const
             if (fuoco == tavolozza && tavolozza->currentItem())
                 return paginaIstruzione(codiceDellaVoce(tavolozza->currentItem()->text()));
         if (fuoco == viste_[i]) {
+            // Several rows are about editing; one row is about its instruction.
+            if (righeScelte(k).size() > 1)
+                return PaginaSelezione;
             const Griglia& g = s_.griglia(k);
-            return paginaIstruzione(g.codice(g.rigaCorrente()));
+            const QString pagina = paginaIstruzione(g.codice(g.rigaCorrente()));
+            return pagina.isEmpty() ? PaginaModifica : pagina;
         }
     }
     return {};
@@ -516,6 +549,13 @@ void FrmAvvio::aggiorna()
     if (simulatore_)
         simulatore_->controllaProgramma();
     ssTab1_->setTabEnabled(NumeroGriglie - 2, s_.AuxAbilitata);
+    // A mark on the handlers that hold instructions, so an opened program shows where it works.
+    for (int k = 2; k <= NumeroGriglie; ++k) {
+        const int n = s_.NumIstruzioni(k);
+        if (ssTab1_->tabIcon(k - 2).isNull() == (n > 0))
+            ssTab1_->setTabIcon(k - 2, n > 0 ? iconaUsata_ : QIcon());
+        ssTab1_->setTabToolTip(k - 2, n > 0 ? QStringLiteral("Istruzioni nella griglia: %1").arg(n) : QString());
+    }
     {
         const QSignalBlocker blocco(cmbPIC_);
         cmbPIC_->setCurrentIndex(cmbPIC_->findText(s_.Processore));
@@ -584,6 +624,11 @@ void FrmAvvio::attivazione()
 
 void FrmAvvio::closeEvent(QCloseEvent* event)
 {
+    // An edited arena is asked about first, as the program is.
+    if (!chiusuraDecisa_ && simulatore_ && !simulatore_->lasciaArena()) {
+        event->ignore();
+        return;
+    }
     if (!chiusuraDecisa_) {
         chiusuraDecisa_ = editor_.chiusuraFinestra();
         aggiorna();  // a save may have named the file

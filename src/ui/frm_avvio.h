@@ -3,9 +3,11 @@
 #include "model/editor.h"
 #include "ui/comandi.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -19,6 +21,7 @@ class QToolBar;
 namespace kobaltino {
 
 class FinestraSimulatore;
+struct IntestazioneStampa;
 class ModelloGriglia;
 class PannelloMemoria;
 class VistaGriglia;
@@ -51,8 +54,9 @@ public:
     // Shows the core's state: grids, memory boxes, Aux tab, processor, caption.
     void aggiorna();
 
-    // The help page for what has the focus: the instruction of a palette item or of a grid
-    // row; empty (the index) otherwise.
+    // The help page for what the student is looking at: the item of an open menu, the
+    // instruction of a palette item or of a grid row, the editing page for an empty row or
+    // several rows; empty (the index) otherwise.
     QString paginaGuida() const;
 
     VistaGriglia* vista(int k) const;
@@ -65,6 +69,11 @@ public:
     QToolBar* barra() const { return toolbar1_; }
     QMenu* menuContestuale() const { return contestuale_; }
     FinestraSimulatore* simulatore() const { return simulatore_; }
+    // The program whose arena the simulator shows: its file, or the sample an unsaved copy
+    // came from; empty for a new program.
+    QString programmaDiArena() const;
+    // "Esempi": the sample at `percorso` (":/esempi/...") opens as a new, unsaved program.
+    void apriEsempio(const QString& percorso);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -89,10 +98,13 @@ private:
     void cmdAnteprima();
     void cmdStampa();
     void cmdEsportaPdf();
+    void cmdDatiStampa();
+    std::optional<IntestazioneStampa> intestazioneStampa();
     void apriRecente(const QString& percorso);
     void ricordaProgramma();
     void mostraRecenti();
     void mostraParole(bool mostra);
+    void creaMenuEsempi();  // frm_avvio_esempi.cpp
     void cmdModificaRiga(int k, int riga);
     QWidget* creaCentro();
     QWidget* creaScheda(int k);
@@ -141,12 +153,15 @@ private:
     QToolBar* toolbar1_ = nullptr;
     QMenu* contestuale_ = nullptr;
     QLabel* grigliaAttiva_ = nullptr;
+    QIcon iconaUsata_;  // on the tabs of the handlers that hold instructions
     QMenu* menuFile_ = nullptr;
     QAction* primaDiChiudi_ = nullptr;  // the recent programs go before this separator
     QList<QAction*> recenti_;
     QString ultimoRicordato_;
     std::vector<std::pair<Azione, QAction*>> azioniStoria_;  // "Annulla" and "Ripeti", menu and toolbar
     FinestraSimulatore* simulatore_ = nullptr;  // created by the first "Simula"
+    std::optional<QString> paginaDelMenu_;     // F1 pressed over a menu that is now closed
+    QString esempio_;  // the sample the unsaved program was opened from
 
     int comandiInCorso_ = 0;
     bool attivazioneInAttesa_ = false;

@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include "ui/dati_stampa.h"
 #include "ui/preferenze.h"
 
 #include <QSettings>
@@ -56,6 +57,7 @@ void FrmAvvio::creaComandiAggiunti()
         {"KeyAnteprimaDiStampa", "Anteprima di stampa...", nullptr, &FrmAvvio::cmdAnteprima},
         {"KeyStampa", "Stampa...", "Ctrl+P", &FrmAvvio::cmdStampa},
         {"KeyEsportaPdf", "Esporta PDF...", nullptr, &FrmAvvio::cmdEsportaPdf},
+        {"KeyDatiStampa", "Nome e classe per la stampa...", nullptr, &FrmAvvio::cmdDatiStampa},
     };
     for (const VoceStampa& v : stampa) {
         auto* a = new QAction(QString::fromUtf8(v.testo), menuFile_);
@@ -95,32 +97,54 @@ void FrmAvvio::cmdModificaRiga(int k, int riga)
 
 // ---- printing ---------------------------------------------------------------------------------
 
+// The header of a printout now; the first printout asks for the student's name and class.
+std::optional<IntestazioneStampa> FrmAvvio::intestazioneStampa()
+{
+    const std::optional<DatiStudente> studente = datiPerLaStampa(this, false);
+    if (!studente)
+        return std::nullopt;
+    IntestazioneStampa intestazione = intestazioneDi(s_, QDateTime::currentDateTime());
+    intestazione.nome = studente->nome;
+    intestazione.classe = studente->classe;
+    return intestazione;
+}
+
+void FrmAvvio::cmdDatiStampa() { datiPerLaStampa(this, true); }
+
 void FrmAvvio::cmdAnteprima()
 {
+    const std::optional<IntestazioneStampa> intestazione = intestazioneStampa();
+    if (!intestazione)
+        return;
     QPrinter stampante(QPrinter::HighResolution);
     stampante.setFullPage(true);
     QPrintPreviewDialog anteprima(&stampante, this);
     anteprima.setObjectName(QStringLiteral("frmAnteprima"));
     anteprima.setWindowTitle(QStringLiteral("Anteprima di stampa"));
-    const IntestazioneStampa intestazione = intestazioneDi(s_, QDateTime::currentDateTime());
     connect(&anteprima, &QPrintPreviewDialog::paintRequested, this,
-            [this, intestazione](QPrinter* p) { disegnaProgramma(s_, *p, intestazione); });
+            [this, intestazione](QPrinter* p) { disegnaProgramma(s_, *p, *intestazione); });
     anteprima.exec();
 }
 
 void FrmAvvio::cmdStampa()
 {
+    const std::optional<IntestazioneStampa> intestazione = intestazioneStampa();
+    if (!intestazione)
+        return;
     QPrinter stampante(QPrinter::HighResolution);
     stampante.setFullPage(true);
     QPrintDialog dialogo(&stampante, this);
     dialogo.setWindowTitle(QStringLiteral("Stampa"));
     if (dialogo.exec() == QDialog::Accepted)
-        disegnaProgramma(s_, stampante, intestazioneDi(s_, QDateTime::currentDateTime()));
+        disegnaProgramma(s_, stampante, *intestazione);
 }
 
 void FrmAvvio::cmdEsportaPdf()
 {
-    const IntestazioneStampa intestazione = intestazioneDi(s_, QDateTime::currentDateTime());
+    const std::optional<IntestazioneStampa> scelta = intestazioneStampa();
+    if (!scelta)
+        return;
+    const IntestazioneStampa& intestazione = *scelta;
     RichiestaFile richiesta;
     richiesta.tipo = RichiestaFile::Salva;
     richiesta.filtri = {QStringLiteral("PDF (*.pdf)")};

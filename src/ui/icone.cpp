@@ -508,4 +508,26 @@ QIcon iconaApplicazione()
     return icona;
 }
 
+QIcon iconaGrigliaUsata()
+{
+    QIcon icona;
+    for (int lato : {16, 24, 32}) {
+        QPixmap pm(lato, lato);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(lato / 16.0, lato / 16.0);
+        // A sheet with three rows of instructions.
+        p.setPen(QPen(QColor(30, 40, 60), 1));
+        p.setBrush(QColor(40, 100, 190));
+        p.drawRoundedRect(QRectF(2.5, 1.5, 11, 13), 2, 2);
+        p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
+        for (qreal y : {5.0, 8.0, 11.0})
+            p.drawLine(QPointF(5, y), QPointF(11, y));
+        p.end();
+        icona.addPixmap(pm);
+    }
+    return icona;
+}
+
 }  // namespace kobaltino

@@ -33,4 +33,7 @@ QIcon iconaComandoDisegnata(Azione azione);
 // The application's own icon.
 QIcon iconaApplicazione();
 
+// The mark of a handler tab whose grid holds instructions.
+QIcon iconaGrigliaUsata();
+
 }  // namespace kobaltino

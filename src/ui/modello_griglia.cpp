@@ -26,6 +26,9 @@ QVariant ModelloGriglia::data(const QModelIndex& index, int role) const
     const int colonna = index.column();
     switch (role) {
     case Qt::DisplayRole:
+        // The running row carries a mark beside its number.
+        if (colonna == ColNumero && r == evidenziata_)
+            return QStringLiteral("▶") + griglia_.testoCella(r, colonna);
         return griglia_.testoCella(r, colonna);
     case RuoloCodice:
         return griglia_.codice(r);
@@ -79,7 +82,7 @@ void ModelloGriglia::evidenzia(int riga)
     const int prima = std::exchange(evidenziata_, riga);
     for (int r : {prima, riga})
         if (r >= 0 && r < RigheGriglia)
-            emit dataChanged(index(r, 0), index(r, ColLibera), {Qt::BackgroundRole});
+            emit dataChanged(index(r, 0), index(r, ColLibera), {Qt::BackgroundRole, Qt::DisplayRole});
 }
 
 }  // namespace kobaltino

@@ -6,12 +6,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 namespace kobaltino {
 
 namespace {
 const QColor ColoreForzato(230, 140, 20);
+constexpr int MassimoColonne = 3;
 }
 
 PannelloIngressi::PannelloIngressi(QWidget* parent) : QWidget(parent)
@@ -21,8 +23,8 @@ PannelloIngressi::PannelloIngressi(QWidget* parent) : QWidget(parent)
     auto* riquadro = new QGroupBox(QStringLiteral("Ingressi"));
     esterno->addWidget(riquadro);
     // Three by three: the light, proximity and optical pairs, then ultrasound, rotation and Aux.
-    auto* griglia = new QGridLayout(riquadro);
-    griglia->setSpacing(2);
+    griglia_ = new QGridLayout(riquadro);
+    griglia_->setSpacing(2);
     for (int i = 0; i < NumeroIngressi; ++i) {
         // Input i is the one of handler grid i + 2: same name as its tab.
         auto* b = new QPushButton(nomeGriglia(i + 2));
@@ -35,9 +37,38 @@ PannelloIngressi::PannelloIngressi(QWidget* parent) : QWidget(parent)
             emit forzaRichiesta(i, forzati_[k] ? std::nullopt : std::optional<bool>(!livelli_[k]));
         });
         pulsanti_[static_cast<size_t>(i)] = b;
-        griglia->addWidget(b, i / 3, i % 3);
     }
     mostra({}, {});
+    // Room for the longest text a button can show, forced and in bold.
+    QFont grassetto = font();
+    grassetto.setBold(true);
+    const int testo = QFontMetrics(grassetto).horizontalAdvance(nomeGriglia(5) + QStringLiteral(" (forzato 1)"));
+    for (QPushButton* b : pulsanti_)
+        b->setMinimumWidth(testo + b->iconSize().width() + 24);
+    disponi(MassimoColonne);
+}
+
+void PannelloIngressi::disponi(int colonne)
+{
+    if (colonne == colonne_)
+        return;
+    colonne_ = colonne;
+    for (QPushButton* b : pulsanti_)
+        griglia_->removeWidget(b);
+    for (int i = 0; i < NumeroIngressi; ++i)
+        griglia_->addWidget(pulsanti_[static_cast<size_t>(i)], i / colonne, i % colonne);
+}
+
+QSize PannelloIngressi::minimumSizeHint() const
+{
+    return {pulsanti_[0]->minimumWidth() + 20, QWidget::minimumSizeHint().height()};
+}
+
+void PannelloIngressi::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int pulsante = pulsanti_[0]->minimumWidth() + griglia_->spacing();
+    disponi(std::clamp((event->size().width() - 20) / pulsante, 1, MassimoColonne));
 }
 
 void PannelloIngressi::mostra(const Livelli& livelli, const std::array<std::optional<bool>, NumeroIngressi>& forzati)

@@ -70,6 +70,9 @@ void Simulazione::avvia()
 {
     if (!sessione_ || inCorso_)
         return;
+    // A run that ended by itself starts over.
+    if (sessione_->finita())
+        sessione_->ricomincia();
     inCorso_ = true;
     riavviaOrologio();
     if (!senzaOrologio_)
@@ -117,6 +120,8 @@ void Simulazione::avanza(uint64_t cicli)
     if (!sessione_)
         return;
     sessione_->esegui(sessione_->cicli() + cicli);
+    if (sessione_->finita())
+        pausa();
     emit cambiata();
 }
 
@@ -157,8 +162,13 @@ void Simulazione::fetta()
         if (obiettivo <= ora)
             return;
     }
-    while (sessione_->cicli() < obiettivo && durata.nsecsElapsed() < DurataFettaNs)
+    while (sessione_->cicli() < obiettivo && !sessione_->finita() && durata.nsecsElapsed() < DurataFettaNs)
         sessione_->esegui(std::min(obiettivo, sessione_->cicli() + CicliPerBoccone));
+    if (sessione_->finita()) {
+        pausa();
+        emit cambiata();
+        return;
+    }
     if (f > 0 && obiettivo > sessione_->cicli() + RitardoMassimoCicli)
         riavviaOrologio();
     emit avanzata();

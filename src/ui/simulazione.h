@@ -39,7 +39,9 @@ public:
     bool caricata() const { return sessione_ != nullptr; }
     const Sessione* sessione() const { return sessione_.get(); }
 
+    // A run that ended by itself starts over from power-on.
     void avvia();
+    // Also where a run that ends by itself stops.
     void pausa();
     bool inCorso() const { return inCorso_; }
     // One row of the program; the run pauses.

@@ -18,7 +18,8 @@ namespace {
 
 // Sizes in millimetres.
 constexpr double Margine = 15;
-constexpr double AltezzaIntestazione = 14;
+constexpr double AltezzaIntestazione = 21;
+constexpr double LineaDaCompilare[] = {70, 25};  // the blank name and class, to write by hand
 constexpr double AltezzaPiede = 10;
 constexpr double AltezzaRigaTabella = 9;
 constexpr double AltezzaTitoloGriglia = 11;
@@ -67,14 +68,34 @@ public:
         p_.setFont(f);
     }
 
+    // Two lines: the program and its processor; the student's name, class and the date.
     void intestazione(const IntestazioneStampa& i)
     {
         const QRect zona(sinistra(), mm(Margine), largo(), mm(AltezzaIntestazione) - mm(3));
+        const QRect prima(zona.left(), zona.top(), zona.width(), zona.height() / 2);
+        const QRect seconda(zona.left(), prima.bottom(), zona.width(), zona.bottom() - prima.bottom());
         carattere(12, true);
-        p_.drawText(zona, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Programma: ") + i.programma);
+        p_.drawText(prima, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Programma: ") + i.programma);
         carattere(10);
-        p_.drawText(zona, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Processore: ") + i.processore);
-        p_.drawText(zona, Qt::AlignRight | Qt::AlignTop,
+        p_.drawText(prima, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Processore: ") + i.processore);
+
+        // Name and class written, or a line to fill in.
+        int x = seconda.left();
+        const std::pair<QString, QString> campi[] = {{QStringLiteral("Nome: "), i.nome},
+                                                     {QStringLiteral("Classe: "), i.classe}};
+        for (size_t n = 0; n < std::size(campi); ++n) {
+            const auto& [etichetta, valore] = campi[n];
+            p_.drawText(QRect(x, seconda.top(), seconda.right() - x, seconda.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                        etichetta + valore);
+            const int dopo = x + p_.fontMetrics().horizontalAdvance(etichetta);
+            const int fine = std::max(dopo + mm(LineaDaCompilare[n]), x + p_.fontMetrics().horizontalAdvance(etichetta + valore));
+            if (valore.isEmpty()) {
+                const int base = seconda.center().y() + p_.fontMetrics().ascent() / 2;
+                p_.drawLine(dopo, base, fine, base);
+            }
+            x = fine + mm(6);
+        }
+        p_.drawText(seconda, Qt::AlignRight | Qt::AlignVCenter,
                     QStringLiteral("Data: ") + i.data.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
         p_.drawLine(sinistra(), zona.bottom() + mm(1), destra(), zona.bottom() + mm(1));
     }

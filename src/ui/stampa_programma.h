@@ -14,6 +14,9 @@ struct IntestazioneStampa {
     QString programma;   // the program's name
     QString processore;  // "16F84", "16F84A", "16F628"
     QDateTime data;
+    // The student's name and class; an empty one leaves a line to fill in by hand.
+    QString nome;
+    QString classe;
 };
 
 // The header of the program in `stato`: its file name without the folder and extension

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 
 namespace kobaltino {
 
@@ -26,11 +27,52 @@ int twipsInPixel(const QWidget* widget, int twips, Qt::Orientation verso)
 
 namespace {
 
-// Column 1: the instruction's icon and, when the column is wider than the icon, the
-// parameter in words beside it; the parameter text itself stays in the model, unseen.
-class DelegatoIcona : public QStyledItemDelegate {
+// The words wrapped at blanks within `larghezza` pixels on at most `righe` lines, the last line
+// cut with "…" only when the words do not fit.
+QStringList paroleACapo(const QString& parole, const QFont& carattere, int larghezza, int righe)
+{
+    QTextLayout disposizione(parole, carattere);
+    QTextOption opzioni;
+    opzioni.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    disposizione.setTextOption(opzioni);
+    QStringList testi;
+    disposizione.beginLayout();
+    while (testi.size() < righe) {
+        QTextLine riga = disposizione.createLine();
+        if (!riga.isValid())
+            break;
+        riga.setLineWidth(larghezza);
+        // What does not fit goes on the last line, cut.
+        const bool ultima = testi.size() == righe - 1;
+        const int lunghezza = ultima ? static_cast<int>(parole.size()) - riga.textStart() : riga.textLength();
+        testi << parole.mid(riga.textStart(), lunghezza).trimmed();
+    }
+    disposizione.endLayout();
+    if (!testi.isEmpty())
+        testi.last() = QFontMetrics(carattere).elidedText(testi.last(), Qt::ElideRight, larghezza);
+    return testi;
+}
+
+// The row the simulator runs keeps its own colour even when it is also selected.
+class DelegatoRiga : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(o, index);
+        const auto* modello = qobject_cast<const ModelloGriglia*>(index.model());
+        if (modello && index.row() == modello->rigaEvidenziata())
+            o->state &= ~QStyle::State_Selected;
+    }
+};
+
+// Column 1: the instruction's icon and, when the column is wider than the icon, the
+// parameter in words beside it; the parameter text itself stays in the model, unseen.
+class DelegatoIcona : public DelegatoRiga {
+public:
+    using DelegatoRiga::DelegatoRiga;
 
     void paint(QPainter* p, const QStyleOptionViewItem& opzione, const QModelIndex& index) const override
     {
@@ -43,16 +85,19 @@ public:
         const int codice = index.data(ModelloGriglia::RuoloCodice).toInt();
         if (codice == 0)
             return;
-        QRect r = o.rect.adjusted(1, 1, -1, -1);
+        const QRect r = o.rect.adjusted(1, 1, -1, -1);
         const int icona = w ? std::min(r.width(), twipsInPixel(w, LarghezzaColonne[ColParametro]) - 2) : r.width();
-        p->drawPixmap(r.topLeft(), iconaIstruzione(codice, icona, r.height(), p->device()->devicePixelRatioF()));
-        const QString parole = index.data(ModelloGriglia::RuoloParole).toString();
-        if (icona >= r.width() || parole.isEmpty())
+        // A row made taller by its words keeps the icon at its size, in the middle.
+        const int alta = w ? std::min(r.height(), twipsInPixel(w, AltezzaRiga, Qt::Vertical) - 2) : r.height();
+        p->drawPixmap(r.left(), r.top() + (r.height() - alta) / 2,
+                      iconaIstruzione(codice, icona, alta, p->device()->devicePixelRatioF()));
+        const auto* vista = qobject_cast<const VistaGriglia*>(w);
+        const QStringList righe = vista ? vista->paroleDellaRiga(index.row()) : QStringList();
+        if (righe.isEmpty())
             return;
-        r.setLeft(r.left() + icona + 6);
         p->save();
         p->setPen(o.palette.color(o.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
-        p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, o.fontMetrics.elidedText(parole, Qt::ElideRight, r.width()));
+        p->drawText(vista->zonaParole(o.rect), Qt::AlignLeft | Qt::AlignVCenter, righe.join(u'\n'));
         p->restore();
     }
 };
@@ -79,6 +124,9 @@ QMimeData* TavolozzaIstruzioni::mimeData(const QList<QListWidgetItem*>& voci) co
 VistaGriglia::VistaGriglia(ModelloGriglia* modello, QWidget* parent) : QTableView(parent)
 {
     setModel(modello);
+    connect(modello, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& da, const QModelIndex& a) { adattaRighe(da.row(), a.row()); });
+    setItemDelegate(new DelegatoRiga(this));
     setItemDelegateForColumn(ColParametro, new DelegatoIcona(this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -114,6 +162,7 @@ void VistaGriglia::impostaMisure()
     righe->setSectionResizeMode(QHeaderView::Fixed);
     righe->setDefaultSectionSize(altezza);
     verticalScrollBar()->setSingleStep(altezza / 2);
+    adattaRighe(0, static_cast<const ModelloGriglia*>(model())->griglia().numIstruzioni() - 1);
 }
 
 void VistaGriglia::mostraParole(bool mostra)
@@ -121,6 +170,39 @@ void VistaGriglia::mostraParole(bool mostra)
     parole_ = mostra;
     impostaMisure();
     setFixedWidth(larghezzaColonne());
+}
+
+QRect VistaGriglia::zonaParole(const QRect& cella) const
+{
+    QRect r = cella.adjusted(1, 1, -1, -1);
+    r.setLeft(r.left() + twipsInPixel(this, LarghezzaColonne[ColParametro]) - 2 + 6);
+    return r;
+}
+
+QStringList VistaGriglia::paroleDellaRiga(int riga) const
+{
+    const QString parole = model()->index(riga, ColParametro).data(ModelloGriglia::RuoloParole).toString();
+    const QRect zona = zonaParole(QRect(0, 0, columnWidth(ColParametro), rowHeight(riga)));
+    if (!parole_ || parole.isEmpty() || zona.width() <= 0)
+        return {};
+    return paroleACapo(parole, font(), zona.width(), std::max(1, zona.height() / fontMetrics().lineSpacing()));
+}
+
+// Rows whose words need more lines than a row holds grow to show them all.
+void VistaGriglia::adattaRighe(int da, int a)
+{
+    const int base = verticalHeader()->defaultSectionSize();
+    const int larghezza = zonaParole(QRect(0, 0, columnWidth(ColParametro), base)).width();
+    for (int r = std::max(da, 0); r <= std::min(a, RigheGriglia - 1); ++r) {
+        const QString parole = model()->index(r, ColParametro).data(ModelloGriglia::RuoloParole).toString();
+        int altezza = base;
+        if (parole_ && !parole.isEmpty() && larghezza > 0) {
+            const auto righe = paroleACapo(parole, font(), larghezza, RigheGriglia).size();
+            altezza = std::max(base, static_cast<int>(righe) * fontMetrics().lineSpacing() + 4);
+        }
+        if (rowHeight(r) != altezza)
+            verticalHeader()->resizeSection(r, altezza);
+    }
 }
 
 int VistaGriglia::larghezzaColonne() const

@@ -33,8 +33,9 @@ int twipsInPixel(const QWidget* widget, int twips, Qt::Orientation verso = Qt::H
 // written and stays hidden.
 inline constexpr int LarghezzaColonne[] = {500, 1800, 500, 500};
 inline constexpr int AltezzaRiga = 500;
-// Room for the parameter words beside the icon, added to column 1 while they are shown.
-inline constexpr int LarghezzaParole = 1100;
+// Room for the parameter words beside the icon, added to column 1 while they are shown;
+// longer words wrap and make their row taller.
+inline constexpr int LarghezzaParole = 1500;
 
 // The view of one program grid. A left click reports itself (it makes the grid the active one);
 // the right button asks for the context menu without moving the selection.
@@ -49,6 +50,11 @@ public:
     // Shows the parameters in words beside the icons, or the icons alone.
     void mostraParole(bool mostra);
     bool paroleMostrate() const { return parole_; }
+    // The lines of words shown beside row `riga`'s icon, wrapped to the column, the row as tall
+    // as they need; the last is cut with "…" only when they do not fit. Empty while hidden.
+    QStringList paroleDellaRiga(int riga) const;
+    // Where the words go in the cell `cella` of column 1.
+    QRect zonaParole(const QRect& cella) const;
 
     // Width that shows the four columns and the scroll bar.
     int larghezzaColonne() const;
@@ -90,6 +96,7 @@ protected:
 
 private:
     void impostaMisure();
+    void adattaRighe(int da, int a);
     int numero() const { return property("griglia").toInt(); }
     // The payload of a drag meant for this grid; empty otherwise.
     QString carico(const QMimeData* mime, const QString& formato) const;

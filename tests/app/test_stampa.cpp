@@ -32,8 +32,9 @@ TEST(Stampa, IlPdfContieneOgniRigaDiOgniGrigliaNonVuota)
     QTemporaryDir cartella;
     const QString programma = QStringLiteral(KOBALTINO_PROGRAMMI "/tutti_i_codici.kbn");
     const QString pdf = cartella.filePath(QStringLiteral("classe.pdf"));
-    const Esecuzione e = cli({QStringLiteral("stampa"), programma, QStringLiteral("-o"), pdf, QStringLiteral("--pic"),
-                              QStringLiteral("16F628")});
+    const Esecuzione e = cli({QStringLiteral("stampa"), programma, QStringLiteral("--nome"), QStringLiteral("Mario Rossi"),
+                              QStringLiteral("-o"), pdf, QStringLiteral("--pic"), QStringLiteral("16F628"),
+                              QStringLiteral("--classe"), QStringLiteral("3B")});
     ASSERT_EQ(e.uscita, 0) << e.errori.toStdString();
     // The PDF's text, laid out as on the page.
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
@@ -70,10 +71,10 @@ TEST(Stampa, IlPdfContieneOgniRigaDiOgniGrigliaNonVuota)
         }
     }
     EXPECT_EQ(righe, 54);  // the fixture's 54 "gg" records
-    EXPECT_EQ(testo.count(QStringLiteral("Programma: tutti_i_codici")), 3);
-    EXPECT_EQ(testo.count(QStringLiteral("Processore: 16F628")), 3);
-    EXPECT_EQ(testo.count(QRegularExpression(QStringLiteral("Data: \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d"))), 3);
-    for (const char* pagina : {"Pagina 1 di 3", "Pagina 2 di 3", "Pagina 3 di 3"})
+    EXPECT_EQ(testo.count(QStringLiteral("Programma: tutti_i_codici")), 4);
+    EXPECT_EQ(testo.count(QStringLiteral("Processore: 16F628")), 4);
+    EXPECT_EQ(testo.count(QRegularExpression(QStringLiteral("Nome: Mario Rossi\\s+Classe: 3B\\s+Data: \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d"))), 4);
+    for (const char* pagina : {"Pagina 1 di 4", "Pagina 2 di 4", "Pagina 3 di 4", "Pagina 4 di 4"})
         EXPECT_TRUE(testo.contains(QString::fromLatin1(pagina))) << pagina;
 }
 
@@ -90,6 +91,10 @@ TEST(Stampa, RifiutiDelComando)
                                           cartella.filePath(QStringLiteral("no/cartella/x.pdf"))});
     EXPECT_EQ(senzaCartella.uscita, 2);
     EXPECT_TRUE(senzaCartella.errori.contains("Impossibile scrivere il file:")) << senzaCartella.errori.toStdString();
+    const Esecuzione senzaNome = cli({QStringLiteral("stampa"), programma, QStringLiteral("-o"), QStringLiteral("x.pdf"),
+                                      QStringLiteral("--nome")});
+    EXPECT_EQ(senzaNome.uscita, 2);
+    EXPECT_TRUE(senzaNome.errori.contains("Manca il valore di --nome\n")) << senzaNome.errori.toStdString();
 }
 
 }  // namespace

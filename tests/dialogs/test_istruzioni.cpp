@@ -8,6 +8,15 @@
 #include "model/banco_editor.h"
 #include "support/aspetto.h"
 
+#include "codegen/compilatore.h"
+#include "model/editor.h"
+#include "persist/codifica.h"
+#include "persist/file_programma.h"
+#include "sim/programma_simulato.h"
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
@@ -191,7 +200,7 @@ TEST_F(Istruzioni, ScriviFiltraIlValoreSecondoIlTipoDiDato)
     };
     const Filtro filtri[] = {
         {"optBinario", "1020a1\b01101", "10010110", 8},  // 0 and 1 only, no Backspace
-        {"optCarattere", "xy\b5'\"\\z", "z", 1},         // Backspace; no digit, quote, backslash
+        {"optCarattere", "xy\b5'z", "'", 1},              // Backspace; no digit; the apostrophe
         {"optNumerico", "x2567", "x25", 3},              // any key
     };
     QTest::keyClicks(valore, "11");
@@ -277,6 +286,92 @@ TEST(ValoreMemoria, CarattereNelCodiceDelFileENumeroDaZeroA255)
         EXPECT_TRUE(numeroByte(v)) << v;
     for (const char* v : {"", "256", "999", "-1", "+7", " 7", "7 ", "1a", "1.5", "0x1", "1000"})
         EXPECT_FALSE(numeroByte(v)) << v;
+}
+
+// Every printable character of "Carattere" through the dialog, the program file and gpasm: what
+// the value box keeps and what the dialog says, the file read and saved back byte for byte, and
+// the byte gpasm puts into the row's movlw, or the row Compila names instead.
+TEST_F(Istruzioni, OgniCarattereDalDialogoAlFileAGpasm)
+{
+    const QString fuori = "Il carattere %1 non si può scrivere tra apici, perché l'assemblatore non lo accetta: al suo "
+                          "posto scrivere il numero d'%2' (opzione \"Numerico\", valore %2).";
+    const struct {
+        QString caratteri;
+        QString avviso;  // what the dialog says when one is typed; %1 the character, %2 its number
+        bool inGpasm;
+    } gruppi[] = {
+        {"0123456789", "", false},  // dropped silently: Numerico is for numbers
+        {"\"\\", fuori, false},
+        {" !#$%&'()*+,-./:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[]^_`abcdefghijklmnopqrstuvwxyz{|}~€àèéìòùÿ", "", true},
+    };
+    QByteArray file, assemblabile;
+    QString rifiuti;
+    std::vector<std::pair<int, int>> byteDelleRighe;  // row of the assembled program, byte in its movlw
+    for (const auto& g : gruppi)
+        for (QChar c : g.caratteri) {
+            SCOPED_TRACE(QString(c).toStdString());
+            auto d = crea(Dialogo::ScriviRam, 1);
+            apri(*d);
+            clicca(*d, "optCarattere");
+            imposta(*d, "cmbIndirizzoRam", "1");
+            Regia regia;
+            // The key of a character beyond ASCII is unknown to QTest: the text alone, as a keyboard layout gives it.
+            QTest::sendKeyEvent(QTest::Click, trova<QLineEdit>(*d, "txtValoreRam"), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+            std::vector<Messaggio> detti;
+            if (!g.avviso.isEmpty())
+                detti.push_back({g.avviso.arg(c).arg(c.unicode()), Icona::Informazione, "Kobaltino"});
+            EXPECT_EQ(regia.messaggi, detti);
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+            EXPECT_EQ(d->esito().has_value(), g.inGpasm);
+            if (g.inGpasm) {
+                EXPECT_EQ(d->esito()->parametro, "Ram1 '" + QString(c) + "'");
+            }
+            if (c.isDigit())
+                continue;
+            const QByteArray riga = "\"Ram1 '" + *inWindows1252(QString(c)) + "'\",\"13\",\"\",\"gg1\"\r\n";
+            if (!g.inGpasm)
+                rifiuti += QStringLiteral("\r\nGriglia principale, riga %1: ").arg(file.count('\n'))
+                           + fuori.arg(c).arg(c.unicode()).replace(0, 1, "i");
+            else
+                byteDelleRighe.emplace_back(assemblabile.count('\n'), static_cast<unsigned char>(riga[7]));
+            file += riga;
+            if (g.inGpasm)
+                assemblabile += riga;
+        }
+    QByteArray marche;
+    for (const char* tipo : {"RAM", "EEP"})
+        for (int i = 1; i <= 20; ++i)
+            marche += "\"\",\"" + QByteArray::number(i) + "\",\"\",\"" + tipo + "\"\r\n";
+
+    QTemporaryDir cartella;
+    InterazioneFinta ui;
+    const auto leggi = [&](const QByteArray& testo) {
+        Stato s;
+        Editor editor(s, ui);
+        QFile f(cartella.filePath("caratteri.kbn"));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(testo) == testo.size());
+        f.close();
+        EXPECT_EQ(leggiProgramma(editor, f.fileName()).errore, 0);
+        EXPECT_EQ(testoProgramma(s), testo);
+        return s;
+    };
+    Stato tutti = leggi(file + marche);
+    EXPECT_FALSE(Compilatore(tutti, ui).genera(false).has_value());
+    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{{"Il programma non può essere compilato:" + rifiuti}});
+
+    Stato buoni = leggi(assemblabile + marche);
+    const std::optional<Generazione> g = Compilatore(buoni, ui).genera(false);
+    ASSERT_TRUE(g.has_value());
+    const QString gpasm = QStandardPaths::findExecutable("gpasm");
+    ASSERT_FALSE(gpasm.isEmpty()) << "gpasm is needed";
+    const EsitoAssemblaggio esito = assemblaPerSimulare(g->sorgente, "16F84", gpasm);
+    ASSERT_TRUE(esito.programma.has_value()) << esito.problema.toStdString();
+    for (const auto& [riga, byte] : byteDelleRighe) {
+        const int indirizzo = esito.programma->mappa.indirizzoDi({1, riga});
+        ASSERT_GE(indirizzo, 0) << riga;
+        EXPECT_EQ(esito.programma->immagine.programma[static_cast<size_t>(indirizzo)], 0x3000 | byte) << riga;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,11 @@
 #include "banco_file.h"
 #include "support/approvazione.h"
 
+#include "persist/lettore_campi.h"
+
+#include <QBuffer>
+#include <sys/stat.h>
+
 namespace kobaltino {
 namespace {
 
@@ -18,7 +23,7 @@ TEST_F(FileProgramma, CampiRecordEParametriSoloDoveIlCodiceNePorta)
                             "\"ignorato\",\"16\",\"\",\"gg1\"\r\n"
                             "\"Aux\",\"27\",\"\",\"gg1\"\r\n"
                             "\"Ram3\",\"19\",\"12\",\"gg1\"\r\n"
-                            "\"'y'\",\"4\"junk,\"\",\"RAM\"\r"         // 11
+                            "\"'y'\",\"4\"  ,\"\",\"RAM\"\r"           // 11: blanks after a quote
                             "\"b'00000001'\",\" 20 \",\"\",\"EEP\"\r\n"
                             // 13..18: skipped, unknown grids and codes
                             "\"\",\"1\",\"\",\"gg11\"\r\n\"\",\"1\",\"\",\"gg0\"\r\n\"\",\"3\",\"\",\"xyz\"\r\n"
@@ -66,6 +71,8 @@ TEST_F(FileProgramma, OgniErroreHaIlSuoNumeroELeSueParoleEIlProgrammaResta)
         {"manca.kbn", {}},
         {"", {}},  // the folder itself
         {"oltre.kbn", {}},  // made one byte over 16 MiB below
+        {"tubo.kbn", {}},   // a named pipe, made below: it must not keep the reader waiting
+        {"/dev/urandom", {}},
         {"sedici_mega.kbn", r + QByteArray(sediciMega - r.size() - coda.size(), '\n') + coda},
         {"x.kbn", r + "\r\n\r\n\r\n\"\",\"2\"\r\n"}, {"x.kbn", r + "\"\",\"2\",\"\",\"gg1\r\n\r\n"},
         {"x.kbn", cella("tre") + r}, {"x.kbn", r + "\"\",\"\",\"\",\"EEP\"\r\n"}, {"x.kbn", cella("0")},
@@ -79,6 +86,7 @@ TEST_F(FileProgramma, OgniErroreHaIlSuoNumeroELeSueParoleEIlProgrammaResta)
         {"x.kbn", r + r + "\"Ram1,f\r\n         goto 0 ;\",\"19\",\"\",\"gg1\"\r\n"},
         {"x.kbn", r + "\"Ram21 d'1'\",\"13\",\"\",\"gg3\"\r\n"},
         {"x.kbn", r + "\"\",\"1\",\"0\r\n goto 0\",\"gg1\"\r\n"},
+        {"x.kbn", r + "\"\",\"1\"JUNK; goto 0,\"\",\"gg1\"\r\n"},
     };
     QStringList viste;
     for (const auto& c : casi) {
@@ -89,12 +97,15 @@ TEST_F(FileProgramma, OgniErroreHaIlSuoNumeroELeSueParoleEIlProgrammaResta)
         stato.PercorsoFile = "/vecchio.kbn";
         stato.Modificato = true;
         const QByteArray prima = testoProgramma(stato);
-        const QString p = *c.nome ? percorso(c.nome) : cartella.path();
+        const QString p = *c.nome == '/' ? QString(c.nome) : *c.nome ? percorso(c.nome) : cartella.path();
         if (!c.file.isEmpty())
             scriviByte(p, c.file);
         if (QByteArray(c.nome) == "oltre.kbn") {
             scriviByte(p, {});
             ASSERT_TRUE(QFile::resize(p, sediciMega + 1));  // sparse: no disk space used
+        }
+        if (QByteArray(c.nome) == "tubo.kbn") {
+            ASSERT_EQ(mkfifo(QFile::encodeName(p).constData(), 0600), 0);
         }
         const EsitoLettura esito = leggiProgramma(editor, p);
         const bool fallito = esito.errore != 0;
@@ -114,6 +125,22 @@ TEST_F(FileProgramma, OgniErroreHaIlSuoNumeroELeSueParoleEIlProgrammaResta)
     }
     EXPECT_TRUE(ugualeAlFile(viste, KOBALTINO_FIXTURES "/errori_lettura.txt"));
     EXPECT_TRUE(ui.messaggi.empty());
+}
+
+// A device gives no size to check first: the reader itself stops one byte past its limit.
+TEST(LettoreCampi, SiFermaOltreIlLimiteLetto)
+{
+    const std::pair<qint64, LettoreCampi::Esito> casi[] = {
+        {9, LettoreCampi::Esito::Campo}, {8, LettoreCampi::Esito::TroppoGrande}, {3, LettoreCampi::Esito::TroppoGrande}};
+    for (const auto& [massimo, atteso] : casi) {
+        QByteArray testo = "\"ab\",\"cd\"";  // 9 bytes
+        QBuffer dati(&testo);
+        ASSERT_TRUE(dati.open(QIODevice::ReadOnly));
+        LettoreCampi lettore(dati, massimo);
+        QByteArray campo;
+        lettore.prossimo(campo);
+        EXPECT_EQ(lettore.prossimo(campo), atteso) << massimo;
+    }
 }
 
 }  // namespace

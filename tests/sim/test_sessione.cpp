@@ -148,6 +148,51 @@ TEST(Sessione, IProgrammiDiEsempioPortanoIlRobotAllaMeta)
     }
 }
 
+// The run ends by itself once nothing can change any more: the chip asleep or the main grid in
+// its closing loop, with the robot still (a Sleep while driving waits for the wall). A program
+// that keeps looping never ends. Going back and forward stops at the same moment; forcing an
+// input there lets the run go on, to end again later.
+TEST(Sessione, LaCorsaFinisceDaSolaQuandoNullaPuoCambiare)
+{
+    const struct {
+        std::vector<RigaFile> righe;
+        const char* fine;  // nullptr: the run goes on
+        double dopo, primaDi;  // seconds
+    } casi[] = {
+        {{{1, 1}, {1, 8, "0,5"}, {1, 7}, {1, 12}}, "Il programma è finito: il processore dorme, riga 3", 0.5, 0.6},
+        {{{1, 1}, {1, 8, "0,5"}, {1, 7}}, "Il programma è finito: la griglia principale è terminata, riga 2", 0.5, 0.6},
+        {{{1, 1}, {1, 10, "Luce_destra"}, {2, 7}, {2, 12}},
+         "Il programma è finito: il processore dorme, Luce destra, riga 1", 0, 0.01},
+        {{{1, 1}, {1, 12}}, "Il programma è finito: il processore dorme, riga 1", 5.5, 6.5},  // 92 cm at 15 cm/s
+        {{{1, 7, "", "0"}, {1, 9, "0"}}, nullptr, 0, 0},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.fine ? c.fine : "senza fine");
+        Sessione s(assembla(programmaDi(c.righe)), arenaPredefinita("vuota"));
+        s.forza(*indiceIngresso("Luce_destra"), true);
+        s.esegui(secondi(10));
+        if (!c.fine) {
+            EXPECT_FALSE(s.fine().has_value());
+            EXPECT_EQ(s.cicli(), secondi(10));
+            continue;
+        }
+        ASSERT_TRUE(s.finita());
+        EXPECT_EQ(testoFine(*s.fine()).toStdString(), c.fine);
+        const uint64_t fine = s.cicli();
+        EXPECT_EQ(s.fine()->ciclo, fine);
+        EXPECT_LT(fine, secondi(c.primaDi));
+        EXPECT_GT(fine, secondi(c.dopo));
+        s.vaiA(fine / 2);
+        s.esegui(secondi(10));
+        EXPECT_EQ(s.cicli(), fine);
+        s.forza(*indiceIngresso("Luce_destra"), false);
+        EXPECT_FALSE(s.finita());
+        s.esegui(secondi(10));
+        EXPECT_TRUE(s.finita());
+        EXPECT_GT(s.cicli(), fine);
+    }
+}
+
 struct Corsa {
     Sessione sessione;
     std::vector<Fotografia> tappe;  // at the start of each row, in order, up to the closing loop

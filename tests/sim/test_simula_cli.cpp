@@ -46,12 +46,12 @@ TEST_F(Simula, InJsonLoStatoFinaleConLeChiaviPromesse)
 {
     const QJsonObject o = json({avanti, "--tempo", "2,5", "--pic", "16F628", "--ingresso", "Ottico_destro=0"});
     QStringList chiavi = {"processore", "cicli", "tempo_s", "pc", "w", "registri", "eeprom", "porta", "portb",
-                          "stack_max", "stack_overflow", "riga", "robot", "eventi"};
+                          "stack_max", "stack_overflow", "riga", "robot", "eventi", "fine"};
     chiavi.sort();
     EXPECT_EQ(o.keys().join(' ').toStdString(), chiavi.join(' ').toStdString());
     EXPECT_EQ(o["processore"].toString(), "16F628");
-    EXPECT_EQ(o["cicli"].toDouble(), 2'500'000);
-    EXPECT_EQ(o["tempo_s"].toDouble(), 2.5);
+    // The main grid is over and the robot still: the run ends there, before the 2,5 s asked.
+    EXPECT_EQ(o["fine"].toString(), "Il programma è finito: la griglia principale è terminata, riga 2");
     const QJsonArray registri = o["registri"].toArray();
     ASSERT_EQ(registri.size(), 256);
     EXPECT_TRUE(registri[0x07].isNull());     // nothing at 0x07
@@ -70,6 +70,7 @@ TEST_F(Simula, InJsonLoStatoFinaleConLeChiaviPromesse)
     EXPECT_EQ(eventi[0].toObject()["porta"].toInt(), 9);
     EXPECT_EQ(eventi[1].toObject()["porta"].toInt(), 0);
     EXPECT_NEAR(eventi[1].toObject()["t_s"].toDouble() - eventi[0].toObject()["t_s"].toDouble(), 2.05, 0.005);
+    EXPECT_NEAR(o["tempo_s"].toDouble(), eventi[1].toObject()["t_s"].toDouble(), 0.002);
     EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{"avanti.kbn"});  // nothing left beside it
 }
 
@@ -95,7 +96,7 @@ TEST_F(Simula, IRifiutiDiconoPercheEEsconoColCodiceGiusto)
         EXPECT_TRUE(uscita.isEmpty());
         ++casi;
     }
-    EXPECT_EQ(casi, 14);
+    EXPECT_EQ(casi, 17);
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // Which grid and which command every input of the main window reaches: palettes, menus, toolbar
 // buttons, keys, the context menu, the recent programs and the PDF export.
 #include "banco_finestra.h"
+#include "ui/dati_stampa.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <optional>
 
@@ -259,13 +261,33 @@ TEST_F(Instradamento, GliUltimiSeiProgrammiNelMenuFile)
     EXPECT_EQ(finestra->findChild<QAction*>(QStringLiteral("KeyRecente1"))->text(), "&1 /scuola/p3.kbn");
 }
 
-// "Esporta PDF..." asks where, writes a PDF there, and says so when it cannot.
+// The name and class dialog: what it shows, then types in and its answer.
+auto datiStampa(QString attesi, QString nome, QString classe, bool conferma)
+{
+    return [=](QWidget* w) {
+        auto* d = qobject_cast<FrmDatiStampa*>(w);
+        ASSERT_NE(d, nullptr) << w->objectName().toStdString();
+        EXPECT_EQ(d->findChild<QLineEdit*>("txtNome")->text() + '|' + d->findChild<QLineEdit*>("txtClasse")->text(), attesi);
+        d->findChild<QLineEdit*>("txtNome")->setText(nome);
+        d->findChild<QLineEdit*>("txtClasse")->setText(classe);
+        conferma ? d->accept() : d->reject();
+    };
+}
+
+// "Esporta PDF..." asks the student's name and class the first time only, asks where, writes a
+// PDF there, and says so when it cannot; the menu entry asks again.
 TEST_F(Instradamento, EsportaPdf)
 {
     QTemporaryDir cartella;
     riempi(1, {codici::Avanti, codici::Fermo});
+    sorvegliante.attendi(datiStampa("|", "Anna", "", false));
+    menu("KeyEsportaPdf");
+    EXPECT_TRUE(ui.richiesteFile.empty());  // cancelled: no printout, nothing remembered
+    EXPECT_EQ(datiStudenteRicordati(), std::nullopt);
+    sorvegliante.attendi(datiStampa("|", "  Mario   Rossi ", "3B", true));
     ui.file.push_back(cartella.filePath(QStringLiteral("programma")));
     menu("KeyEsportaPdf");
+    EXPECT_EQ(datiStudenteRicordati(), (DatiStudente{"Mario Rossi", "3B"}));
     ASSERT_EQ(ui.richiesteFile.size(), 1u);
     EXPECT_EQ(ui.richiesteFile[0].tipo, RichiestaFile::Salva);
     EXPECT_EQ(ui.richiesteFile[0].filtri, QStringList{"PDF (*.pdf)"});
@@ -278,6 +300,10 @@ TEST_F(Instradamento, EsportaPdf)
     menu("KeyEsportaPdf");
     ASSERT_EQ(ui.messaggi.size(), 1u);
     EXPECT_EQ(ui.messaggi[0], (Messaggio{"Impossibile scrivere il file:\r\n" + cartella.filePath("manca/x.pdf"), Icona::Critica}));
+
+    sorvegliante.attendi(datiStampa("Mario Rossi|3B", "", "", true));
+    menu("KeyDatiStampa");
+    EXPECT_EQ(datiStudenteRicordati(), (DatiStudente{"", ""}));
 }
 
 }  // namespace

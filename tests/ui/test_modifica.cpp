@@ -1,6 +1,7 @@
 // Editing in the window: undo and redo; drops from a palette and row moves on a grid; several rows
 // selected at once; a parameter changed by double-click.
 #include "banco_finestra.h"
+#include "persist/file_programma.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -118,6 +119,38 @@ TEST_F(Modifica, RigheScelteEParametroAlDoppioClic)
     QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, centro);
     EXPECT_EQ(ui.dialoghi, (std::vector<std::pair<Dialogo, int>>{{Dialogo::Attendi, 3}, {Dialogo::Attendi, 3}}));
     EXPECT_EQ(finestra->modello(3)->index(1, ColParametro).data(ModelloGriglia::RuoloParole).toString(), "2,5 s");
+}
+
+// The tabs of the handlers that hold instructions carry a mark, their captions unchanged, after
+// every kind of change: insert, drop, undo, redo, delete, open, clear.
+TEST_F(Modifica, LeSchedeConIstruzioniHannoUnSegno)
+{
+    esterni.apri = [this] { leggiProgramma(editor, KOBALTINO_FIXTURES "/../../../resources/esempi/labirinto.kbn"); };
+    nuovaFinestra();
+    const auto segnate = [this] {
+        QString segni;
+        for (int i = 0; i < finestra->schede()->count(); ++i)
+            segni += finestra->schede()->tabIcon(i).isNull() ? '-' : '#';
+        return segni;
+    };
+    const struct {
+        const char* cosa;
+        std::function<void()> fai;
+        const char* attese;
+    } passi[] = {
+        {"inserita", [this] { finestra->eseguiVoce(3, "Avanti"); }, "-#-------"},
+        {"rilasciata", [this] { rilascia(8, voce(8, "Fermo"), 0); }, "-#----#--"},
+        {"annullata", [this] { menu("KeyAnnulla"); }, "-#-------"},
+        {"ripetuta", [this] { menu("KeyRipeti"); }, "-#----#--"},
+        {"cancellata", [this] { clicca(3, 0), ui.risposte.push_back(Risposta::Si), menu("KeyCancella"); }, "------#--"},
+        {"aperto", [this] { menu("KeyApri"); }, "----#-#--"},
+        {"svuotato", [this] { ui.risposte.push_back(Risposta::Si), menu("KeyCancellaTutto"); }, "---------"},
+    };
+    for (const auto& p : passi) {
+        p.fai();
+        EXPECT_EQ(segnate(), p.attese) << p.cosa;
+    }
+    EXPECT_EQ(finestra->schede()->tabText(4), "Ottico destro");
 }
 
 }  // namespace

@@ -10,7 +10,10 @@
 #include "ui/pannello_ingressi.h"
 #include "ui/pannello_memoria_sim.h"
 #include "ui/vista_arena.h"
+#include "support/righe_programma.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QStandardPaths>
@@ -272,5 +275,100 @@ TEST_F(Simulatore, UnArenaSalvataERiapertaTornaUguale)
     EXPECT_TRUE(ui.messaggi.empty());
 }
 
+
+// File > Esempi opens each sample as a new, unsaved program, in the simulator in its own arena.
+// A saved program comes back in the arena it last ran in.
+TEST_F(Simulatore, OgniProgrammaSiApreNellaSuaArena)
+{
+    const std::pair<const char*, const char*> esempi[] = {
+        {"KeyEsempio_labirinto", "labirinto"}, {"KeyEsempio_lampada", "lampada"}, {"KeyEsempio_segui_linea", "pista"}};
+    for (const auto& [voce, arena] : esempi) {
+        menu(voce);
+        EXPECT_TRUE(stato.PercorsoFile.isEmpty());
+        EXPECT_GT(stato.NumIstruzioni(1), 0);
+        EXPECT_EQ(simula()->sceltaArena()->currentData().toString(), arena) << voce;
+    }
+    carica("passi.kbn");
+    FinestraSimulatore* s = simula();
+    EXPECT_EQ(s->sceltaArena()->currentData().toString(), "pista");  // never run: the arena stays
+    s->scegliArena("lampada");
+    clicca(s, "azPasso");
+    menu("KeyEsempio_labirinto");
+    carica("passi.kbn");
+    EXPECT_EQ(s->sceltaArena()->currentData().toString(), "lampada");
+    EXPECT_TRUE(ui.messaggi.empty());
+}
+
+// The running row keeps its colour and its mark over the selection. A program that goes to
+// sleep with the robot still ends the run by itself, saying why and where; the timeline ends there.
+TEST_F(Simulatore, LaRigaInCorsoSiVedeEIlProgrammaFinisceDaSolo)
+{
+    kobaltino::carica(stato, {{1, 1}, {1, 8, "0,5"}, {1, 7}, {1, 12}});
+    finestra->aggiorna();
+    BancoFinestra::clicca(1, 3);
+    FinestraSimulatore* s = simula();
+    clicca(s, "azAvvia");
+    finoA(s, 2000);
+    EXPECT_FALSE(s->simulazione().inCorso());
+    EXPECT_EQ(s->findChild<QLabel*>("statoSimulazione")->text(),
+              "Il programma è finito: il processore dorme, riga 3 — urti: 0");
+    EXPECT_EQ(s->lineaTempo()->cursore()->maximum(), int(s->simulazione().sessione()->cicli() / Ms));
+    EXPECT_LT(s->lineaTempo()->cursore()->maximum(), 600);
+    VistaGriglia* v = finestra->vista(1);
+    ASSERT_TRUE(v->selectionModel()->isRowSelected(3, {}));
+    EXPECT_EQ(v->model()->index(3, ColNumero).data().toString(), "▶3");
+    const QRect cella = v->visualRect(v->model()->index(3, ColEtichetta));
+    EXPECT_EQ(v->viewport()->grab().toImage().pixelColor(cella.center()), ModelloGriglia::coloreEvidenza());
+}
+
+// An edited arena is never dropped without a word: switching arena, closing the simulator or
+// a program that brings its own arena asks first. Sì saves it (beside the program, named after
+// the arena, listed by its file name), No drops the edits, Annulla keeps them where they were.
+TEST_F(Simulatore, UnArenaModificataSiSalvaOSiLasciaSoloChiedendo)
+{
+    const Messaggio domanda{"L'arena è stata modificata e non è stata salvata.\r\nSalvare adesso?",
+                            Icona::Informazione, "Attenzione", Pulsanti::SiNoAnnulla};
+    const std::function<void(FinestraSimulatore*)> modi[] = {
+        [](FinestraSimulatore* s) { s->scegliArena("pista"); },
+        [](FinestraSimulatore* s) { s->close(); },
+        [this](FinestraSimulatore*) { menu("KeyEsempio_labirinto"); }};
+    const char* dopo[] = {"pista", "vuota", "labirinto"};  // the arena once the edits are gone
+    QTemporaryDir cartella;
+    for (int modo = 0; modo < 3; ++modo)
+        for (const Risposta risposta : {Risposta::Annulla, Risposta::No, Risposta::Si}) {
+            SCOPED_TRACE(testing::Message() << modo << " " << int(risposta));
+            carica("passi.kbn");
+            FinestraSimulatore* s = simula();
+            s->scegliArena("vuota");
+            s->azione("strLampada")->trigger();
+            QTest::mouseClick(s->vistaArena(), Qt::LeftButton, {}, s->vistaArena()->suSchermo({50, 50}).toPoint());
+            const std::optional<Arena> modificata = s->arena();
+            ASSERT_TRUE(s->arenaModificata());
+            ui.messaggi.clear();
+            ui.risposte.push_back(risposta);
+            const QString file = cartella.filePath(QStringLiteral("salvata%1.json").arg(modo));
+            if (risposta == Risposta::Si)
+                ui.file.push_back(file);
+            modi[modo](s);
+            EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{domanda});
+            EXPECT_EQ(s->isVisible(), modo != 1 || risposta == Risposta::Annulla);
+            if (risposta == Risposta::Annulla) {
+                EXPECT_EQ(s->arena(), modificata);
+                EXPECT_EQ(s->sceltaArena()->currentData().toString(), "vuota");
+                ui.risposte.push_back(Risposta::No);  // the next round starts from a clean arena
+                s->scegliArena("vuota");
+                continue;
+            }
+            EXPECT_FALSE(s->arenaModificata());
+            if (modo != 1)
+                EXPECT_EQ(s->sceltaArena()->currentData().toString(), dopo[modo]);
+            if (risposta == Risposta::Si) {
+                EXPECT_EQ(ui.richiesteFile.back().cartella, KOBALTINO_FIXTURES "/simulatore");
+                EXPECT_EQ(ui.richiesteFile.back().nome, "stanza_vuota.json");
+                EXPECT_EQ(caricaArena(file, nullptr, nullptr), modificata);
+                EXPECT_GE(s->sceltaArena()->findText(QStringLiteral("salvata%1.json").arg(modo)), 0);
+            }
+        }
+}
 }  // namespace
 }  // namespace kobaltino

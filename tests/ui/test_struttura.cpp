@@ -127,6 +127,15 @@ TEST_F(Struttura, LeGriglie)
     EXPECT_EQ(m->index(0, 1).data(Qt::ToolTipRole).toString(), "Avanti: Il robot va avanti");
     EXPECT_EQ(finestra->vista(2)->currentIndex().row(), 1);  // the new row is the current one
 
+    // The longest words a dialog writes are shown whole, on the lines beside the icon.
+    ui.esiti = {esito("Prossimita_sinistra", "5"), esito("Ram20 ! Ram19", "5")};
+    riempi(4, {codici::SeDisattivoFai, codici::Se});
+    for (int r : {0, 2}) {
+        const QString parole = finestra->modello(4)->index(r, ColParametro).data(ModelloGriglia::RuoloParole).toString();
+        EXPECT_EQ(finestra->vista(4)->paroleDellaRiga(r).join(' '), parole);
+        EXPECT_GE(parole.size(), r == 0 ? 50 : 30);  // "se Prossimità sinistra disattivo fai Ruota a sinistra"
+    }
+
     VistaGriglia* v = finestra->vista(1);
     EXPECT_TRUE(v->isColumnHidden(4));
     auto* mostra = finestra->findChild<QAction*>("KeyMostraParametri");
@@ -134,6 +143,7 @@ TEST_F(Struttura, LeGriglie)
     const int conParole = v->columnWidth(ColParametro);
     mostra->trigger();
     EXPECT_EQ(v->columnWidth(ColParametro), twipsInPixel(v, LarghezzaColonne[ColParametro]));
+    EXPECT_TRUE(finestra->vista(4)->paroleDellaRiga(0).isEmpty());
     mostra->trigger();
     EXPECT_EQ(v->columnWidth(ColParametro), conParole);
 }
