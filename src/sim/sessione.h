@@ -77,9 +77,9 @@ public:
     // `arena` nullopt: no world at all, every input reads what an unconnected pin reads.
     Sessione(const ProgrammaSimulato& programma, std::optional<Arena> arena);
 
-    // Runs until cicli() >= finoACicli (an instruction is never split, so a two-cycle one may end
-    // one cycle later), or until the run ends by itself (fine()). Behind the furthest moment
-    // reached, the run replays what happened.
+    // Runs until cicli() >= finoACicli (an instruction is never split, nor the entry into the
+    // interrupt that follows it: the run may end up to three cycles later), or until the run ends
+    // by itself (fine()). Behind the furthest moment reached, the run replays what happened.
     void esegui(uint64_t finoACicli);
     // Runs until the program starts another row (or the same row again), at most `limite`
     // cycles; true when it got there.
