@@ -2,7 +2,9 @@
 # Installs the Debian packages Kobaltino needs, skipping what is already there.
 set -euo pipefail
 pacchetti=(cmake g++ make qt6-base-dev libgl-dev gputils gpsim libgtest-dev libgmock-dev googletest
-           libbenchmark-dev ccache qt6-translations-l10n xvfb xauth imagemagick xdotool poppler-utils "$@")
+           libbenchmark-dev qt6-serialport-dev ccache qt6-translations-l10n xvfb xauth imagemagick xdotool poppler-utils
+           help2man locales desktop-file-utils appstream lintian dpkg-dev file shared-mime-info bash-completion
+           "$@")
 mancanti=()
 for p in "${pacchetti[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")

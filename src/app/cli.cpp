@@ -1,7 +1,12 @@
 // kobaltino-cli: the program file and the code generator without a display.
 #include "app/comandi_cli.h"
+#include "model/versione.h"
+#include "persist/dati.h"
+#include "persist/impostazioni.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <array>
@@ -16,12 +21,14 @@ struct VoceComando {
     kobaltino::cli::Comando comando;
 };
 
-const std::array<VoceComando, 5> Comandi = {{
+const std::array<VoceComando, 7> Comandi = {{
     {"converti", kobaltino::cli::converti},
     {"genera", kobaltino::cli::genera},
     {"compila", kobaltino::cli::compila},
     {"stampa", kobaltino::cli::stampa},
     {"simula", kobaltino::cli::simula},
+    {"trasferisci", kobaltino::cli::trasferisci},
+    {"valuta", kobaltino::cli::valuta},
 }};
 
 const char* const Aiuto =
@@ -39,9 +46,29 @@ const char* const Aiuto =
     "  simula PROGRAMMA [--pic P] [--arena NOME|FILE] (--tempo SECONDI | --cicli N) [--ingresso NOME=0|1]\n"
     "         [--json]\n"
     "      esegue il programma sul PIC simulato, dentro il robot, nella sua arena\n"
+    "  trasferisci PROGRAMMA [--pic P] (--programmatore pk2cmd|ipecmd|picpro | --comando \"RIGA\")\n"
+    "         [--porta PORTA] [--strumento PK3|PK4|PK5]\n"
+    "      compila il programma e lo scrive nel chip del robot con il programmatore\n"
+    "\n"
+    "  --version\n"
+    "      la versione e le cartelle dei dati in uso (guida, arene, esempi, sfide)\n"
     "\n"
     "Stato di uscita: 0 riuscito, 1 errori dell'assemblatore (o programma che non si compila), 2 comando\n"
     "rifiutato o file illeggibile.\n";
+
+// The version, then where this copy finds its data: what a teacher checks after installing.
+void versione(QTextStream& out)
+{
+    const QString app = QCoreApplication::applicationDirPath();
+    out << "kobaltino-cli " << kobaltino::VersioneTesto << '\n';
+    const QString guida = kobaltino::cartellaGuida(app);
+    const bool trovata = QFileInfo::exists(QDir(guida).filePath(QStringLiteral("indice.html")));
+    out << "Guida: " << (trovata ? guida : QStringLiteral("nessuna cartella")) << '\n';
+    for (const auto& [titolo, nome] : {std::pair{"Arene", "arene"}, {"Esempi", "esempi"}, {"Sfide", "sfide"}}) {
+        const QString cartella = kobaltino::cartellaDati(app, QString::fromLatin1(nome));
+        out << titolo << ": " << (cartella.isEmpty() ? QStringLiteral("nessuna cartella") : cartella) << '\n';
+    }
+}
 
 }  // namespace
 
@@ -59,6 +86,10 @@ int main(int argc, char* argv[])
     if (argomenti.isEmpty() || argomenti.first() == QLatin1String("--help") || argomenti.first() == QLatin1String("-h")) {
         out << Aiuto;
         return argomenti.isEmpty() ? 2 : 0;
+    }
+    if (argomenti.first() == QLatin1String("--version")) {
+        versione(out);
+        return 0;
     }
     const QString nome = argomenti.takeFirst();
     for (const VoceComando& c : Comandi)

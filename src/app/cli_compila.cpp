@@ -101,6 +101,8 @@ QString compilatoreDalleImpostazioni()
     return impostazioni->compilatore;
 }
 
+}  // namespace
+
 QString sceltaAssemblatore(const Opzioni& o)
 {
     if (!o.assemblatore.isEmpty())
@@ -111,6 +113,8 @@ QString sceltaAssemblatore(const Opzioni& o)
     const QString gpasm = QStandardPaths::findExecutable(QStringLiteral("gpasm"));
     return gpasm.isEmpty() ? CompilatoreAssente : gpasm;
 }
+
+namespace {
 
 const char* const UsoGenera =
     "Uso: kobaltino-cli genera PROGRAMMA [--pic 16F84|16F84A|16F628] [-o FILE]\n"

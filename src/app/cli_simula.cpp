@@ -141,16 +141,6 @@ std::optional<OpzioniSimula> leggiOpzioniSimula(const QStringList& argomenti, QT
     return o;
 }
 
-// "Griglia principale, riga 4: " for a line of the generated source that comes from a row.
-QString descriviRiga(const Origine& o)
-{
-    if (o.griglia >= 1 && o.riga >= 0)
-        return nomeGriglia(o.griglia) + QStringLiteral(", riga %1").arg(o.riga);
-    if (o.griglia >= 1)
-        return nomeGriglia(o.griglia);
-    return QStringLiteral("fuori dalle righe del programma");
-}
-
 QString binario(int valore) { return QStringLiteral("%1").arg(valore, 8, 2, QLatin1Char('0')); }
 QString decimali(double x, int cifre)
 {
@@ -203,7 +193,7 @@ void riassunto(const Sessione& s, const QString& arena, QTextStream& out)
     out << "Processore " << nomeModello(c.modello()) << ", arena " << arena << "\n";
     out << "Tempo simulato: " << decimali(s.secondi(), 6) << " s (" << c.cicli() << " cicli)"
         << (c.addormentato() ? ", il PIC dorme (Sleep)" : "") << "\n";
-    out << "Riga in esecuzione: " << descriviRiga(s.riga()) << "\n";
+    out << "Riga in esecuzione: " << descriviOrigine(s.riga()) << "\n";
     if (s.finita())
         out << testoFine(*s.fine()) << " (a " << decimali(static_cast<double>(s.fine()->ciclo) / CicliPerSecondo, 3)
             << " s)\n";
@@ -279,7 +269,7 @@ int simula(const QStringList& argomenti, QTextStream& out, QTextStream& err)
         if (!assemblato.errori.empty())
             err << "Il compilatore ha segnalato degli errori:\n";
         for (const Segnalazione& e : assemblato.errori)
-            err << (e.riga > 0 ? descriviRiga(g->sorgente.origine(e.riga)) + QStringLiteral(": ") : QString())
+            err << (e.riga > 0 ? descriviOrigine(g->sorgente.origine(e.riga)) + QStringLiteral(": ") : QString())
                 << e.testo << "\n";
         return 1;
     }

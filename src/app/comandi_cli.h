@@ -15,5 +15,7 @@ int compila(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 // Needs a QGuiApplication: it draws.
 int stampa(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int simula(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int trasferisci(const QStringList& argomenti, QTextStream& out, QTextStream& err);
+int valuta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
 }  // namespace kobaltino::cli

@@ -1,12 +1,16 @@
 // The desktop editor: the main window wired to the editing core, the file commands,
 // the compiler, the help and the About box.
+#include "codegen/assemblatore.h"
 #include "codegen/compilatore.h"
 #include "model/editor.h"
+#include "model/versione.h"
 #include "persist/comandi_file.h"
 #include "persist/file_programma.h"
 #include "persist/recupero.h"
+#include "ui/dialogo_programmatore.h"
 #include "ui/finestra_guida.h"
 #include "ui/finestra_simulatore.h"
+#include "ui/finestra_trasferimento.h"
 #include "ui/frm_about.h"
 #include "ui/frm_avvio.h"
 #include "ui/icone.h"
@@ -43,6 +47,7 @@ int main(int argc, char* argv[])
     using namespace kobaltino;
     QApplication app(argc, argv);
     QApplication::setApplicationName(TitoloApplicazione);
+    QApplication::setApplicationVersion(QString::fromLatin1(VersioneTesto));
     QApplication::setWindowIcon(iconaApplicazione());
     // The whole interface is Italian, the toolkit's own file dialogs and buttons included.
     QTranslator traduzioneQt;
@@ -53,6 +58,7 @@ int main(int argc, char* argv[])
     QCommandLineParser opzioni;
     opzioni.setApplicationDescription(QStringLiteral("Editor di programmi per il robot Kobaltino"));
     opzioni.addHelpOption();
+    opzioni.addVersionOption();
     const QCommandLineOption apri(QStringLiteral("apri"), QStringLiteral("Apre il programma FILE all'avvio."),
                                   QStringLiteral("FILE"));
     const QCommandLineOption impostazioni(QStringLiteral("impostazioni"),
@@ -105,6 +111,11 @@ int main(int argc, char* argv[])
     };
     esterni.compilatore = [&] { file.sceltaCompilatore(); };
     esterni.compila = [&] { compilatore.compila(); };
+    esterni.trasferisci = [&] { trasferisciNelRobot(finestra, stato, interazione, esterni.salva); };
+    esterni.programmatore = [&] {
+        DialogoProgrammatore dialogo(stato.Processore, percorsoHex(stato.PercorsoFile), finestra);
+        dialogo.exec();
+    };
     esterni.attivazione = [&] { return file.attivazione(); };
     esterni.guida = [&] { mostraGuida(finestra, finestra->paginaGuida()); };
     esterni.informazioni = [&] {

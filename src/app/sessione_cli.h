@@ -39,4 +39,7 @@ struct Sessione {
 std::unique_ptr<Sessione> prepara(const QStringList& argomenti, const QStringList& conValore, const char* uso,
                                   QTextStream& out, QTextStream& err, int& uscita);
 
+// The assembler "compila" runs: --assembler, else the one in the settings file, else gpasm from PATH.
+QString sceltaAssemblatore(const Opzioni& o);
+
 }  // namespace kobaltino::cli

@@ -118,7 +118,7 @@ std::optional<Generazione> Compilatore::genera(bool richiedeSalvataggio)
     return g;
 }
 
-void Compilatore::compila()
+void Compilatore::compila(bool annunciaFine)
 {
     if (s_.PercorsoCompilatore == CompilatoreAssente) {
         rifiuta({QStringLiteral("Impossibile compilare il programma.") + CrLf
@@ -132,7 +132,7 @@ void Compilatore::compila()
     const QString temporaneo = percorsoTemporaneo(s_.PercorsoFile);
     if (!scriviTemporaneo(temporaneo, g->sorgente))
         return;
-    assembla(temporaneo, g->sorgente);
+    assembla(temporaneo, g->sorgente, annunciaFine);
 }
 
 bool Compilatore::scriviTemporaneo(const QString& percorso, const Sorgente& sorgente)
@@ -144,7 +144,7 @@ bool Compilatore::scriviTemporaneo(const QString& percorso, const Sorgente& sorg
     return false;
 }
 
-void Compilatore::assembla(const QString& temporaneo, const Sorgente& sorgente)
+void Compilatore::assembla(const QString& temporaneo, const Sorgente& sorgente, bool annunciaFine)
 {
     // A hex left by an earlier compile must not pass for this one's.
     const QString hexPrecedente = togliHex(s_.PercorsoFile);
@@ -185,7 +185,8 @@ void Compilatore::assembla(const QString& temporaneo, const Sorgente& sorgente)
         segnalaErrori(processo, temporaneo, sorgente);
     } else if (hexCompleto(problema) && entraNelProcessore()) {
         esito_ = EsitoCompilazione::Riuscita;
-        ui_.mostra({QStringLiteral("Compilazione terminata")});
+        if (annunciaFine)
+            ui_.mostra({QStringLiteral("Compilazione terminata")});
     }
 }
 

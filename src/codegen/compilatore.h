@@ -27,7 +27,9 @@ class Compilatore {
 public:
     Compilatore(Stato& stato, Interazione& interazione);
 
-    void compila();
+    // With `annunciaFine` false a clean compile ends without "Compilazione terminata" (the
+    // transfer to the robot goes straight on).
+    void compila(bool annunciaFine = true);
 
     // The checks on the program and the translation: the text "Compila" writes into the
     // temporary file, or nullopt after showing why the program cannot be compiled. Problems
@@ -49,7 +51,7 @@ public:
 
 private:
     bool scriviTemporaneo(const QString& percorso, const Sorgente& sorgente);
-    void assembla(const QString& temporaneo, const Sorgente& sorgente);
+    void assembla(const QString& temporaneo, const Sorgente& sorgente, bool annunciaFine);
     void segnalaErrori(const EsitoProcesso& processo, const QString& temporaneo, const Sorgente& sorgente);
     void rifiuta(const Messaggio& messaggio);
     // After a clean exit: why the hex cannot be used (none, or one without its end record, and

@@ -4,12 +4,12 @@
 #include "model/scrittura_file.h"
 #include "model/versione.h"
 #include "persist/codifica.h"
+#include "persist/dati.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <cmath>
 
@@ -71,7 +71,8 @@ QString decodificaTimbro(const QString& timbro)
 std::optional<Impostazioni> leggiImpostazioni(const QString& percorso)
 {
     QFile file(percorso);
-    if (QFileInfo(percorso).isDir() || !file.open(QIODevice::ReadOnly))
+    // A folder, a pipe or a device is no settings file: a pipe would keep the start waiting.
+    if (!QFileInfo(percorso).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QString testo = daWindows1252(file.read(LetturaMassima));
     QStringList righe = testo.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
@@ -101,16 +102,12 @@ QString percorsoImpostazioni(const QString& cartellaApplicazione, const QString&
 
 QString cartellaGuida(const QString& cartellaApplicazione)
 {
-    // "Help" beside the program (build tree, portable copy), else an installed copy.
-    const QDir app(cartellaApplicazione);
-    QStringList candidate = {app.filePath(QStringLiteral("Help")),
-                             app.filePath(QStringLiteral("../share/kobaltino/help"))};
-    for (const QString& dati : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        candidate << QDir(dati).filePath(QStringLiteral("kobaltino/help"));
-    for (const QString& c : candidate)
-        if (QFileInfo::exists(QDir(c).filePath(QStringLiteral("indice.html"))))
+    // "Help" beside the program (a portable copy), else the data folder.
+    const QString accanto = QDir(cartellaApplicazione).filePath(QStringLiteral("Help"));
+    for (const QString& c : {accanto, cartellaDati(cartellaApplicazione, QStringLiteral("help"))})
+        if (!c.isEmpty() && QFileInfo::exists(QDir(c).filePath(QStringLiteral("indice.html"))))
             return QDir(c).canonicalPath();
-    return candidate.constFirst();
+    return accanto;
 }
 
 }  // namespace kobaltino

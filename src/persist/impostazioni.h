@@ -34,8 +34,8 @@ bool scriviImpostazioni(const QString& percorso, const Impostazioni& impostazion
 // install), else in the user's configuration folder.
 QString percorsoImpostazioni(const QString& cartellaApplicazione, const QString& cartellaConfigurazione);
 
-// The help pages: "Help" in the application folder when it is there, else the installed copy;
-// "Help" in the application folder when there is none.
+// The help pages: "Help" in the application folder when it is there, else the data folder
+// "help" (see cartellaDati); "Help" in the application folder when there is none.
 QString cartellaGuida(const QString& cartellaApplicazione);
 
 }  // namespace kobaltino

@@ -18,7 +18,8 @@ int LettoreCampi::guarda()
         if (errore_ || troppoGrande_)
             return -1;
         // One byte past the limit tells a file of exactly `massimo_` bytes from a larger one.
-        const qint64 chiesti = std::min(Blocco, massimo_ - letti_ + 1);
+        const qint64 resto = massimo_ - letti_;
+        const qint64 chiesti = resto < Blocco ? resto + 1 : Blocco;
         blocco_.resize(chiesti);
         const qint64 letti = in_.read(blocco_.data(), chiesti);
         blocco_.resize(letti > 0 ? letti : 0);

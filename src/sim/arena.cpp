@@ -1,5 +1,6 @@
 #include "sim/arena.h"
 
+#include "sim/lettore_json.h"
 #include "sim/robot.h"
 
 #include <QFile>
@@ -16,93 +17,12 @@ namespace kobaltino {
 namespace {
 
 constexpr double LatoMinimo = 30, LatoMassimo = 5000;  // a shoe box up to a gym
-constexpr qsizetype ElementiMassimi = 1000;           // per list: walls, boxes, lamps, lines, points
-
-// The reading of a file stops at the first fault, whose description lands in `errore`.
-class Lettore {
-public:
-    bool ok() const { return errore.isEmpty(); }
-
-    void sbaglia(const QString& cosa)
-    {
-        if (errore.isEmpty())
-            errore = cosa;
-    }
-
-    double numero(const QJsonObject& o, const char* chiave, const QString& dove, double minimo, double massimo,
-                  std::optional<double> predefinito = std::nullopt)
-    {
-        const QJsonValue v = o.value(QLatin1String(chiave));
-        if (v.isUndefined() && predefinito)
-            return *predefinito;
-        const QString prima = dove.isEmpty() ? QString() : dove + QStringLiteral(": ");
-        const QString nome = prima + QStringLiteral("\"%1\"").arg(QLatin1String(chiave));
-        if (v.isUndefined()) {
-            sbaglia(prima + QStringLiteral("manca \"%1\".").arg(QLatin1String(chiave)));
-            return minimo;
-        }
-        if (!v.isDouble() || !std::isfinite(v.toDouble())) {
-            sbaglia(QStringLiteral("%1 deve essere un numero.").arg(nome));
-            return minimo;
-        }
-        const double x = v.toDouble();
-        if (x < minimo || x > massimo) {
-            sbaglia(QStringLiteral("%1 deve essere tra %2 e %3.").arg(nome, testoNumero(minimo), testoNumero(massimo)));
-            return minimo;
-        }
-        return x;
-    }
-
-    Punto punto(const QJsonValue& v, const QString& nome)
-    {
-        const QJsonArray a = v.toArray();
-        if (!v.isArray() || a.size() != 2 || !a[0].isDouble() || !a[1].isDouble()) {
-            sbaglia(QStringLiteral("%1 deve essere una coppia di numeri [x, y].").arg(nome));
-            return {};
-        }
-        return {a[0].toDouble(), a[1].toDouble()};
-    }
-
-    QJsonObject oggetto(const QJsonValue& v, const QString& nome)
-    {
-        if (!v.isObject())
-            sbaglia(QStringLiteral("%1 deve essere un oggetto { ... }.").arg(nome));
-        return v.toObject();
-    }
-
-    // The list under `chiave`, empty when the key is missing.
-    QJsonArray elenco(const QJsonObject& o, const char* chiave)
-    {
-        const QJsonValue v = o.value(QLatin1String(chiave));
-        if (v.isUndefined())
-            return {};
-        if (!v.isArray()) {
-            sbaglia(QStringLiteral("\"%1\" deve essere un elenco [ ... ].").arg(QLatin1String(chiave)));
-            return {};
-        }
-        if (v.toArray().size() > ElementiMassimi)
-            sbaglia(QStringLiteral("\"%1\" ha troppi elementi (al massimo %2).")
-                        .arg(QLatin1String(chiave))
-                        .arg(ElementiMassimi));
-        return v.toArray();
-    }
-
-    void soloChiavi(const QJsonObject& o, std::initializer_list<const char*> ammesse, const QString& dove)
-    {
-        for (const QString& k : o.keys()) {
-            bool nota = false;
-            for (const char* a : ammesse)
-                nota = nota || k == QLatin1String(a);
-            if (!nota)
-                sbaglia(dove.isEmpty() ? QStringLiteral("chiave sconosciuta \"%1\".").arg(k)
-                                       : QStringLiteral("%1: chiave sconosciuta \"%2\".").arg(dove, k));
-        }
-    }
-
-    static QString testoNumero(double x) { return QString::number(x).replace(QLatin1Char('.'), QLatin1Char(',')); }
-
-    QString errore;
-};
+// A teacher's maze of a few hundred boxes fits with room to spare; past these a file is refused
+// before the world grows too slow to run.
+constexpr qsizetype ElementiMassimi = Lettore::ElementiMassimi;  // per list: walls, boxes, lines; points of a line
+constexpr qsizetype LampadeMassime = 50;              // every light sensor looks at each one
+constexpr qsizetype PuntiMassimi = 10000;             // of all the lines together
+constexpr qsizetype ByteMassimi = 2 * 1024 * 1024;
 
 bool dentro(Punto p, const Arena& a) { return p.x >= 0 && p.y >= 0 && p.x <= a.larghezza && p.y <= a.altezza; }
 
@@ -141,7 +61,7 @@ void leggiScatole(Lettore& l, const QJsonObject& radice, Arena& a)
 
 void leggiLampade(Lettore& l, const QJsonObject& radice, Arena& a)
 {
-    const QJsonArray lampade = l.elenco(radice, "lampade");
+    const QJsonArray lampade = l.elenco(radice, "lampade", LampadeMassime);
     for (qsizetype i = 0; i < lampade.size() && l.ok(); ++i) {
         const QString dove = QStringLiteral("lampada %1").arg(i + 1);
         const QJsonObject o = l.oggetto(lampade[i], dove);
@@ -153,6 +73,7 @@ void leggiLampade(Lettore& l, const QJsonObject& radice, Arena& a)
 void leggiLinee(Lettore& l, const QJsonObject& radice, Arena& a)
 {
     const QJsonArray linee = l.elenco(radice, "linee");
+    qsizetype puntiInTutto = 0;
     for (qsizetype i = 0; i < linee.size() && l.ok(); ++i) {
         const QString dove = QStringLiteral("linea %1").arg(i + 1);
         const QJsonObject o = l.oggetto(linee[i], dove);
@@ -161,8 +82,13 @@ void leggiLinee(Lettore& l, const QJsonObject& radice, Arena& a)
         linea.larghezza = l.numero(o, "larghezza", dove, 0.5, 50);
         const QJsonValue punti = o.value(QLatin1String("punti"));
         const QJsonArray elenco = punti.toArray();
-        if (l.ok() && (!punti.isArray() || elenco.size() < 2 || elenco.size() > ElementiMassimi))
+        if (l.ok() && (!punti.isArray() || elenco.size() < 2))
             l.sbaglia(dove + QStringLiteral(": \"punti\" deve essere un elenco di almeno due punti [x, y]."));
+        if (l.ok() && elenco.size() > ElementiMassimi)
+            l.sbaglia(dove + QStringLiteral(": \"punti\" ha troppi elementi (al massimo %1).").arg(ElementiMassimi));
+        puntiInTutto += elenco.size();
+        if (l.ok() && puntiInTutto > PuntiMassimi)
+            l.sbaglia(QStringLiteral("le linee hanno troppi punti (al massimo %1 in tutto).").arg(PuntiMassimi));
         for (qsizetype j = 0; j < elenco.size() && l.ok(); ++j) {
             const QString nome = QStringLiteral("%1: punto %2").arg(dove).arg(j + 1);
             const Punto p = l.punto(elenco[j], nome);
@@ -240,6 +166,11 @@ bool Arena::suLinea(Punto p) const
 
 std::optional<Arena> leggiArena(const QByteArray& json, QString* errore)
 {
+    if (json.size() > ByteMassimi) {
+        if (errore)
+            *errore = QStringLiteral("il file è troppo grande (al massimo %1 MB).").arg(ByteMassimi / (1024 * 1024));
+        return std::nullopt;
+    }
     QJsonParseError analisi;
     const QJsonDocument documento = QJsonDocument::fromJson(json, &analisi);
     if (analisi.error != QJsonParseError::NoError) {
@@ -361,7 +292,8 @@ std::optional<Arena> caricaArena(const QString& nome, bool* senzaMondo, QString*
     if (!f.open(QIODevice::ReadOnly))
         return sbaglia(QStringLiteral("Impossibile leggere il file dell'arena %1").arg(nome));
     QString motivo;
-    std::optional<Arena> arena = leggiArena(f.read(16 * 1024 * 1024), &motivo);
+    // One byte past the limit is enough to tell a file too large, whatever size it claims.
+    std::optional<Arena> arena = leggiArena(f.read(ByteMassimi + 1), &motivo);
     if (!arena)
         return sbaglia(QStringLiteral("Il file dell'arena %1 non va bene: %2").arg(nome, motivo));
     return arena;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace kobaltino {
 
@@ -55,13 +56,10 @@ void Chip::carica(const ImmagineHex& immagine)
         const int parola = a < static_cast<int>(immagine.programma.size()) ? immagine.programma[a] : -1;
         programma[a] = decodifica(parola >= 0 ? static_cast<uint16_t>(parola) : ParolaCancellata);
     }
-    // A wait loop: "btfss f,b" (or btfsc) and a goto back to it, as the delays and the EEPROM
-    // write wait on their flags.
-    for (int a = 0; a + 1 < mappa->paroleProgramma; ++a) {
+    // A goto to itself or back closes a loop.
+    for (int a = 0; a < mappa->paroleProgramma; ++a) {
         const int parola = a < static_cast<int>(immagine.programma.size()) ? immagine.programma[a] : -1;
-        const int seguente = a + 1 < static_cast<int>(immagine.programma.size()) ? immagine.programma[a + 1] : -1;
-        programma[a].attesa = parola >= 0 && (parola & 0x3800) == 0x1800 && seguente >= 0
-                              && (seguente & 0x3800) == 0x2800 && (seguente & 0x7FF) == (a & 0x7FF);
+        programma[a].indietro = parola >= 0 && (parola & 0x3800) == 0x2800 && (parola & 0x7FF) <= (a & 0x7FF);
     }
     configurazioneCaricata = immagine.configurazione.value_or(0x3FFF);
     // A cell the hex leaves alone stays erased, as the programmer leaves it.
@@ -101,12 +99,14 @@ void Chip::reset()
     s.pinPrecedenti = {pin(Porta::A), pin(Porta::B)};
     s.letturaPortaB = s.pinPrecedenti[1];
     calcolaProssimoEvento();
+    testaGiro.reset();
 }
 
 void Chip::ripristina(const StatoChip& stato)
 {
     s = stato;
     calcolaProssimoEvento();
+    testaGiro.reset();
 }
 
 int Chip::passo()
@@ -129,39 +129,54 @@ int Chip::passo()
     return n;
 }
 
-void Chip::esegui(uint64_t finoACicli)
+void Chip::esegui(uint64_t finoACicli) { corri<false>(finoACicli); }
+
+void Chip::eseguiFinoAlleUscite(uint64_t finoACicli) { corri<true>(finoACicli); }
+
+template <bool allUscite>
+void Chip::corri(uint64_t finoACicli)
 {
+    const uint32_t uscite = cambiUscite;
     while (s.cicli < finoACicli) {
         if (s.addormentato) {
             // Nothing happens in sleep until the next event: skip straight to it.
             s.cicli = std::min(finoACicli, prossimoEvento);
             if (s.cicli >= prossimoEvento)
                 eventi();
-        } else if (!programma[s.pc].attesa || !saltaAttesa(finoACicli)) {
-            passo();
+            continue;
         }
+        const bool indietro = programma[s.pc].indietro;
+        passo();
+        if (allUscite && cambiUscite != uscite)
+            return;
+        if (indietro)
+            girato(finoACicli);
     }
 }
 
-// A wait loop that has just gone round once without a change goes round the same way until the
-// next event: its turns are counted in one step. Exact, because nothing but time changes in
-// them; not for a loop on TMR0, which changes with time.
-bool Chip::saltaAttesa(uint64_t finoACicli)
+Chip::Giro Chip::giro() const
 {
-    const Istruzione& prova = programma[s.pc];
-    int cella = mappa->cella[((s.ram[reg::Status] & mappa->bitBanco) << 2) | prova.f];
-    if (mappa->tipo[cella] == Speciale::Indf)
-        cella = cellaIndiretta();
-    if (cella < 0 || mappa->tipo[cella] == Speciale::Tmr0)
-        return false;
-    const uint16_t inizio = s.pc;
-    const uint64_t evento = prossimoEvento;
-    if (passo() != 1 || s.cicli >= finoACicli || passo() != 2 || s.pc != inizio || s.cicli >= evento)
-        return true;  // it ran (at least part of) a turn itself
-    const uint64_t limite = std::min(finoACicli, evento);
-    if (s.cicli + 3 < limite)
-        s.cicli += (limite - 1 - s.cicli) / 3 * 3;
-    return true;
+    return {modifiche,     lettureTmr0,          prossimoEvento,       s.overflowStack, s.pc,
+            s.w,           s.ram[reg::Status],   s.ram[reg::Intcon],   s.letturaPortaB, s.cimaStack,
+            s.profondita,  s.stackMassimo};
+}
+
+// Back at the head of a loop. A turn that changed nothing (no cell took a new value, W, the flags
+// and the stack are as they were, TMR0 was not read, no event came) ends where it began, and the
+// pins stay as they are within a run: every later turn is the same, until the next event. Those
+// turns are counted in one step. Exact, because nothing but time moves in them: the waits on a
+// flag and the polls of an input that has not changed.
+void Chip::girato(uint64_t finoACicli)
+{
+    const Giro ora = giro();
+    if (testaGiro && *testaGiro == ora) {
+        const uint64_t durata = s.cicli - cicloTesta;
+        const uint64_t limite = std::min(finoACicli, prossimoEvento);
+        if (s.cicli + durata < limite)
+            s.cicli += (limite - 1 - s.cicli) / durata * durata;
+    }
+    testaGiro = ora;
+    cicloTesta = s.cicli;
 }
 
 // --- data memory -----------------------------------------------------------------------------
@@ -180,6 +195,7 @@ uint8_t Chip::leggiCella(int cella)
         s.letturaPortaB = pin(Porta::B);
         return s.letturaPortaB;
     case Speciale::Tmr0:
+        ++lettureTmr0;
         // Read in its overflow cycle, TMR0 has already rolled over, flag included.
         if (s.cicli >= s.overflowTmr0)
             overflowTmr0();
@@ -214,7 +230,15 @@ uint8_t Chip::valoreCella(int cella) const
 void Chip::scriviCella(int cella, uint8_t valore)
 {
     valore &= mappa->implementati[cella];
-    switch (mappa->tipo[cella]) {
+    const Speciale tipo = mappa->tipo[cella];
+    // For the loops: a special register may do more than hold its byte; a port or its direction
+    // written with the byte it holds (the motor routines write PORTA on every turn) changes nothing.
+    const bool uscita = tipo == Speciale::PortaA || tipo == Speciale::PortaB || tipo == Speciale::Tris;
+    if (tipo == Speciale::Nessuno || uscita)
+        modifiche += s.ram[cella] != valore;
+    else if (tipo != Speciale::Assente && tipo != Speciale::Indf && tipo != Speciale::Status)
+        ++modifiche;  // STATUS is compared whole
+    switch (tipo) {
     case Speciale::Nessuno: s.ram[cella] = valore; return;
     case Speciale::Assente: return;
     case Speciale::Indf: {
@@ -241,6 +265,7 @@ void Chip::scriviCella(int cella, uint8_t valore)
     case Speciale::PortaA:
     case Speciale::PortaB:
     case Speciale::Tris:
+        cambiUscite += s.ram[cella] != valore;
         s.ram[cella] = valore;
         pinCambiati();
         return;
@@ -271,6 +296,7 @@ uint8_t Chip::eeprom(int indirizzo) const { return s.eeprom[indirizzo & (mappa->
 void Chip::chiama(uint16_t destinazione)
 {
     // Eight slots in a ring: a ninth call overwrites the oldest return address.
+    modifiche += s.stack[s.cimaStack] != s.pc;
     s.stack[s.cimaStack] = s.pc;
     s.cimaStack = (s.cimaStack + 1) & 7;
     if (s.profondita == 8)
@@ -309,6 +335,7 @@ void Chip::controllaInterruzioni()
 
 void Chip::addormenta()
 {
+    ++modifiche;
     s.ram[reg::Status] = (s.ram[reg::Status] | reg::TO) & ~reg::PD;
     s.ram[reg::Tmr0] = valoreTmr0();
     s.tmr0Fermo = true;
@@ -498,12 +525,17 @@ void Chip::pilota(Porta p, int bit, std::optional<bool> livello)
 {
     const int i = p == Porta::A ? 0 : 1;
     const uint8_t maschera = static_cast<uint8_t>(1 << (bit & 7));
+    const auto prima = std::pair(s.pilotati[i], s.livelli[i]);
     if (livello) {
         s.pilotati[i] |= maschera;
         s.livelli[i] = *livello ? (s.livelli[i] | maschera) : (s.livelli[i] & ~maschera);
     } else {
         s.pilotati[i] &= ~maschera;
     }
+    // The world sets every input at every step; most of them stay as they were.
+    if (prima == std::pair(s.pilotati[i], s.livelli[i]))
+        return;
+    testaGiro.reset();  // a loop's turns so far saw the pins as they were
     pinCambiati();
 }
 

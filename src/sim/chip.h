@@ -59,6 +59,8 @@ public:
     void reset();                              // power-on reset
     int passo();                               // one instruction (one cycle while asleep); returns cycles
     void esegui(uint64_t finoACicli);          // runs while cicli() < finoACicli
+    // The same, but stops right after an instruction that changes a port latch or direction.
+    void eseguiFinoAlleUscite(uint64_t finoACicli);
 
     uint64_t cicli() const { return s.cicli; }
     int pc() const { return s.pc; }
@@ -87,13 +89,26 @@ public:
         uint16_t k = 0;                           // literal or address
         uint8_t f = 0;                            // file register (7 bits)
         uint8_t bit = 0;                          // bit number, or 1 when the result goes to f
-        bool attesa = false;                      // a bit test followed by a goto back to it
+        bool indietro = false;                    // a goto to itself or an earlier address: a loop
     };
 
 private:
     friend struct Operazioni;
     void calcolaProssimoEvento();
-    bool saltaAttesa(uint64_t finoACicli);
+    template <bool allUscite>
+    void corri(uint64_t finoACicli);
+    void girato(uint64_t finoACicli);
+
+    // What a turn of a loop may change, and what tells that it did: a loop that comes back to its
+    // head with all of it as it was is in a fixed point.
+    struct Giro {
+        uint64_t modifiche, lettureTmr0, evento;
+        uint32_t overflowStack;
+        uint16_t pc;
+        uint8_t w, status, intcon, letturaPortaB, cimaStack, profondita, stackMassimo;
+        bool operator==(const Giro&) const = default;
+    };
+    Giro giro() const;
 
     // An instruction reads or writes file register f (7 bits, the bank from STATUS); a bit
     // instruction reads the port pins, not the latch.
@@ -132,6 +147,11 @@ private:
     uint16_t configurazioneCaricata = 0x3FFF;
     std::array<uint8_t, 128> eepromCaricata{};
     std::vector<Istruzione> programma;     // one record per program word
+    // Counted for the loops: changes of a cell's value, and TMR0 reads, whose value moves with time.
+    uint64_t modifiche = 0, lettureTmr0 = 0;
+    uint32_t cambiUscite = 0;              // changes of a port latch or direction
+    std::optional<Giro> testaGiro;         // the last loop head passed, and when
+    uint64_t cicloTesta = 0;
 };
 
 }  // namespace kobaltino

@@ -67,9 +67,11 @@ inline uint8_t Chip::leggi(int f)
 inline void Chip::scrivi(int f, uint8_t valore)
 {
     const int cella = mappa->cella[((s.ram[reg::Status] & mappa->bitBanco) << 2) | f];
-    if (mappa->tipo[cella] == Speciale::Nessuno)
-        s.ram[cella] = valore & mappa->implementati[cella];
-    else
+    if (mappa->tipo[cella] == Speciale::Nessuno) {
+        const uint8_t v = valore & mappa->implementati[cella];
+        modifiche += s.ram[cella] != v;
+        s.ram[cella] = v;
+    } else
         scriviCella(cella, valore);
 }
 

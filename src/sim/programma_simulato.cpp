@@ -1,6 +1,7 @@
 #include "sim/programma_simulato.h"
 
 #include "codegen/memoria_programma.h"
+#include "model/catalogo.h"
 
 #include <QFile>
 #include <QProcess>
@@ -86,6 +87,15 @@ EsitoAssemblaggio assemblaPerSimulare(const Sorgente& sorgente, const QString& p
     programma.mappa = MappaIndirizzi::daListato(listato, sorgente);
     esito.programma = std::move(programma);
     return esito;
+}
+
+QString descriviOrigine(const Origine& o)
+{
+    if (o.griglia >= 1 && o.riga >= 0)
+        return nomeGriglia(o.griglia) + QStringLiteral(", riga %1").arg(o.riga);
+    if (o.griglia >= 1)
+        return nomeGriglia(o.griglia);
+    return QStringLiteral("fuori dalle righe del programma");
 }
 
 }  // namespace kobaltino

@@ -28,4 +28,7 @@ struct EsitoAssemblaggio {
 // inside a temporary folder, removed afterwards.
 EsitoAssemblaggio assemblaPerSimulare(const Sorgente& sorgente, const QString& processore, const QString& gpasm);
 
+// "Griglia principale, riga 4" for a line of the generated source that comes from a row.
+QString descriviOrigine(const Origine& origine);
+
 }  // namespace kobaltino

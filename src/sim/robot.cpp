@@ -1,5 +1,7 @@
 #include "sim/robot.h"
 
+#include "sim/ostacoli.h"
+
 #include <array>
 #include <cmath>
 
@@ -23,12 +25,38 @@ const std::array<BitMotore, 4> BitMotori = {{
     {3, &MotoRuote::destra, +1},
 }};
 
-bool tocca(Punto centro, const std::vector<Segmento>& ostacoli)
+// `tocca(centro)`: the body centred there would touch an obstacle.
+template <typename Tocca>
+void muoviTra(StatoRobot& robot, MotoRuote moto, double secondi, Tocca&& tocca)
 {
-    for (const Segmento& s : ostacoli)
-        if (distanzaDalSegmento(centro, s) < RaggioRobotCm)
-            return true;
-    return false;
+    const double sinistra = moto.sinistra * VelocitaRuotaCmS * secondi;
+    const double destra = moto.destra * VelocitaRuotaCmS * secondi;
+    if (sinistra == 0 && destra == 0)
+        return;
+    const double avanza = (sinistra + destra) / 2;
+    const double gira = (destra - sinistra) / CarreggiataCm;
+    // Along the arc the two wheels draw: exact for any step.
+    Punto spostamento;
+    if (std::abs(gira) < 1e-12) {
+        spostamento = versore(robot.direzione) * avanza;
+    } else {
+        const double raggio = avanza / gira;
+        spostamento = {raggio * (std::sin(robot.direzione + gira) - std::sin(robot.direzione)),
+                       -raggio * (std::cos(robot.direzione + gira) - std::cos(robot.direzione))};
+    }
+    const Punto arrivo = robot.posizione + spostamento;
+    // Turning on the spot never moves the round body; any other move may meet an obstacle.
+    const bool bloccato = avanza != 0 && tocca(arrivo);
+    if (bloccato) {
+        if (!robot.inContatto)
+            ++robot.urti;
+        robot.inContatto = true;
+        return;
+    }
+    robot.inContatto = false;
+    robot.posizione = arrivo;
+    robot.direzione = std::remainder(robot.direzione + gira, 2 * std::numbers::pi);
+    robot.percorsoRotazione += (std::abs(sinistra) + std::abs(destra)) / 2;
 }
 
 }  // namespace
@@ -55,34 +83,17 @@ StatoRobot robotInPartenza(Punto posizione, double direzioneGradi)
 
 void muovi(StatoRobot& robot, MotoRuote moto, double secondi, const std::vector<Segmento>& ostacoli)
 {
-    const double sinistra = moto.sinistra * VelocitaRuotaCmS * secondi;
-    const double destra = moto.destra * VelocitaRuotaCmS * secondi;
-    if (sinistra == 0 && destra == 0)
-        return;
-    const double avanza = (sinistra + destra) / 2;
-    const double gira = (destra - sinistra) / CarreggiataCm;
-    // Along the arc the two wheels draw: exact for any step.
-    Punto spostamento;
-    if (std::abs(gira) < 1e-12) {
-        spostamento = versore(robot.direzione) * avanza;
-    } else {
-        const double raggio = avanza / gira;
-        spostamento = {raggio * (std::sin(robot.direzione + gira) - std::sin(robot.direzione)),
-                       -raggio * (std::cos(robot.direzione + gira) - std::cos(robot.direzione))};
-    }
-    const Punto arrivo = robot.posizione + spostamento;
-    // Turning on the spot never moves the round body; any other move may meet an obstacle.
-    const bool bloccato = avanza != 0 && tocca(arrivo, ostacoli);
-    if (bloccato) {
-        if (!robot.inContatto)
-            ++robot.urti;
-        robot.inContatto = true;
-        return;
-    }
-    robot.inContatto = false;
-    robot.posizione = arrivo;
-    robot.direzione = std::remainder(robot.direzione + gira, 2 * std::numbers::pi);
-    robot.percorsoRotazione += (std::abs(sinistra) + std::abs(destra)) / 2;
+    muoviTra(robot, moto, secondi, [&](Punto centro) {
+        for (const Segmento& s : ostacoli)
+            if (distanzaDalSegmento(centro, s) < RaggioRobotCm)
+                return true;
+        return false;
+    });
+}
+
+void muoviTraOstacoli(StatoRobot& robot, MotoRuote moto, double secondi, const Ostacoli& ostacoli)
+{
+    muoviTra(robot, moto, secondi, [&](Punto centro) { return ostacoli.tocca(centro, RaggioRobotCm); });
 }
 
 void pilotaBraccio(StatoRobot& robot, bool linea)

@@ -9,6 +9,8 @@
 
 namespace kobaltino {
 
+struct Ostacoli;
+
 inline constexpr double VelocitaRuotaCmS = 15.0;  // a wheel at full speed
 // Distance between the wheels: spinning on the spot for the 0,5 s wait turns a quarter turn.
 inline constexpr double CarreggiataCm = 9.8;
@@ -45,6 +47,8 @@ StatoRobot robotInPartenza(Punto posizione, double direzioneGradi);
 // into one of `ostacoli` does not happen: the robot stays, and the first stopped move of a
 // contact counts as a bump.
 void muovi(StatoRobot& robot, MotoRuote moto, double secondi, const std::vector<Segmento>& ostacoli);
+// The same among an arena's walls and boxes, looked up through its grid.
+void muoviTraOstacoli(StatoRobot& robot, MotoRuote moto, double secondi, const Ostacoli& ostacoli);
 
 // The arm line as the chip drives it: each pulse (a rise of the line) opens or closes the arm.
 void pilotaBraccio(StatoRobot& robot, bool linea);

@@ -3,6 +3,7 @@
 // What each input of the robot sees in its arena. Active means the level that makes
 // "Se attivo vai a" jump: the pin reads 1.
 #include "sim/arena.h"
+#include "sim/ostacoli.h"
 #include "sim/robot.h"
 
 #include <array>
@@ -23,13 +24,6 @@ struct GeometriaSensore {
 // Sensore_rotazione, Aux.
 inline constexpr int NumeroIngressi = 9;
 using Livelli = std::array<bool, NumeroIngressi>;
-
-// The arena's segments, worked out once for a run.
-struct Ostacoli {
-    explicit Ostacoli(const Arena& arena) : tutti(arena.ostacoli()), pareti(arena.pareti()) {}
-    std::vector<Segmento> tutti;   // walls and boxes: they stop the robot and the distance sensors see them
-    std::vector<Segmento> pareti;  // walls only: they hide a lamp
-};
 
 // Geometry of the seven sensors that look at the world (not rotation nor Aux), same order.
 const std::array<GeometriaSensore, 7>& geometriaSensori();

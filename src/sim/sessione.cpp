@@ -67,6 +67,7 @@ void Sessione::ricomincia()
     robot_ = arena_ ? robotInPartenza(arena_->partenza.posizione, arena_->partenza.direzioneGradi) : StatoRobot{};
     forzati_ = {};
     mondo_ = {};
+    robotVisto_.reset();
     uscitaA_ = uscite(chip_, Porta::A);
     uscitaB_ = uscite(chip_, Porta::B);
     registrati_ = 0;
@@ -105,9 +106,10 @@ bool Sessione::corri(uint64_t fine, bool allaRiga)
             if (allaRiga && !primo && mappa.inizioDiRiga(chip_.pc()))
                 return true;
             primo = false;
-            // Asleep nothing runs: the chip skips ahead by itself.
-            if (chip_.addormentato())
-                chip_.esegui(limite);
+            // Asleep nothing runs: the chip skips ahead by itself. Row by row the chip goes one
+            // instruction at a time; otherwise it runs on until a port changes.
+            if (chip_.addormentato() || !allaRiga)
+                chip_.eseguiFinoAlleUscite(limite);
             else
                 chip_.passo();
             annotaPorte();
@@ -140,12 +142,17 @@ void Sessione::passoMondo()
     const StatoRobot prima = robot_;
     if (muove) {
         const uint8_t porta = chip_.pin(Porta::A);
-        muovi(robot_, motoRuote(porta), SecondiPerPasso, ostacoli_ ? ostacoli_->tutti : std::vector<Segmento>{});
+        if (ostacoli_)
+            muoviTraOstacoli(robot_, motoRuote(porta), SecondiPerPasso, *ostacoli_);
+        else
+            muovi(robot_, motoRuote(porta), SecondiPerPasso, std::vector<Segmento>{});
         const bool bracciaUscita = (chip_.tris(Porta::B) & (1u << BitBraccio)) == 0;
         pilotaBraccio(robot_, bracciaUscita && (chip_.latch(Porta::B) & (1u << BitBraccio)));
     }
-    if (arena_)
+    if (arena_ && robotVisto_ != robot_) {
         mondo_ = leggiSensori(*arena_, robot_, *ostacoli_);
+        robotVisto_ = robot_;
+    }
     applicaIngressi();
     const uint64_t passo = prossimoPasso_ / CicliPerPassoMondo;
     prossimoPasso_ += CicliPerPassoMondo;
@@ -157,6 +164,8 @@ void Sessione::passoMondo()
         scattaIstantanea();
     if (muove && !fine_ && fermo(prima, robot_))
         fine_ = bloccata();
+    if (osservatore_)
+        osservatore_(*this);
 }
 
 // With the robot standing still the sensors see the same every step, so only the chip itself
@@ -247,6 +256,7 @@ void Sessione::riprendi(const Istantanea& i)
     robot_ = i.robot;
     forzati_ = i.forzati;
     mondo_ = i.mondo;
+    robotVisto_.reset();
     prossimoPasso_ = i.prossimoPasso;
     uscitaA_ = i.uscitaA;
     uscitaB_ = i.uscitaB;

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -122,6 +123,10 @@ public:
     std::vector<PuntoTraccia> traccia() const;
     Fotografia fotografia() const;
 
+    // Called after every world step that moves the run past the furthest moment reached (and at
+    // power-on again after ricomincia()): what a challenge's goals watch.
+    void osservaPassi(std::function<void(const Sessione&)> osservatore) { osservatore_ = std::move(osservatore); }
+
 private:
     // Everything that decides how the run goes on from a moment.
     struct Istantanea {
@@ -159,6 +164,7 @@ private:
     StatoRobot robot_;
     std::array<std::optional<bool>, NumeroIngressi> forzati_{};
     Livelli mondo_{};                   // what the arena made the sensors see at the last step
+    std::optional<StatoRobot> robotVisto_;  // the robot as mondo_ saw it: while it stays so, so does mondo_
     uint64_t prossimoPasso_ = 0;        // cycle of the next world step
     uint8_t uscitaA_ = 0, uscitaB_ = 0; // output levels at the last port change
 
@@ -171,6 +177,7 @@ private:
     std::vector<EventoPorte> eventi_;
     std::vector<PuntoTraccia> traccia_;
     std::optional<FineCorsa> fine_;
+    std::function<void(const Sessione&)> osservatore_;
 };
 
 }  // namespace kobaltino

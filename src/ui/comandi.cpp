@@ -36,6 +36,8 @@ const VoceMenu Albero[] = {
     {"KeyCompilatore", "KeyStrumenti", "Compilatore", nullptr, c(A::Compilatore), false},
     {"KeyCompila", "KeyStrumenti", "Compila", "F9", c(A::Compila), true},
     {"KeySimula", "KeyStrumenti", "Simula", "F5", c(A::Simula), true},
+    {"KeyTrasferisci", "KeyStrumenti", "Trasferisci", "Ctrl+U", c(A::Trasferisci), true},
+    {"KeyProgrammatore", "KeyStrumenti", "Programmatore...", nullptr, c(A::Programmatore), false},
     {"KeyIstruzioni", nullptr, "&Istruzioni", nullptr, nessuno, false},
     {"KeyIstruzioniComuni", "KeyIstruzioni", "Istruzioni comuni", nullptr, nessuno, false},
     {"KeyIstruzioniSalto", "KeyIstruzioni", "Istruzioni di salto", nullptr, nessuno, false},
@@ -63,7 +65,7 @@ const VoceMenu Albero[] = {
     {"KeyInformazioniSu", "Key?", "Informazioni su...", nullptr, c(A::InformazioniSu), false},
 };
 
-const std::array<VocePulsante, 14> Pulsanti = {{
+const std::array<VocePulsante, 15> Pulsanti = {{
     {1, "Crea un nuovo programma", A::Nuovo},
     {2, "Apre un programma esistente", A::Apri},
     {3, "Salva le modifiche", A::Salva},
@@ -74,6 +76,7 @@ const std::array<VocePulsante, 14> Pulsanti = {{
     {13, "Ripete la modifica annullata", A::Ripeti},
     {7, "Compila il programma", A::Compila},
     {14, "Simula il programma", A::Simula},
+    {15, "Trasferisce il programma nel robot", A::Trasferisci},
     {8, "Cancella il comando selezionato", A::Cancella},
     {9, "Cancella tutte le griglie", A::CancellaTutto},
     {10, nullptr, A::Nessuna},
@@ -133,7 +136,7 @@ Comando comandoDelTasto(const QString& chiave)
     return nessuno;
 }
 
-const std::array<VocePulsante, 14>& pulsantiBarra() { return Pulsanti; }
+const std::array<VocePulsante, 15>& pulsantiBarra() { return Pulsanti; }
 
 Comando comandoDelPulsante(int indice)
 {

@@ -25,6 +25,8 @@ enum class Azione {
     Compilatore,
     Compila,
     Simula,
+    Programmatore,
+    Trasferisci,
     GuidaInLinea,
     InformazioniSu,
     Inserisci,
@@ -57,13 +59,13 @@ std::span<const VoceMenu> alberoMenu();
 Comando comandoDelTasto(const QString& chiave);
 
 // Toolbar buttons in the order shown: 1..11, then 12 and 13 ("Annulla", "Ripeti") after
-// "Incolla", 14 ("Simula") after "Compila". A separator has no tool tip and no command.
+// "Incolla", 14 ("Simula") and 15 ("Trasferisci") after "Compila". A separator has no tool tip and no command.
 struct VocePulsante {
     int indice;
     const char* suggerimento;
     Azione azione;
 };
-const std::array<VocePulsante, 14>& pulsantiBarra();
+const std::array<VocePulsante, 15>& pulsantiBarra();
 Comando comandoDelPulsante(int indice);
 
 // The palettes of grid k: the "comuni" and the "salto" lists, their control names and items.

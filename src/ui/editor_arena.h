@@ -9,7 +9,7 @@
 namespace kobaltino {
 
 // The tools of the arena editor, in the order of the window's buttons.
-enum class Strumento { Seleziona, Muro, Scatola, Lampada, Linea, Cancella };
+enum class Strumento { Seleziona, Muro, Scatola, Lampada, Linea, ZonaObiettivo, Cancella };
 
 // One thing of the arena that the mouse can take.
 struct Presa {

@@ -30,7 +30,7 @@ struct VoceIndice {
 };
 
 // Every page of the help folder, in the order of the index page; the search looks in each.
-const std::array<VoceIndice, 9> Indice = {{
+const std::array<VoceIndice, 10> Indice = {{
     {"Guida di Kobaltino", "indice.html"},
     {"Per iniziare", "iniziare.html"},
     {"Le istruzioni", "istruzioni.html"},
@@ -38,6 +38,7 @@ const std::array<VoceIndice, 9> Indice = {{
     {"I sensori", "sensori.html"},
     {"Compilare e scrivere il robot", "compilare.html"},
     {"Il simulatore", "simulatore.html"},
+    {"Sfide e valutazione della classe", "sfide.html"},
     {"Il formato .kbn", "formato.html"},
     {"I messaggi di errore", "errori.html"},
 }};

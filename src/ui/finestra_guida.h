@@ -8,8 +8,8 @@ class QTextBrowser;
 
 namespace kobaltino {
 
-// Folder of the help pages: "Help" beside the program (a portable or build-tree copy),
-// else the installed data folder. Empty when none is found.
+// Folder of the help pages: "Help" beside the program (a portable copy), else
+// share/kobaltino/help (the build tree, an install, an unpacked package). Empty when none is found.
 QString cartellaGuida();
 
 // The online help: table of contents, search across every page, the page itself.

@@ -74,6 +74,7 @@ const VoceStrumento Strumenti[] = {
     {Strumento::Lampada, "strLampada", "Lampada", "Fare click per mettere una lampada"},
     {Strumento::Linea, "strLinea", "Linea nera",
      "Fare click su ogni punto della linea; doppio click (o Invio) per finirla"},
+    {Strumento::ZonaObiettivo, "strZona", "Zona obiettivo", "Trascinare per disegnare una zona da raggiungere"},
     {Strumento::Cancella, "strCancella", "Elimina", "Fare click su una cosa per toglierla"},
 };
 
@@ -98,6 +99,7 @@ FinestraSimulatore::FinestraSimulatore(Editor& editor, FrmAvvio& principale)
     stato_->setObjectName(QStringLiteral("statoSimulazione"));
     stato_->setWordWrap(true);  // a narrow window shows the whole reason on two lines
     statusBar()->addWidget(stato_, 1);
+    creaSfida();
 
     connect(&simulazione_, &Simulazione::cambiata, this, &FinestraSimulatore::ridisegna);
     connect(&simulazione_, &Simulazione::avanzata, this, [this] { daRidisegnare_ = true; });

@@ -24,6 +24,7 @@ class FrmAvvio;
 class LineaTempo;
 class PannelloIngressi;
 class PannelloMemoriaSim;
+class PannelloSfida;
 class VistaArena;
 
 class FinestraSimulatore : public QMainWindow {
@@ -50,6 +51,11 @@ public:
     void scegliArena(const QString& chiave);  // a built-in name, "nessuna", or a file path
     bool apriArena();                         // asks for a file
     bool salvaArena();                        // asks for a file
+    // "Sfida...": a built-in challenge or a .sfida file, its arena and its goals; false when it
+    // could not be read (the reason was shown).
+    bool apriSfida(const QString& nome);
+    bool salvaSfida();  // the arena and its goal zones as a challenge file; asks for a file
+    PannelloSfida* pannelloSfida() const { return sfida_; }
     // "0.5", "1", "4", "16" or "max"; anything else leaves the speed as it is.
     void impostaVelocita(const QString& testo);
 
@@ -75,6 +81,8 @@ private:
     void creaComandi();
     void creaStrumentiArena();
     QWidget* creaCentro();
+    void creaSfida();  // the challenge panel and its commands
+    void chiediSfida();
     bool compila();
     bool pronta();  // compiled, and for the program as it is now
     QString impronta() const;
@@ -110,6 +118,7 @@ private:
     QActionGroup* strumenti_ = nullptr;
     QLabel* stato_ = nullptr;
     QTimer* fotogrammi_ = nullptr;
+    PannelloSfida* sfida_ = nullptr;
 };
 
 }  // namespace kobaltino

@@ -60,6 +60,8 @@ const FrmAvvio::VoceGestore FrmAvvio::Gestori[] = {
     {Azione::Compilatore, &FrmAvvio::cmdCompilatore},
     {Azione::Compila, &FrmAvvio::cmdCompila},
     {Azione::Simula, &FrmAvvio::cmdSimula},
+    {Azione::Programmatore, &FrmAvvio::cmdProgrammatore},
+    {Azione::Trasferisci, &FrmAvvio::cmdTrasferisci},
     {Azione::GuidaInLinea, &FrmAvvio::cmdGuidaInLinea},
     {Azione::InformazioniSu, &FrmAvvio::cmdInformazioniSu},
 };
@@ -89,7 +91,8 @@ FrmAvvio::FrmAvvio(Editor& editor, ComandiEsterni esterni, QWidget* parent)
     // Fit the screen: a small screen gets the whole work area, a large one a comfortable size.
     if (const QScreen* schermo = screen()) {
         const QRect area = schermo->availableGeometry();
-        resize(std::min(area.width(), 1280), std::min(area.height() - 40, 860));
+        // A school laptop (1366 wide) gives all its width, so every handler tab shows at once.
+        resize(area.width() < 1440 ? area.width() : 1280, std::min(area.height() - 40, 860));
     }
 }
 
@@ -485,6 +488,8 @@ void FrmAvvio::cmdCancellaGriglia()
 void FrmAvvio::cmdCancellaTutto() { editor_.cancellaTutto(); }
 void FrmAvvio::cmdCompilatore() { esterno(esterni_.compilatore, ComandoAssente); }
 void FrmAvvio::cmdCompila() { esterno(esterni_.compila, ComandoAssente); }
+void FrmAvvio::cmdProgrammatore() { esterno(esterni_.programmatore, ComandoAssente); }
+void FrmAvvio::cmdTrasferisci() { esterno(esterni_.trasferisci, ComandoAssente); }
 
 void FrmAvvio::cmdSimula()
 {

@@ -30,6 +30,7 @@ class VistaGriglia;
 // An empty function shows that the command is not available.
 struct ComandiEsterni {
     std::function<void()> apri, salva, salvaConNome, compilatore, compila, guida, informazioni;
+    std::function<void()> programmatore, trasferisci;  // "Programmatore..." and "Trasferisci"
     // Opens the program file named (a recent program) as "Apri" does once the file is chosen.
     std::function<void(const QString&)> apriFile;
     // The set-up run on every activation of the window; false means the program must end.
@@ -131,6 +132,8 @@ private:
     void cmdCompilatore();
     void cmdCompila();
     void cmdSimula();
+    void cmdProgrammatore();
+    void cmdTrasferisci();
     void cmdGuidaInLinea();
     void cmdInformazioniSu();
     void esterno(const std::function<void()>& comando, const QString& seManca);

@@ -180,13 +180,19 @@ void FrmAvvio::mostraRecenti()
     const QStringList elenco = recentiSalvati();
     for (qsizetype i = 0; i < elenco.size() && i < MassimoRecenti; ++i) {
         const QString percorso = elenco[i];
-        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(percorso), menuFile_);
+        // A long path is shortened in the middle, its whole text in the tooltip; a "&" in it is
+        // shown, not taken as a shortcut letter.
+        QString mostrato = fontMetrics().elidedText(percorso, Qt::ElideMiddle, fontMetrics().averageCharWidth() * 60);
+        mostrato.replace(u'&', QStringLiteral("&&"));
+        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(mostrato), menuFile_);
+        a->setToolTip(percorso);
         a->setObjectName(QStringLiteral("KeyRecente%1").arg(i + 1));
         connect(a, &QAction::triggered, this, [this, percorso] { apriRecente(percorso); });
         menuFile_->insertAction(primaDiChiudi_, a);
         recenti_.append(a);
     }
     primaDiChiudi_->setVisible(!recenti_.isEmpty());
+    menuFile_->setToolTipsVisible(true);
 }
 
 void FrmAvvio::apriRecente(const QString& percorso)

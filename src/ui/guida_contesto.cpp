@@ -29,6 +29,7 @@ const Pagina PagineVoci[] = {
 };
 
 const Pagina PagineMenu[] = {
+    {"KeyEsempi", "menu.html#esempi"},
     {"keyFile", "menu.html#file"},
     {"KeyModifica", "menu.html#modifica"},
     {"KeyStrumenti", "menu.html#strumenti"},

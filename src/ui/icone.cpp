@@ -404,6 +404,15 @@ void disegnaComando(QPainter& p, Azione azione)
         p.setBrush(Qt::white);
         p.drawPolygon(QPolygonF({{25, 12}, {20, 9}, {20, 15}}));
         break;
+    case Azione::Trasferisci:
+        // An arrow going down into a chip.
+        p.setBrush(QColor(40, 150, 60));
+        p.drawPolygon(QPolygonF({{12, 2}, {20, 2}, {20, 9}, {25, 9}, {16, 17}, {7, 9}, {12, 9}}));
+        p.setBrush(QColor(50, 50, 50));
+        p.drawRect(QRectF(8, 19, 16, 10));
+        for (int x : {10, 14, 18, 22})
+            p.drawLine(QPointF(x, 29), QPointF(x, 31));
+        break;
     case Azione::Cancella:
         croce(QPointF(16, 16), 9);
         break;
@@ -443,6 +452,7 @@ const char* nomeNelTema(Azione azione)
     case Azione::Incolla: return "edit-paste";
     case Azione::Compila: return "system-run";
     case Azione::Simula: return "kobaltino-simula";  // no theme has it: always the drawn robot
+    case Azione::Trasferisci: return "kobaltino-trasferisci";  // nor this: the chip taking the program
     case Azione::Cancella: return "edit-delete";
     case Azione::CancellaTutto: return "edit-clear";
     case Azione::GuidaInLinea: return "help-contents";

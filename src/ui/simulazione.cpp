@@ -47,6 +47,7 @@ Simulazione::~Simulazione() = default;
 void Simulazione::carica(const ProgrammaSimulato& programma, std::optional<Arena> arena)
 {
     sessione_ = std::make_unique<Sessione>(programma, std::move(arena));
+    sessione_->osservaPassi(osservatore_);
     riavviaOrologio();
     emit cambiata();
 }
@@ -172,6 +173,13 @@ void Simulazione::fetta()
     if (f > 0 && obiettivo > sessione_->cicli() + RitardoMassimoCicli)
         riavviaOrologio();
     emit avanzata();
+}
+
+void Simulazione::osservaPassi(std::function<void(const Sessione&)> osservatore)
+{
+    osservatore_ = std::move(osservatore);
+    if (sessione_)
+        sessione_->osservaPassi(osservatore_);
 }
 
 }  // namespace kobaltino

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -58,6 +59,8 @@ public:
     // goes on from there.
     void vaiA(uint64_t ciclo);
     void forza(int ingresso, std::optional<bool> livello);
+    // Watches every new world step of this run and of every run loaded later.
+    void osservaPassi(std::function<void(const Sessione&)> osservatore);
 
     // Without the clock: avvia() marks the run as going but only avanza() moves it. Tests drive
     // the run this way, a fixed number of cycles at a time.
@@ -82,6 +85,7 @@ private:
     QTimer timer_;
     QElapsedTimer orologio_;
     uint64_t cicliAllAvvio_ = 0;  // cycle count when the clock was last set going
+    std::function<void(const Sessione&)> osservatore_;
 };
 
 }  // namespace kobaltino

@@ -211,6 +211,10 @@ void VistaArena::paintEvent(QPaintEvent*)
     p.drawPixmap(0, 0, sfondo_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setTransform(trasformazione());
+    p.setPen(QPen(QColor(46, 125, 50), 0, Qt::DashLine));
+    p.setBrush(QColor(0, 160, 0, 50));
+    for (const Zona& z : zone_)
+        p.drawRect(QRectF(z.x, z.y, z.larghezza, z.altezza));
     if (traccia_.size() > 1) {
         // From the last point kept in the picture to the robot.
         p.setPen(pennaSottile(ColoreTraccia, 2));
@@ -380,7 +384,7 @@ void VistaArena::disegnaModifica(QPainter& p) const
         p.setPen(pennaCm(ColoreMuro.lighter(150), SpessoreMuroCm));
         p.drawLine(qp(inizio_), qp(corrente_));
     }
-    if (gesto_ == Gesto::Disegna && strumento_ == Strumento::Scatola) {
+    if (gesto_ == Gesto::Disegna && (strumento_ == Strumento::Scatola || strumento_ == Strumento::ZonaObiettivo)) {
         const Scatola s = scatolaTra(inizio_, corrente_);
         p.setPen(evidenza);
         p.setBrush(QColor(196, 150, 96, 120));
@@ -427,6 +431,7 @@ void VistaArena::mousePressEvent(QMouseEvent* event)
         break;
     case Strumento::Muro:
     case Strumento::Scatola:
+    case Strumento::ZonaObiettivo:
         gesto_ = Gesto::Disegna;
         break;
     case Strumento::Lampada:
@@ -494,6 +499,13 @@ void VistaArena::mouseReleaseEvent(QMouseEvent* event)
             emit arenaModificata(*arena_);
         }
     }
+    if (gesto == Gesto::Disegna && strumento_ == Strumento::ZonaObiettivo) {
+        const Scatola s = scatolaTra(inizio_, corrente_);
+        if (s.larghezza >= 1 && s.altezza >= 1) {
+            zone_.push_back({s.x, s.y, s.larghezza, s.altezza});
+            emit zoneModificate(zone_);
+        }
+    }
     update();
 }
 
@@ -541,6 +553,12 @@ void VistaArena::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void VistaArena::impostaZone(const std::vector<Zona>& zone)
+{
+    zone_ = zone;
+    update();
 }
 
 }  // namespace kobaltino

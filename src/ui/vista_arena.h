@@ -6,6 +6,7 @@
 // mouse changes the arena.
 #include "sim/arena.h"
 #include "sim/sessione.h"
+#include "sim/sfida.h"
 #include "ui/editor_arena.h"
 
 #include <QPixmap>
@@ -29,6 +30,10 @@ public:
     void mostra(const Fotografia& foto, const std::vector<PuntoTraccia>& traccia);
     void nascondiRobot();
 
+    // The goal zones of a challenge, drawn over the floor; the "Zona obiettivo" tool adds to them.
+    void impostaZone(const std::vector<Zona>& zone);
+    const std::vector<Zona>& zone() const { return zone_; }
+
     void impostaStrumento(Strumento s);
     Strumento strumento() const { return strumento_; }
 
@@ -45,6 +50,7 @@ public:
 signals:
     // The user changed the arena with the mouse.
     void arenaModificata(const Arena& arena);
+    void zoneModificate(const std::vector<Zona>& zone);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -71,6 +77,7 @@ private:
 
     std::optional<Arena> arena_;
     std::optional<Fotografia> foto_;
+    std::vector<Zona> zone_;
     QPolygonF traccia_;
     QPixmap sfondo_;
     QTransform trasformazioneSfondo_;

@@ -124,5 +124,25 @@ TEST_F(RigaDiComando, CompilaSenzaAssemblatoreUsaLeImpostazioni)
     qputenv("XDG_CONFIG_HOME", vecchia);
 }
 
+// A full disk, imitated by a file-size limit on kobaltino-cli and its assembler (8 KiB: the
+// source fits, the stand-in's hex does not): the assembler exits 0 with half a hex, as gpasm
+// does on a full disk, and the message says why.
+TEST_F(RigaDiComando, CompilaSuUnDiscoPienoLoDice)
+{
+    const QString programma = scrivi("giro.kbn", Giro);
+    const QString assemblatore = banco.lascia("pieno.sh", "#!/bin/sh\nhead -c 20000 /dev/zero | tr '\\0' x > giro.hex; exit 0\n");
+    QFile::setPermissions(assemblatore, QFile::ReadOwner | QFile::ExeOwner);
+    QProcess cli;
+    cli.setWorkingDirectory(banco.cartella.path());
+    cli.start("/bin/sh", {"-c", "trap '' XFSZ; ulimit -f 16; exec \"$0\" compila \"$1\" --assembler \"$2\"",
+                          KOBALTINO_CLI, programma, assemblatore});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardError()),
+              "Il file giro.hex scritto dal compilatore è incompleto o illeggibile: il disco è pieno. Liberare "
+              "spazio sul disco e compilare di nuovo.\n");
+    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_EQ(banco.file(), (QStringList{"giro.kbn", "pieno.sh"}));
+}
+
 }  // namespace
 }  // namespace kobaltino

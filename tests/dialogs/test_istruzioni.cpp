@@ -289,88 +289,67 @@ TEST(ValoreMemoria, CarattereNelCodiceDelFileENumeroDaZeroA255)
 }
 
 // Every printable character of "Carattere" through the dialog, the program file and gpasm: what
-// the value box keeps and what the dialog says, the file read and saved back byte for byte, and
-// the byte gpasm puts into the row's movlw, or the row Compila names instead.
+// the dialog says and hands back, the file read and saved back byte for byte, the rows Compila
+// names, and the byte gpasm puts into each row's movlw once those rows hold the number advised.
 TEST_F(Istruzioni, OgniCarattereDalDialogoAlFileAGpasm)
 {
-    const QString fuori = "Il carattere %1 non si può scrivere tra apici, perché l'assemblatore non lo accetta: al suo "
+    const QString fuori = "il carattere %1 non si può scrivere tra apici, perché l'assemblatore non lo accetta: al suo "
                           "posto scrivere il numero d'%2' (opzione \"Numerico\", valore %2).";
-    const struct {
-        QString caratteri;
-        QString avviso;  // what the dialog says when one is typed; %1 the character, %2 its number
-        bool inGpasm;
-    } gruppi[] = {
-        {"0123456789", "", false},  // dropped silently: Numerico is for numbers
-        {"\"\\", fuori, false},
-        {" !#$%&'()*+,-./:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[]^_`abcdefghijklmnopqrstuvwxyz{|}~€àèéìòùÿ", "", true},
-    };
-    QByteArray file, assemblabile;
-    QString rifiuti;
-    std::vector<std::pair<int, int>> byteDelleRighe;  // row of the assembled program, byte in its movlw
-    for (const auto& g : gruppi)
-        for (QChar c : g.caratteri) {
-            SCOPED_TRACE(QString(c).toStdString());
-            auto d = crea(Dialogo::ScriviRam, 1);
-            apri(*d);
-            clicca(*d, "optCarattere");
-            imposta(*d, "cmbIndirizzoRam", "1");
-            Regia regia;
-            // The key of a character beyond ASCII is unknown to QTest: the text alone, as a keyboard layout gives it.
-            QTest::sendKeyEvent(QTest::Click, trova<QLineEdit>(*d, "txtValoreRam"), Qt::Key_unknown, QString(c),
-                                Qt::NoModifier);
-            std::vector<Messaggio> detti;
-            if (!g.avviso.isEmpty())
-                detti.push_back({g.avviso.arg(c).arg(c.unicode()), Icona::Informazione, "Kobaltino"});
-            EXPECT_EQ(regia.messaggi, detti);
-            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
-            EXPECT_EQ(d->esito().has_value(), g.inGpasm);
-            if (g.inGpasm) {
-                EXPECT_EQ(d->esito()->parametro, "Ram1 '" + QString(c) + "'");
-            }
-            if (c.isDigit())
-                continue;
-            const QByteArray riga = "\"Ram1 '" + *inWindows1252(QString(c)) + "'\",\"13\",\"\",\"gg1\"\r\n";
-            if (!g.inGpasm)
-                rifiuti += QStringLiteral("\r\nGriglia principale, riga %1: ").arg(file.count('\n'))
-                           + fuori.arg(c).arg(c.unicode()).replace(0, 1, "i");
-            else
-                byteDelleRighe.emplace_back(assemblabile.count('\n'), static_cast<unsigned char>(riga[7]));
-            file += riga;
-            if (g.inGpasm)
-                assemblabile += riga;
-        }
-    QByteArray marche;
+    QString caratteri = QStringLiteral("€àèéìòùÿ"), rifiutate;
+    for (char16_t c = u' '; c <= u'~'; ++c)
+        caratteri += QChar(c);
+    QByteArray file;
+    std::vector<int> byte;  // what each row of the file puts into W
+    for (QChar c : caratteri) {
+        SCOPED_TRACE(QString(c).toStdString());
+        const bool cifra = c.isDigit(), senzaApici = c == u'"' || c == u'\\';
+        auto d = crea(Dialogo::ScriviRam, 1);
+        apri(*d);
+        clicca(*d, "optCarattere");
+        imposta(*d, "cmbIndirizzoRam", "1");
+        Regia regia;
+        // QTest knows no key beyond ASCII: the text alone, as a keyboard layout gives it.
+        QTest::sendKeyEvent(QTest::Click, d->focusWidget(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        std::vector<Messaggio> detti;
+        if (senzaApici)
+            detti.push_back({fuori.arg(c).arg(c.unicode()).replace(0, 1, "I")});
+        if (cifra || senzaApici)
+            detti.push_back({"Inserire il valore da scrivere nella memoria"});
+        EXPECT_EQ(regia.messaggi, detti);
+        EXPECT_EQ(d->esito() ? d->esito()->parametro : "", detti.empty() ? "Ram1 '" + QString(c) + "'" : "");
+        if (cifra)
+            continue;
+        if (senzaApici)
+            rifiutate += QStringLiteral("\r\nGriglia principale, riga %1: ").arg(byte.size()) + fuori.arg(c).arg(c.unicode());
+        const QByteArray uno = *inWindows1252(QString(c));
+        file += "\"Ram1 '" + uno + "'\",\"13\",\"\",\"gg1\"\r\n";
+        byte.push_back(static_cast<unsigned char>(uno[0]));
+    }
     for (const char* tipo : {"RAM", "EEP"})
         for (int i = 1; i <= 20; ++i)
-            marche += "\"\",\"" + QByteArray::number(i) + "\",\"\",\"" + tipo + "\"\r\n";
+            file += "\"\",\"" + QByteArray::number(i) + "\",\"\",\"" + tipo + "\"\r\n";
 
     QTemporaryDir cartella;
+    QFile f(cartella.filePath("caratteri.kbn"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+    f.close();
     InterazioneFinta ui;
-    const auto leggi = [&](const QByteArray& testo) {
-        Stato s;
-        Editor editor(s, ui);
-        QFile f(cartella.filePath("caratteri.kbn"));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(testo) == testo.size());
-        f.close();
-        EXPECT_EQ(leggiProgramma(editor, f.fileName()).errore, 0);
-        EXPECT_EQ(testoProgramma(s), testo);
-        return s;
-    };
-    Stato tutti = leggi(file + marche);
-    EXPECT_FALSE(Compilatore(tutti, ui).genera(false).has_value());
-    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{{"Il programma non può essere compilato:" + rifiuti}});
-
-    Stato buoni = leggi(assemblabile + marche);
-    const std::optional<Generazione> g = Compilatore(buoni, ui).genera(false);
-    ASSERT_TRUE(g.has_value());
-    const QString gpasm = QStandardPaths::findExecutable("gpasm");
-    ASSERT_FALSE(gpasm.isEmpty()) << "gpasm is needed";
-    const EsitoAssemblaggio esito = assemblaPerSimulare(g->sorgente, "16F84", gpasm);
-    ASSERT_TRUE(esito.programma.has_value()) << esito.problema.toStdString();
-    for (const auto& [riga, byte] : byteDelleRighe) {
-        const int indirizzo = esito.programma->mappa.indirizzoDi({1, riga});
-        ASSERT_GE(indirizzo, 0) << riga;
-        EXPECT_EQ(esito.programma->immagine.programma[static_cast<size_t>(indirizzo)], 0x3000 | byte) << riga;
+    Editor editor(stato, ui);
+    ASSERT_EQ(leggiProgramma(editor, f.fileName()).errore, 0);
+    EXPECT_EQ(testoProgramma(stato), file);
+    EXPECT_FALSE(Compilatore(stato, ui).genera(false));
+    EXPECT_EQ(ui.messaggi, std::vector<Messaggio>{{"Il programma non può essere compilato:" + rifiutate}});
+    for (int r = 0; r < stato.NumIstruzioni(1); ++r)
+        if (QString& p = stato.griglia(1).riga(r).parametro; p == "Ram1 '\"'" || p == "Ram1 '\\'")
+            p = QStringLiteral("Ram1 d'%1'").arg(byte[static_cast<size_t>(r)]);
+    const std::optional<Generazione> g = Compilatore(stato, ui).genera(false);
+    ASSERT_TRUE(g);
+    const EsitoAssemblaggio esito = assemblaPerSimulare(g->sorgente, "16F84", QStandardPaths::findExecutable("gpasm"));
+    ASSERT_TRUE(esito.programma) << esito.problema.toStdString();
+    for (size_t r = 0; r < byte.size(); ++r) {
+        const int indirizzo = esito.programma->mappa.indirizzoDi({1, static_cast<int>(r)});
+        EXPECT_EQ(esito.programma->immagine.programma[static_cast<size_t>(std::max(indirizzo, 0))], 0x3000 | byte[r]) << r;
     }
 }
 

@@ -128,6 +128,20 @@ TEST_F(ComandiDiFile, UnSalvataggioMancatoLasciaIlFileEModificatoComErano)
     stato.marca(Memoria::Ram, 1) = QString(4096, u'x');  // as long as the reader takes
     comandi.salva();
     EXPECT_FALSE(stato.Modificato);
+
+    // A read-only file in a folder anyone may write: the file is what refuses, and is named.
+    const QString fisso = percorso("fisso.kbn");
+    scriviByte(fisso, "di sola lettura");
+    ASSERT_TRUE(QFile::setPermissions(fisso, QFile::ReadOwner) && QFile::setPermissions(cartella.path(), QFile::Permissions(0x7777)));
+    stato.PercorsoFile = fisso;
+    ui.messaggi.clear();
+    EXPECT_TRUE(comeUtenteComune([&] {
+        comandi.salva();
+        return ui.messaggi == std::vector<Messaggio>{critico("Impossibile salvare il file:\r\n" + fisso + "\r\nIl file "
+                                                             "fisso.kbn è di sola lettura: salvarlo con un altro nome, o "
+                                                             "togliere la sola lettura dalle sue proprietà.")};
+    }));
+    EXPECT_EQ(leggiByte(fisso), "di sola lettura");
 }
 
 TEST_F(ComandiDiFile, ApriChiedeDiSalvareLeModificheECaricaIlFile)

@@ -130,14 +130,11 @@ TEST_F(FileProgramma, OgniErroreHaIlSuoNumeroELeSueParoleEIlProgrammaResta)
 // A device gives no size to check first: the reader itself stops one byte past its limit.
 TEST(LettoreCampi, SiFermaOltreIlLimiteLetto)
 {
-    const std::pair<qint64, LettoreCampi::Esito> casi[] = {
-        {9, LettoreCampi::Esito::Campo}, {8, LettoreCampi::Esito::TroppoGrande}, {3, LettoreCampi::Esito::TroppoGrande}};
-    for (const auto& [massimo, atteso] : casi) {
-        QByteArray testo = "\"ab\",\"cd\"";  // 9 bytes
+    for (const auto& [massimo, atteso] : {std::pair{9, LettoreCampi::Esito::Campo}, {8, LettoreCampi::Esito::TroppoGrande}}) {
+        QByteArray testo = "\"ab\",\"cd\"", campo;  // 9 bytes
         QBuffer dati(&testo);
         ASSERT_TRUE(dati.open(QIODevice::ReadOnly));
         LettoreCampi lettore(dati, massimo);
-        QByteArray campo;
         lettore.prossimo(campo);
         EXPECT_EQ(lettore.prossimo(campo), atteso) << massimo;
     }

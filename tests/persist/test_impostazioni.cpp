@@ -1,5 +1,11 @@
 // The settings file: stamp, activation, the "Compilatore" command, the rewrite on "Chiudi".
 #include "banco_file.h"
+#include "persist/dati.h"
+#include "persist/impostazioni.h"
+
+#include "persist/impostazioni.h"
+
+#include <sys/stat.h>
 
 namespace kobaltino {
 namespace {
@@ -59,6 +65,10 @@ TEST_F(FileImpostazioni, AttivazioneSecondoIlFile)
     scriviByte(dati, altraVersione);
     EXPECT_TRUE(comandi.attivazione());
     EXPECT_EQ(ui.messaggi.size(), 1u);
+    // A pipe in its place is not waited on: it is no settings file.
+    QFile::remove(dati);
+    ASSERT_EQ(mkfifo(QFile::encodeName(dati).constData(), 0600), 0);
+    EXPECT_FALSE(leggiImpostazioni(dati).has_value());
 }
 
 TEST_F(FileImpostazioni, UnaNuovaInstallazioneTrovaGpasmNelPath)
@@ -100,6 +110,32 @@ TEST_F(FileImpostazioni, ComandoCompilatoreERiscritturaAllaChiusura)
     EXPECT_FALSE(editor.chiudi());
     EXPECT_EQ(leggiByte(dati), Timbro + "\"" + scelto.toLatin1() + "\"\r\n");
     EXPECT_EQ(ui.messaggi.size(), 1u);  // the save question alone
+}
+
+// The data next to the program's folder win over the system's; an empty folder holds nothing;
+// the help also sits in "Help" beside a portable copy.
+TEST(CartelleDati, AccantoAlProgrammaPoiNelSistema)
+{
+    QTemporaryDir t;
+    for (const char* file : {"usr/bin/", "usr/share/kobaltino/arene/pista.json", "usr/share/kobaltino/sfide/",
+                             "sistema/kobaltino/arene/lampada.json", "sistema/kobaltino/esempi/giro.kbn",
+                             "portatile/app/Help/indice.html"}) {
+        QDir().mkpath(QFileInfo(t.filePath(file)).path());
+        QFile(t.filePath(file)).open(QIODevice::WriteOnly);
+    }
+    const QByteArray dirs = qgetenv("XDG_DATA_DIRS"), casa = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_DIRS", t.filePath("sistema").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", t.filePath("casa").toLocal8Bit());
+    const struct {
+        const char *programma, *nome, *atteso;
+    } casi[] = {{"usr/bin", "arene", "usr/share/kobaltino/arene"}, {"usr/bin", "esempi", "sistema/kobaltino/esempi"},
+                {"usr/bin", "sfide", ""}, {"portatile/app", "arene", "sistema/kobaltino/arene"}};
+    for (const auto& c : casi)
+        EXPECT_EQ(cartellaDati(t.filePath(c.programma), c.nome), *c.atteso ? t.filePath(c.atteso) : QString())
+            << c.programma << ' ' << c.nome;
+    EXPECT_EQ(cartellaGuida(t.filePath("portatile/app")), t.filePath("portatile/app/Help"));
+    qputenv("XDG_DATA_DIRS", dirs);
+    qputenv("XDG_DATA_HOME", casa);
 }
 
 }  // namespace

@@ -148,6 +148,27 @@ TEST(Sessione, IProgrammiDiEsempioPortanoIlRobotAllaMeta)
     }
 }
 
+// The turns of a loop that changes nothing are counted in one step; one instruction at a time
+// (row by row) the run must be the same, world and port changes included.
+TEST(Sessione, IGiriContatiInUnPassoNonCambianoLaCorsa)
+{
+    const struct {
+        const char *programma, *arena;
+    } casi[] = {{"segui_linea.kbn", "pista"}, {"labirinto.kbn", "labirinto"}, {"lampada.kbn", "lampada"}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.programma);
+        Sessione veloce(assembla(esempio(c.programma)), arenaPredefinita(c.arena));
+        Sessione lenta(veloce.programma(), arenaPredefinita(c.arena));
+        const uint64_t fine = secondi(2);
+        veloce.esegui(fine);
+        while (lenta.cicli() < fine)
+            lenta.passoRiga(fine - lenta.cicli());
+        ugualiMomenti(veloce.fotografia(), lenta.fotografia());
+        EXPECT_EQ(veloce.eventi(), lenta.eventi());
+        EXPECT_FALSE(veloce.eventi().empty());
+    }
+}
+
 // The run ends by itself once nothing can change any more: the chip asleep or the main grid in
 // its closing loop, with the robot still (a Sleep while driving waits for the wall). A program
 // that keeps looping never ends. Going back and forward stops at the same moment; forcing an

@@ -62,6 +62,7 @@ TEST_F(GuidaDallaFinestra, F1ApreLaPaginaDiCioCheSiGuarda)
         {"Anteprima", voce("keyFile", "KeyAnteprimaDiStampa"), "menu.html#stampa"},
         {"Nome e classe", voce("keyFile", "KeyDatiStampa"), "menu.html#stampa"},
         {"recente", voce("keyFile", "KeyRecente1"), "menu.html#recenti"},
+        {"esempio", voce("KeyEsempi", "KeyEsempio_labirinto"), "menu.html#esempi"},
         {"Annulla", voce("KeyModifica", "KeyAnnulla"), "menu.html#annulla"},
         {"Copia", voce("KeyModifica", "KeyCopia"), "menu.html#modifica"},
         {"Mostra parametri", voce("KeyStrumenti", "KeyMostraParametri"), "iniziare.html#parole"},

@@ -259,6 +259,10 @@ TEST_F(Instradamento, GliUltimiSeiProgrammiNelMenuFile)
     nuovaFinestra();
     ASSERT_NE(finestra->findChild<QAction*>(QStringLiteral("KeyRecente6")), nullptr);
     EXPECT_EQ(finestra->findChild<QAction*>(QStringLiteral("KeyRecente1"))->text(), "&1 /scuola/p3.kbn");
+    // A "&" in a folder's name is shown as it is.
+    stato.PercorsoFile = QStringLiteral("/scuola/3A&3B/p.kbn");
+    menu("KeyApri");
+    EXPECT_EQ(finestra->findChild<QAction*>(QStringLiteral("KeyRecente1"))->text(), "&1 /scuola/3A&&3B/p.kbn");
 }
 
 // The name and class dialog: what it shows, then types in and its answer.
