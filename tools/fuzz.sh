@@ -19,6 +19,7 @@ lettori=(
   "programma    resources/esempi/*.kbn tests/fixtures/*.kbn tests/fixtures/*.sdl $semi/programma/*"
   "impostazioni $semi/impostazioni/*"
   "arena        resources/arene/*.json $semi/arena/*"
+  "sfida        resources/sfide/*.sfida"
   "hex          $semi/hex/*"
   "segnalazioni $semi/segnalazioni/*"
   "simulazione  $semi/simulazione/*"
