@@ -84,9 +84,13 @@ bool FinestraSimulatore::apriSfida(const QString& nome)
     if (!s->nomeArena.isEmpty()) {
         scegliArena(s->nomeArena);
     } else {
-        vista_->impostaArena(s->arena);
+        if (!lasciaArena())
+            return false;
+        arena_ = s->arena;
+        arenaModificata_ = false;
+        vista_->impostaArena(arena_);
         vista_->adatta();
-        arenaModificata(s->arena);
+        simulazione_.cambiaArena(arena_);
     }
     principale_.processore()->setCurrentText(s->processore);
     std::vector<Zona> zone;
