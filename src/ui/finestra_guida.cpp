@@ -30,13 +30,14 @@ struct VoceIndice {
 };
 
 // Every page of the help folder, in the order of the index page; the search looks in each.
-const std::array<VoceIndice, 10> Indice = {{
+const std::array<VoceIndice, 11> Indice = {{
     {"Guida di Kobaltino", "indice.html"},
     {"Per iniziare", "iniziare.html"},
     {"Le istruzioni", "istruzioni.html"},
     {"Menu e scorciatoie", "menu.html"},
     {"I sensori", "sensori.html"},
     {"Compilare e scrivere il robot", "compilare.html"},
+    {"Trasferire il programma nel robot", "trasferire.html"},
     {"Il simulatore", "simulatore.html"},
     {"Sfide e valutazione della classe", "sfide.html"},
     {"Il formato .kbn", "formato.html"},
