@@ -91,6 +91,6 @@ for caso in "si:simula" "simula x.kbn --pic 16F6:16F628" "simula x.kbn --arena l
             "simula x.kbn --ingresso Ul:Ultrasuono=" "converti --ig:--ignora-righe-sconosciute"; do
   parole=${caso%%:*}
   # shellcheck disable=SC2086  # the words of the command line, split as the shell does
-  completa $parole | grep -qx "${caso##*:}" || sbaglia "completamento di \"$parole\": $(completa $parole | xargs)"
+  completa $parole | grep -qxF -e "${caso##*:}" || sbaglia "completamento di \"$parole\": $(completa $parole | xargs)"
 done
 echo "Pacchetto verificato: $pacchetto"
