@@ -1,7 +1,7 @@
 #include "sim/sessione.h"
 
-#include "codegen/ingressi.h"
 #include "model/catalogo.h"
+#include "model/ingressi.h"
 
 #include <algorithm>
 

@@ -9,6 +9,7 @@
 #include <QPolygonF>
 #include <QTransform>
 #include <cmath>
+#include <initializer_list>
 
 namespace kobaltino {
 
@@ -460,23 +461,31 @@ const char* nomeNelTema(Azione azione)
     }
 }
 
+// One pixmap per size, each drawn by `disegna` on a square of `base` units scaled to the size.
+template <typename Disegno>
+QIcon iconaInPiuMisure(std::initializer_list<int> lati, qreal base, Disegno disegna)
+{
+    QIcon icona;
+    for (int lato : lati) {
+        QPixmap pm(lato, lato);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(lato / base, lato / base);
+        disegna(p);
+        p.end();
+        icona.addPixmap(pm);
+    }
+    return icona;
+}
+
 }  // namespace
 
 QIcon iconaComandoDisegnata(Azione azione)
 {
     if (nomeNelTema(azione) == nullptr)
         return {};
-    QIcon icona;
-    for (int lato : {16, 24, 32, 48}) {
-        QPixmap pm(lato, lato);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.scale(lato / 32.0, lato / 32.0);
-        disegnaComando(p, azione);
-        p.end();
-        icona.addPixmap(pm);
-    }
-    return icona;
+    return iconaInPiuMisure({16, 24, 32, 48}, 32, [azione](QPainter& p) { disegnaComando(p, azione); });
 }
 
 QIcon iconaComando(Azione azione)
@@ -489,13 +498,7 @@ QIcon iconaComando(Azione azione)
 
 QIcon iconaApplicazione()
 {
-    QIcon icona;
-    for (int lato : {16, 32, 48, 64, 128}) {
-        QPixmap pm(lato, lato);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(lato / 64.0, lato / 64.0);
+    return iconaInPiuMisure({16, 32, 48, 64, 128}, 64, [](QPainter& p) {
         // A small two-wheeled robot seen from the front.
         p.setPen(QPen(QColor(30, 40, 60), 2.5));
         p.setBrush(QColor(40, 100, 190));
@@ -512,21 +515,12 @@ QIcon iconaApplicazione()
         p.setBrush(QColor(50, 50, 50));
         p.drawRoundedRect(QRectF(6, 42, 12, 18), 3, 3);
         p.drawRoundedRect(QRectF(46, 42, 12, 18), 3, 3);
-        p.end();
-        icona.addPixmap(pm);
-    }
-    return icona;
+    });
 }
 
 QIcon iconaGrigliaUsata()
 {
-    QIcon icona;
-    for (int lato : {16, 24, 32}) {
-        QPixmap pm(lato, lato);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(lato / 16.0, lato / 16.0);
+    return iconaInPiuMisure({16, 24, 32}, 16, [](QPainter& p) {
         // A sheet with three rows of instructions.
         p.setPen(QPen(QColor(30, 40, 60), 1));
         p.setBrush(QColor(40, 100, 190));
@@ -534,10 +528,7 @@ QIcon iconaGrigliaUsata()
         p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
         for (qreal y : {5.0, 8.0, 11.0})
             p.drawLine(QPointF(5, y), QPointF(11, y));
-        p.end();
-        icona.addPixmap(pm);
-    }
-    return icona;
+    });
 }
 
 }  // namespace kobaltino

@@ -4,7 +4,7 @@
 // "giro_16f84a.asm", "giro_16f628.asm", "giro_16f84_aux.asm" (with Aux free for a sensor),
 // "giro_sconosciuto.asm" (for a processor the compile does not know), "tutti_16f84.asm" and
 // "tutti_16f628.asm" (with Aux free).
-#include "codegen/ingressi.h"
+#include "model/ingressi.h"
 #include "support/righe_programma.h"
 #include "support/interazione_finta.h"
 

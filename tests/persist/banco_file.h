@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codegen/ingressi.h"
 #include "model/banco_editor.h"
+#include "model/ingressi.h"
 #include "model/parametri.h"
 #include "persist/comandi_file.h"
 #include "persist/file_programma.h"

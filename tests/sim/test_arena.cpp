@@ -1,5 +1,5 @@
 // The arena file: the built-in arenas, what a bad file is told, and what each sensor sees.
-#include "codegen/ingressi.h"
+#include "model/ingressi.h"
 #include "sim/arena.h"
 #include "sim/sensori.h"
 
