@@ -72,7 +72,7 @@ for riga in "${lettori[@]}"; do
   registro="$lavoro/$nome.txt"
   read -r esito inizio fine <"$lavoro/$nome.esito"
   eseguiti=$(sed -n 's/^stat::number_of_executed_units: *//p' "$registro")
-  iniziale=$(sed -n 's/.*INITED cov: \([0-9]*\).*/\1/p' "$registro" | head -1)
+  iniziale=$(sed -n 's/.*INITED cov: \([0-9]*\).*/\1/p;T;q' "$registro")
   finale=$(sed -n 's/.*DONE *cov: \([0-9]*\).*/\1/p' "$registro" | tail -1)
   segnalato=$(grep -c -E '^==[0-9]+==ERROR|runtime error:|Proprietà violata' "$registro" || true)
   printf '%-14s %12s %9.1f %16s\n' "$nome" "${eseguiti:-?}" "$(awk "BEGIN { print $fine - $inizio }")" \

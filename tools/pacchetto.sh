@@ -46,7 +46,7 @@ appstreamcli validate --no-net "$usr"/share/metainfo/*.metainfo.xml
 # The version is one: the programs, the newest release in the AppStream data, the changelog.
 [ "$(QT_QPA_PLATFORM=offscreen "$usr"/bin/kobaltino --version)" = "Kobaltino $versione" ] ||
   sbaglia "kobaltino --version non dice $versione"
-rilascio=$(grep -o '<release version="[^"]*"' "$usr"/share/metainfo/*.metainfo.xml | head -n 1 | cut -d '"' -f 2)
+rilascio=$(grep -o -m 1 '<release version="[^"]*"' "$usr"/share/metainfo/*.metainfo.xml | cut -d '"' -f 2)
 registro=$(zcat "$usr"/share/doc/kobaltino/changelog.gz | dpkg-parsechangelog -l - -S Version)
 [ "$rilascio" = "$versione" ] && [ "$registro" = "$versione" ] ||
   sbaglia "versione $versione, ultimo rilascio AppStream $rilascio, changelog $registro"
@@ -84,13 +84,15 @@ done
 completa() {
   bash -c 'source /usr/share/bash-completion/bash_completion; source "$1"; shift
            COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
-           _kobaltino_cli; printf "%s\n" "${COMPREPLY[@]}"' _ \
+           _kobaltino_cli 2>/dev/null; printf "%s\n" "${COMPREPLY[@]}"' _ \
     "$usr"/share/bash-completion/completions/kobaltino-cli "$cli" "$@"
 }
 for caso in "si:simula" "simula x.kbn --pic 16F6:16F628" "simula x.kbn --arena la:labirinto" \
             "simula x.kbn --ingresso Ul:Ultrasuono=" "converti --ig:--ignora-righe-sconosciute"; do
   parole=${caso%%:*}
+  # read whole first: grep -q stops at the first match and would break the pipe under pipefail
   # shellcheck disable=SC2086  # the words of the command line, split as the shell does
-  completa $parole | grep -qxF -e "${caso##*:}" || sbaglia "completamento di \"$parole\": $(completa $parole | xargs)"
+  offerte=$(completa $parole)
+  grep -qxF -e "${caso##*:}" <<<"$offerte" || sbaglia "completamento di \"$parole\": $(xargs <<<"$offerte")"
 done
 echo "Pacchetto verificato: $pacchetto"
