@@ -43,6 +43,8 @@ Esecuzione::~Esecuzione()
 void Esecuzione::avvia()
 {
     limite_.start();
+    if (lavoro_.isValid())
+        processo_.setWorkingDirectory(lavoro_.path());
     processo_.start(programma_, argomenti_);
 }
 

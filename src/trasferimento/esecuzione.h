@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace kobaltino {
@@ -21,7 +22,9 @@ inline constexpr int LimiteProgrammatoreMs = 120000;
 
 // Runs a tool without blocking the caller's thread: its output arrives as it is written, with the
 // last percentage it printed; "Annulla" and the time limit stop it together with every process it
-// started. The arguments go to the tool as they are: no shell ever sees them.
+// started. The arguments go to the tool as they are: no shell ever sees them. The tool runs in a
+// scratch folder of its own, removed with it, so that what it leaves where it runs (ipecmd writes
+// an MPLABXLog.xml) ends up neither beside the student's program nor in the home folder.
 class Esecuzione : public QObject {
     Q_OBJECT
 public:
@@ -46,6 +49,7 @@ private:
 
     QString programma_;
     QStringList argomenti_;
+    QTemporaryDir lavoro_;
     QProcess processo_;
     QTimer limite_;
     EsitoEsecuzione esito_;

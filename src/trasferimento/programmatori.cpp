@@ -1,6 +1,6 @@
 // The programmers Kobaltino drives, as data. Options, part names and exit codes are those each
-// tool documents: pk2cmd in its readme (section "Return Codes"), ipecmd in the IPE's command line
-// help, picpro in its README and its chip list.
+// tool documents: pk2cmd in its readme (section "Return Codes"), ipecmd in the IPE's readme and
+// what it prints, picpro in its README and its chip list.
 #include "trasferimento/programmatori.h"
 
 #include "model/stato.h"
@@ -34,14 +34,29 @@ const CodiceUscita CodiciPk2cmd[] = {
     {39, "pk2cmd non ha riconosciuto il chip nello zoccolo."},
 };
 
+// ipecmd's readme promises an exit status but lists none for these tools, and it ends with 0 on
+// several failures; what it prints tells. These are its texts as it prints them on each failure
+// seen with a PICkit 3, most specific first: "Device ID (0x0)" is a chip that did not answer,
+// another invalid ID a chip that answered wrongly.
 const SegnaleUscita SegnaliIpecmd[] = {
     {"Programmer not found", NonRisponde},
-    {"No tool", NonRisponde},
-    {"Target device was not found", ChipMuto},
-    {"Failed to get Device ID", ChipMuto},
-    {"Invalid Device ID", "Il chip nello zoccolo non è quello scelto nell'elenco dei processori."},
+    {"could not detect target voltage", "Il programmatore non sente la tensione del robot: accendere il robot e "
+                                        "controllare il cavo tra il programmatore e il robot."},
+    {"Connection Failed", "Il programmatore non riesce a comunicare: chiudere MPLAB X e MPLAB IPE se sono aperti, "
+                          "staccare il programmatore dalla porta USB, ricollegarlo e riprovare."},
+    {"Device ID (0x0)", ChipMuto},
+    {"does not match expected Device ID", "Il chip nello zoccolo non è quello scelto nell'elenco dei processori."},
+    {"Invalid Device ID", "Il chip nello zoccolo risponde in modo sbagliato: controllare che sia inserito bene; se "
+                          "succede ancora, il chip potrebbe essere guasto."},
     {"Verify failed", VerificaFallita},
-    {"Verification failed", VerificaFallita},
+    {"Failed to program", "Il chip non si lascia scrivere: controllare che sia inserito bene; se succede ancora, "
+                          "provare un altro chip."},
+};
+
+// Observed statuses: 9 when no programmer is connected, 7 when the verify fails.
+const CodiceUscita CodiciIpecmd[] = {
+    {7, VerificaFallita},
+    {9, NonRisponde},
 };
 
 // picpro ends with status 0 even when the verify fails: its output tells.
@@ -67,7 +82,7 @@ const Programmatore Tabella[] = {
      "pk2cmd non è nei pacchetti Debian: scaricarne il sorgente dalla pagina del PICkit 2 di Microchip, "
      "compilarlo con «make linux» e installarlo con «sudo make install» (la guida spiega come).",
      CodiciPk2cmd, {}},
-    {"ipecmd", "PICkit 3, 4 o 5 (ipecmd di MPLAB IPE)", "ipecmd", "-TP{strumento} -P{pic} -F{hex} -M -OL", "-?",
+    {"ipecmd", "PICkit 3, 4 o 5 (ipecmd di MPLAB IPE)", "ipecmd", "-TP{strumento} -P{pic} -F{hex} -M -OL", "-T",
      {nullptr, "16F84A", "16F628"},
      "MPLAB IPE (ipecmd) non programma il PIC%1: conosce solo il PIC16F84A. Se sul robot c'è un 16F84A "
      "sceglierlo nell'elenco dei processori; per un 16F84 usare un programmatore K150 (picpro).",
@@ -75,7 +90,7 @@ const Programmatore Tabella[] = {
      "ipecmd fa parte di MPLAB X IPE di Microchip: installarlo e rendere raggiungibile il comando, per "
      "esempio con «sudo ln -s /opt/microchip/mplabx/VERSIONE/mplab_platform/mplab_ipe/ipecmd.sh "
      "/usr/local/bin/ipecmd».",
-     {}, SegnaliIpecmd},
+     CodiciIpecmd, SegnaliIpecmd, "Programming/Verify complete"},
     {"picpro", "K150 e simili, seriale (picpro)", "picpro", "program -p {porta} -i {hex} -t {pic}", "--version",
      {"16F84", "16F84A", "16F628"}, "", true, false,
      "picpro si installa con «pipx install picpro» (oppure «pip install picpro»).", {}, SegnaliPicpro},

@@ -37,7 +37,11 @@ struct Programmatore {
     bool richiedeStrumento;  // PICkit 3, 4 or 5: {strumento}
     const char* installazione;  // how to get it when it is missing
     std::span<const CodiceUscita> codici;
-    std::span<const SegnaleUscita> segnali;
+    std::span<const SegnaleUscita> segnali;  // looked for in this order: the first found explains
+    // A text the tool prints only when the chip has really been written; nullptr when its exit
+    // status can be trusted. ipecmd ends with status 0 and "Operation Succeeded" even when it
+    // found no chip at all.
+    const char* conferma = nullptr;
 };
 
 inline constexpr const char* Personalizzato = "personalizzato";

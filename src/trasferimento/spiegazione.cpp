@@ -45,6 +45,9 @@ Conclusione concludi(const Programmatore* voce, const EsitoEsecuzione& esito, co
         return fallita(QStringLiteral("Il programmatore ha terminato con il codice %1: leggere la sua uscita per "
                                       "sapere che cosa non va.")
                            .arg(esito.codice));
+    if (voce && voce->conferma && !esito.uscita.contains(QString::fromUtf8(voce->conferma), Qt::CaseInsensitive))
+        return fallita(QStringLiteral("Il programmatore ha finito senza dire di aver scritto il chip: leggere la sua "
+                                      "uscita, poi ripetere il trasferimento."));
     return {true, QStringLiteral("Programma trasferito nel robot (%1, %2 parole)").arg(processore).arg(parole)};
 }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QSettings>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace kobaltino {
@@ -131,7 +132,10 @@ void DialogoProgrammatore::prova()
         return;
     prova_->setEnabled(false);
     esecuzione_ = new Esecuzione(eseguibile, versione, LimiteProvaMs, this);
-    connect(esecuzione_, &Esecuzione::testo, risposta_, &QPlainTextEdit::insertPlainText);
+    connect(esecuzione_, &Esecuzione::testo, risposta_, [this](const QString& pezzo) {
+        risposta_->moveCursor(QTextCursor::End);  // after the lines already shown, wherever the user clicked
+        risposta_->insertPlainText(pezzo);
+    });
     connect(esecuzione_, &Esecuzione::finita, this, [this](const EsitoEsecuzione& e) {
         if (e.fine != EsitoEsecuzione::Terminata)
             risposta_->appendPlainText(QStringLiteral("Il programma non ha risposto."));

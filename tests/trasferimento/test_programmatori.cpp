@@ -52,14 +52,16 @@ TEST(Programmatori, RigheDiComandoERifiuti)
         const ComandoProgrammatore r = componi(c.scelta, c.pic, Hex);
         const QString nome = c.scelta.programmatore + " " + c.pic;
         EXPECT_EQ(r.rifiuto, c.rifiuto) << nome.toStdString();
-        if (r.valido())
+        if (r.valido()) {
             EXPECT_EQ(QStringList{r.programma} + r.argomenti, c.comando) << nome.toStdString();
+        }
     }
     EXPECT_EQ(mostraComando("pk2cmd", {"-F" + Hex, "it's"}), "pk2cmd '-F/tmp/classe 3B/giro.hex' 'it'\\''s'");
 }
 
 // Every documented exit status of pk2cmd has its own sentence; the stop by "Annulla" or by the time
-// limit says so; picpro's failed verify counts though it ends with status 0.
+// limit says so; picpro's failed verify and ipecmd's failures count though they end with status 0,
+// and ipecmd's success only counts when it says it wrote the chip.
 TEST(Programmatori, OgniFineLaSuaSpiegazione)
 {
     const Programmatore* pk2 = programmatore("pk2cmd");
@@ -70,7 +72,11 @@ TEST(Programmatori, OgniFineLaSuaSpiegazione)
         e.uscita = uscita;
         return e;
     };
+    const Programmatore* ipe = programmatore("ipecmd");
     const QString AMeta = " Il chip potrebbe essere rimasto scritto a metà: ripetere il trasferimento.";
+    const QString Verifica = "Il programma è stato scritto ma la verifica ha trovato differenze: il chip potrebbe "
+                             "essere protetto o consumato. Ripetere il trasferimento; se succede ancora, provare un "
+                             "altro chip.";
     struct Caso {
         const Programmatore* voce;
         EsitoEsecuzione esito;
@@ -88,10 +94,33 @@ TEST(Programmatori, OgniFineLaSuaSpiegazione)
         {nullptr, fine(EsitoEsecuzione::Terminata, 0, "ROM verification failed.\n"),
          {true, "Programma trasferito nel robot (16F84A, 612 parole)"}},
         {programmatore("picpro"), fine(EsitoEsecuzione::Terminata, 0, "Programming ROM.\nROM verification failed.\n"),
-         {false, "Il programma è stato scritto ma la verifica ha trovato differenze: il chip potrebbe essere protetto "
-                 "o consumato. Ripetere il trasferimento; se succede ancora, provare un altro chip."}},
-        {programmatore("ipecmd"), fine(EsitoEsecuzione::Terminata, 1, "Programmer not found\n"),
+         {false, Verifica}},
+        {ipe, fine(EsitoEsecuzione::Terminata, 9, "Programmer not found\n"),
          {false, "Il programmatore non risponde: è collegato alla porta USB?"}},
+        // ipecmd's endings as it prints them: several end with status 0 and "Operation Succeeded".
+        {ipe, fine(EsitoEsecuzione::Terminata, 0, "Target device PIC16F84A found.\nProgramming/Verify complete\n"
+                                                  "Program Succeeded.\nOperation Succeeded\n"),
+         {true, "Programma trasferito nel robot (16F84A, 612 parole)"}},
+        {ipe, fine(EsitoEsecuzione::Terminata, 0, "Target device was not found (could not detect target voltage VDD). "
+                                                  "You must connect to a target device to use PICkit 3.\nOperation Succeeded\n"),
+         {false, "Il programmatore non sente la tensione del robot: accendere il robot e controllare il cavo tra il "
+                 "programmatore e il robot."}},
+        {ipe, fine(EsitoEsecuzione::Terminata, 0, "Connection Failed.\nOperation Succeeded\n"),
+         {false, "Il programmatore non riesce a comunicare: chiudere MPLAB X e MPLAB IPE se sono aperti, staccare il "
+                 "programmatore dalla porta USB, ricollegarlo e riprovare."}},
+        {ipe, fine(EsitoEsecuzione::Terminata, 1, "Target Device ID (0x0) is an Invalid Device ID. Please check your "
+                                                  "connections to the Target Device.\nOperation Failed\n"),
+         {false, "Il chip non risponde: è nello zoccolo, nel verso giusto?"}},
+        {ipe, fine(EsitoEsecuzione::Terminata, 1, "Target Device ID (0x3fe0) is an Invalid Device ID.\n"
+                                                  "Failed to program device\n"),
+         {false, "Il chip nello zoccolo risponde in modo sbagliato: controllare che sia inserito bene; se succede "
+                 "ancora, il chip potrebbe essere guasto."}},
+        {ipe, fine(EsitoEsecuzione::Terminata, 7, "Address: 0 Expected Value: ff Received Value: 0\nVerify failed\n"),
+         {false, Verifica}},
+        {ipe, fine(EsitoEsecuzione::Terminata, 7), {false, Verifica}},
+        {ipe, fine(EsitoEsecuzione::Terminata, 0, "Operation Succeeded\n"),
+         {false, "Il programmatore ha finito senza dire di aver scritto il chip: leggere la sua uscita, poi ripetere "
+                 "il trasferimento."}},
     };
     for (const Caso& c : casi)
         EXPECT_EQ(concludi(c.voce, c.esito, "16F84A", 612), c.atteso) << c.esito.uscita.toStdString();

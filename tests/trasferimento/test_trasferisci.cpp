@@ -118,6 +118,14 @@ TEST_F(Trasferisci, DallaRigaDiComando)
          "Il programma ipecmd non è installato (non si trova nel PATH). ipecmd fa parte di MPLAB X IPE di Microchip: "
          "installarlo e rendere raggiungibile il comando, per esempio con «sudo ln -s "
          "/opt/microchip/mplabx/VERSIONE/mplab_platform/mplab_ipe/ipecmd.sh /usr/local/bin/ipecmd».\n", {}},
+        // ipecmd leaves a log where it runs: not in the program's folder, nor in the current one.
+        {"ipecmd", "echo 'Programming/Verify complete'; echo 'Program Succeeded.'; touch MPLABXLog.xml",
+         {"--programmatore", "ipecmd", "--strumento", "PK4", "--pic", "16F84A"}, 0, "",
+         {"-TPPK4", "-P16F84A", "-FHEX", "-M", "-OL"}},
+        {"ipecmd", "echo 'Target device was not found (could not detect target voltage VDD).'; echo 'Operation Succeeded'",
+         {"--programmatore", "ipecmd", "--pic", "16F84A"}, 3,
+         "Il programmatore non sente la tensione del robot: accendere il robot e controllare il cavo tra il "
+         "programmatore e il robot.\n", {"-TPPK3", "-P16F84A", "-FHEX", "-M", "-OL"}},
         {"registra", "exit 0", {"--comando", R"x(registra -p{pic} {hex} ; touch "$(touch fatto)" 'x;y' `id`)x", "--pic", "16F84A"},
          0, "", {"-p16F84A", "HEX", ";", "touch", "$(touch fatto)", "x;y", "`id`"}},
         {"pk2cmd", "exit 0", {"--programmatore", "avrdude"}, 2,
@@ -141,6 +149,7 @@ TEST_F(Trasferisci, DallaRigaDiComando)
         }
         EXPECT_EQ(QDir(classe.path()).entryList(QDir::Files), QStringList{"giro.kbn"}) << nome;
         EXPECT_FALSE(QFile::exists(QDir::current().filePath("fatto")));
+        EXPECT_FALSE(QFile::exists(QDir::current().filePath("MPLABXLog.xml")));
     }
     // A program that does not compile never reaches the programmer.
     EXPECT_EQ(esegui(cli::trasferisci, {programma(classe, {{2, 1}}), "--programmatore", "pk2cmd", "--pic", "16F84A"}), 1);

@@ -1,9 +1,16 @@
-// "Trasferisci" in the editor: a refusal said before anything is compiled, and the transfer window
-// stopping a programmer that hangs.
+// "Trasferisci" in the editor: a refusal said before anything is compiled, the transfer window
+// stopping a programmer that hangs, and "Programmatore...": what each choice asks for, the command
+// line shown, "Prova" and the choice kept.
 #include "support/applicazione.h"
 #include "support/interazione_finta.h"
 #include "trasferimento/impostazioni_programmatore.h"
+#include "ui/dialogo_programmatore.h"
 #include "ui/finestra_trasferimento.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +62,87 @@ TEST(FinestraTrasferimento, RifiutoPrimaDiCompilareEAnnulla)
                                       "essere rimasto scritto a metà: ripetere il trasferimento.");
     EXPECT_TRUE(finestra.isVisible());  // the sentence stays until the user closes the window
     EXPECT_EQ(finestra.findChild<QPushButton*>("cmdAnnulla")->text(), "Chiudi");
+}
+
+TEST(DialogoProgrammatore, SceltaProvaERicordo)
+{
+    applicazione();
+    QTemporaryDir bin;
+    const QString percorso = qEnvironmentVariable("PATH");
+    qputenv("PATH", (bin.path() + ":" + percorso).toUtf8());
+    // A stand-in pk2cmd that answers its version option and records what it was asked.
+    QFile f(bin.filePath("pk2cmd"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/chiesto\"\necho 'PK2CMD version 1.20.00'\n");
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    {
+        QSettings impostazioni;
+        impostazioni.clear();
+    }
+
+    DialogoProgrammatore dialogo("16F84A", "/classe/giro.hex");
+    auto* preset = dialogo.findChild<QComboBox*>("cmbProgrammatore");
+    auto* riga = dialogo.findChild<QLineEdit*>("txtRiga");
+    auto* porta = dialogo.findChild<QComboBox*>("cmbPorta");
+    auto* strumento = dialogo.findChild<QComboBox*>("cmbStrumento");
+    auto* comando = dialogo.findChild<QLabel*>("lblComando");
+    struct Caso {
+        const char* programmatore;
+        const char* riga;
+        const char* porta;
+        const char* strumento;
+        bool rigaAttiva, portaAttiva, strumentoAttivo;
+        QString comando;
+    };
+    const Caso casi[] = {
+        {"pk2cmd", "", "", "PK3", false, false, false, "pk2cmd -PPIC16F84A -F/classe/giro.hex -M -R -JN"},
+        {"ipecmd", "", "", "PK5", false, false, true, "ipecmd -TPPK5 -P16F84A -F/classe/giro.hex -M -OL"},
+        {"picpro", "", "/dev/ttyUSB0", "PK3", false, true, false,
+         "picpro program -p /dev/ttyUSB0 -i /classe/giro.hex -t 16F84A"},
+        {"personalizzato", "scrivi --porta {porta} '{hex}'", "/dev/ttyACM1", "PK3", true, true, false,
+         "scrivi --porta /dev/ttyACM1 /classe/giro.hex"},
+        {"personalizzato", "scrivi {pic}", "", "PK3", true, false, false, "scrivi 16F84A"},
+        {"personalizzato", "scrivi 'aperta", "", "PK3", true, false, false,
+         "La riga di comando personalizzata ha una virgoletta non chiusa."},
+    };
+    for (const Caso& c : casi) {
+        preset->setCurrentIndex(preset->findData(QString(c.programmatore)));
+        riga->setText(c.riga);
+        porta->setCurrentText(c.porta);
+        strumento->setCurrentText(c.strumento);
+        EXPECT_EQ(riga->isEnabled(), c.rigaAttiva) << c.programmatore << c.riga;
+        EXPECT_EQ(porta->isEnabled(), c.portaAttiva) << c.programmatore << c.riga;
+        EXPECT_EQ(strumento->isEnabled(), c.strumentoAttivo) << c.programmatore << c.riga;
+        EXPECT_EQ(comando->text(), c.comando) << c.programmatore << c.riga;
+    }
+
+    // "Prova" asks the installed tool its version only, and says how to get a missing one.
+    auto* prova = dialogo.findChild<QPushButton*>("cmdProva");
+    auto* risposta = dialogo.findChild<QPlainTextEdit*>("txtRisposta");
+    preset->setCurrentIndex(preset->findData(QString("pk2cmd")));
+    prova->click();
+    for (int i = 0; i < 3000 && !risposta->toPlainText().contains("1.20.00"); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(risposta->toPlainText(),
+              "Trovato: " + bin.filePath("pk2cmd") + "\npk2cmd '-?V'\nPK2CMD version 1.20.00\n");
+    QFile chiesto(bin.filePath("chiesto"));
+    ASSERT_TRUE(chiesto.open(QIODevice::ReadOnly));
+    EXPECT_EQ(chiesto.readAll(), "-?V\n");
+    for (int i = 0; i < 3000 && !prova->isEnabled(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    preset->setCurrentIndex(preset->findData(QString("picpro")));
+    porta->setCurrentText("/dev/ttyUSB0");
+    prova->click();
+    EXPECT_TRUE(risposta->toPlainText().startsWith("Il programma picpro non è installato (non si trova nel PATH). "
+                                                   "picpro si installa con «pipx install picpro»"))
+        << risposta->toPlainText().toStdString();
+
+    // OK keeps the choice for the next time the dialog opens.
+    dialogo.accept();
+    DialogoProgrammatore riaperto("16F84A", "/classe/giro.hex");
+    EXPECT_EQ(riaperto.scelta(), (SceltaProgrammatore{"picpro", "scrivi 'aperta", "/dev/ttyUSB0", "PK3"}));
+    qputenv("PATH", percorso.toUtf8());
 }
 
 }  // namespace
