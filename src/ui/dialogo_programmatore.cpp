@@ -112,10 +112,16 @@ void DialogoProgrammatore::prova()
     const SceltaProgrammatore s = scelta();
     const ComandoProgrammatore c = componi(s, processore_, hex_);
     const Programmatore* voce = programmatore(s.programmatore);
-    // The custom line's program, asked nothing: a version option is each tool's own.
-    const QString programma = c.valido() ? c.programma : dividiParole(s.riga).value_or(QStringList{""}).value(0);
-    const QString eseguibile = trovaEseguibile(programma);
+    // The preset's tool even when it refuses this chip; the custom line's program, asked nothing:
+    // a version option is each tool's own.
+    const QString programma = voce ? QString::fromUtf8(voce->programma)
+                                   : dividiParole(s.riga).value_or(QStringList{}).value(0);
     risposta_->clear();
+    if (programma.isEmpty()) {
+        risposta_->setPlainText(c.rifiuto);
+        return;
+    }
+    const QString eseguibile = trovaEseguibile(programma);
     if (eseguibile.isEmpty()) {
         ComandoProgrammatore mancante = c;
         mancante.programma = programma;

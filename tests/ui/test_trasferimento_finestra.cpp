@@ -117,10 +117,20 @@ TEST(DialogoProgrammatore, SceltaProvaERicordo)
         EXPECT_EQ(comando->text(), c.comando) << c.programmatore << c.riga;
     }
 
-    // "Prova" asks the installed tool its version only, and says how to get a missing one.
+    // "Prova" asks the installed tool its version only, even for a chip it refuses, and says how to
+    // get a missing one.
     auto* prova = dialogo.findChild<QPushButton*>("cmdProva");
     auto* risposta = dialogo.findChild<QPlainTextEdit*>("txtRisposta");
-    preset->setCurrentIndex(preset->findData(QString("pk2cmd")));
+    preset->setCurrentIndex(preset->findData(QString("personalizzato")));
+    riga->clear();
+    prova->click();
+    EXPECT_EQ(risposta->toPlainText(), "La riga di comando personalizzata è vuota: scriverla in Strumenti, Programmatore...");
+    DialogoProgrammatore per84("16F84", "/classe/giro.hex");
+    prova = per84.findChild<QPushButton*>("cmdProva");
+    risposta = per84.findChild<QPlainTextEdit*>("txtRisposta");
+    preset = per84.findChild<QComboBox*>("cmbProgrammatore");
+    porta = per84.findChild<QComboBox*>("cmbPorta");
+    ASSERT_EQ(preset->currentData().toString(), "pk2cmd");
     prova->click();
     for (int i = 0; i < 3000 && !risposta->toPlainText().contains("1.20.00"); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -139,9 +149,10 @@ TEST(DialogoProgrammatore, SceltaProvaERicordo)
         << risposta->toPlainText().toStdString();
 
     // OK keeps the choice for the next time the dialog opens.
-    dialogo.accept();
+    per84.findChild<QLineEdit*>("txtRiga")->setText("scrivi {hex}");
+    per84.accept();
     DialogoProgrammatore riaperto("16F84A", "/classe/giro.hex");
-    EXPECT_EQ(riaperto.scelta(), (SceltaProgrammatore{"picpro", "scrivi 'aperta", "/dev/ttyUSB0", "PK3"}));
+    EXPECT_EQ(riaperto.scelta(), (SceltaProgrammatore{"picpro", "scrivi {hex}", "/dev/ttyUSB0", "PK3"}));
     qputenv("PATH", percorso.toUtf8());
 }
 
