@@ -17,8 +17,12 @@ const char* const Uso =
     "  fermano la conversione, a meno di --ignora-righe-sconosciute: allora si perdono.\n";
 }  // namespace
 
-int converti(const QStringList& argomenti, QTextStream&, QTextStream& err)
+int converti(const QStringList& argomenti, QTextStream& out, QTextStream& err)
 {
+    if (argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"))) {
+        out << Uso;
+        return 0;
+    }
     QStringList file = argomenti;
     const bool ignora = file.removeAll(IgnoraRighe) > 0;
     if (file.size() != 2) {

@@ -90,6 +90,16 @@ TEST_F(RigaDiComando, RifiutiErroriEOpzioniSbagliate)
     EXPECT_TRUE(uscita.startsWith("Uso: kobaltino-cli compila PROGRAMMA [--pic 16F84|16F84A|16F628] [--assembler PERCORSO]\n"));
     EXPECT_TRUE(uscita.contains("0 riuscito, 1 errori del compilatore, 2 programma illeggibile o compilazione rifiutata"));
     EXPECT_EQ(errori, "");
+    // Every command of the executable answers --help on standard output with status 0: the manual
+    // pages are made from it.
+    for (const char* nome : {"compila", "genera", "converti", "stampa", "simula", "trasferisci", "valuta"}) {
+        QProcess aiuto;
+        aiuto.start(QStringLiteral(KOBALTINO_CLI), {nome, "--help"});
+        ASSERT_TRUE(aiuto.waitForFinished(30000)) << nome;
+        EXPECT_EQ(aiuto.exitCode(), 0) << nome;
+        EXPECT_TRUE(aiuto.readAllStandardOutput().startsWith(QByteArray("Uso: kobaltino-cli ") + nome + " ")) << nome;
+        EXPECT_FALSE(aiuto.readAllStandardError().contains("Uso:")) << nome;
+    }
 }
 
 // Without --assembler: the one the settings file names, else gpasm from the PATH. Warnings do
