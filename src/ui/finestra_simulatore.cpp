@@ -358,11 +358,15 @@ void FinestraSimulatore::affianca()
     int larghezza = std::min(area.width() * 5 / 8, 1100);
     const int altezza = std::min(area.height() - 40, 760);
     if (principale_.frameGeometry().right() > area.right() - larghezza) {
-        const int principale = std::max(area.width() - larghezza, principale_.minimumSizeHint().width() + cornice);
+        // Narrower, never wider: a main window already at its smallest stays as it is.
+        const int principale = std::min(principale_.frameGeometry().width(),
+                                        std::max(area.width() - larghezza, principale_.minimumSizeHint().width() + cornice));
         larghezza = area.width() - principale;
         const QRect g = principale_.geometry();
+        principalePrima_ = g;
         principale_.setGeometry(area.left() + (g.left() - principale_.frameGeometry().left()), g.top(),
                                 principale - cornice, g.height());
+        principaleStretta_ = principale_.geometry();
     }
     setGeometry(area.right() + 1 - larghezza + cornice / 2, area.top() + 30, larghezza - cornice, altezza);
 }
@@ -436,6 +440,7 @@ void FinestraSimulatore::scegliArena(const QString& chiave)
     arena_ = arena;
     chiaveArena_ = chiave;
     arenaModificata_ = false;
+    sfidaPerArena(chiave);
     vista_->impostaArena(arena_);
     vista_->adatta();
     if (eFileArena(chiave))
@@ -605,6 +610,9 @@ void FinestraSimulatore::closeEvent(QCloseEvent* event)
         scegliArena(chiaveArena_);
     simulazione_.pausa();
     mostraRiga({});
+    if (principalePrima_.isValid() && principale_.geometry() == principaleStretta_)
+        principale_.setGeometry(principalePrima_);
+    principalePrima_ = principaleStretta_ = {};
     QMainWindow::closeEvent(event);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/simulazione.h"
 
 #include <QMainWindow>
+#include <QRect>
 
 #include <optional>
 
@@ -83,6 +84,7 @@ private:
     QWidget* creaCentro();
     void creaSfida();  // the challenge panel and its commands
     void chiediSfida();
+    void sfidaPerArena(const QString& chiave);  // another arena than the challenge's closes it
     bool compila();
     bool pronta();  // compiled, and for the program as it is now
     QString impronta() const;
@@ -102,6 +104,9 @@ private:
     std::optional<Arena> arena_;
     QString chiaveArena_;  // the arena list's entry of arena_ (before any editing)
     bool arenaModificata_ = false;  // edited since it was chosen, opened or saved
+    // The main window's place before it made room for this one, and the place it was given:
+    // closing gives the room back unless the user has moved it since.
+    QRect principalePrima_, principaleStretta_;
     QString programmaSeguito_;      // the program whose arena was chosen last
     QString programmaArena_;        // the program the arena shown was chosen for
     QString improntaCompilata_;  // the program the run belongs to

@@ -73,6 +73,15 @@ void FinestraSimulatore::chiediSfida()
         apriSfida(percorso);
 }
 
+// The challenge and its zones belong to their arena: another one takes them away.
+void FinestraSimulatore::sfidaPerArena(const QString& chiave)
+{
+    if (const std::optional<Sfida>& sfida = sfida_->sfida(); sfida && sfida->nomeArena == chiave)
+        return;
+    sfida_->togliSfida();
+    vista_->impostaZone({});
+}
+
 bool FinestraSimulatore::apriSfida(const QString& nome)
 {
     QString errore;
@@ -109,13 +118,18 @@ bool FinestraSimulatore::salvaSfida()
         avviso(QStringLiteral("Non c'è un'arena da salvare: scegliere prima un'arena."));
         return false;
     }
-    // The challenge open now keeps its goals; each zone drawn and not yet a goal becomes one.
+    // The challenge open now keeps its goals but those whose zone was erased; each zone drawn and
+    // not yet a goal becomes one.
     Sfida s = sfida_->sfida().value_or(Sfida{});
+    const std::vector<Zona>& disegnate = vista_->zone();
+    std::erase_if(s.obiettivi, [&](const Obiettivo& o) {
+        return o.zona && std::find(disegnate.begin(), disegnate.end(), *o.zona) == disegnate.end();
+    });
     if (s.titolo.isEmpty())
         s.titolo = arena_->nome.isEmpty() ? QStringLiteral("Sfida") : arena_->nome;
     s.nomeArena.clear();
     s.arena = *arena_;
-    for (const Zona& z : vista_->zone()) {
+    for (const Zona& z : disegnate) {
         const bool giaObiettivo = std::any_of(s.obiettivi.begin(), s.obiettivi.end(),
                                               [&z](const Obiettivo& o) { return o.zona == z; });
         if (!giaObiettivo)

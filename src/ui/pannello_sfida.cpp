@@ -63,6 +63,16 @@ void PannelloSfida::impostaSfida(const Sfida& sfida)
     aggiorna();
 }
 
+void PannelloSfida::togliSfida()
+{
+    sfida_.reset();
+    arbitro_.reset();
+    titolo_->clear();
+    testo_->clear();
+    obiettivi_->clear();
+    esito_->clear();
+}
+
 void PannelloSfida::nuovaCorsa()
 {
     if (!sfida_)

@@ -20,6 +20,7 @@ public:
     explicit PannelloSfida(QWidget* parent = nullptr);
 
     void impostaSfida(const Sfida& sfida);
+    void togliSfida();  // no challenge any more: the panel is empty
     const std::optional<Sfida>& sfida() const { return sfida_; }
 
     // A new run at power-on: the goals start over.

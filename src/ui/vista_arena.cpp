@@ -1,5 +1,7 @@
 #include "ui/vista_arena.h"
 
+#include <algorithm>
+
 #include "sim/robot.h"
 #include "sim/sensori.h"
 
@@ -443,11 +445,18 @@ void VistaArena::mousePressEvent(QMouseEvent* event)
             lineaInCorso_.push_back(inizio_);
         break;
     case Strumento::Cancella:
-        if (const std::optional<Presa> presa = trovaPresa(*arena_, punto, tolleranza()))
+        if (const std::optional<Presa> presa = trovaPresa(*arena_, punto, tolleranza())) {
             if (elimina(*arena_, *presa)) {
                 sottoMouse_.reset();
                 emit arenaModificata(*arena_);
             }
+        } else if (const auto zona = std::find_if(zone_.rbegin(), zone_.rend(),
+                                                  [&](const Zona& z) { return z.contiene(punto); });
+                   zona != zone_.rend()) {
+            // The zone drawn last, on top, goes first.
+            zone_.erase(std::next(zona).base());
+            emit zoneModificate(zone_);
+        }
         break;
     }
     update();

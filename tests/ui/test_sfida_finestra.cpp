@@ -72,7 +72,8 @@ TEST_F(SfidaNelSimulatore, GliObiettiviSeguonoLaCorsaEIlRisultatoLaFerma)
 }
 
 // A zone drawn with "Zona obiettivo" becomes a "raggiungi" goal of the saved challenge, which
-// opens again with its zone; a bad challenge file is refused with its reason.
+// opens again with its zone; "Elimina" erases a zone, another arena closes the challenge; a bad
+// challenge file is refused with its reason.
 TEST_F(SfidaNelSimulatore, UnaZonaDisegnataSiSalvaComeSfida)
 {
     FinestraSimulatore* s = simula(QStringLiteral(KOBALTINO_ESEMPI "/lampada.kbn"));
@@ -103,6 +104,16 @@ TEST_F(SfidaNelSimulatore, UnaZonaDisegnataSiSalvaComeSfida)
     ASSERT_TRUE(s->apriSfida(file));
     EXPECT_EQ(v->zone(), (std::vector<Zona>{{120, 20, 20, 15}}));
     EXPECT_TRUE(ui.messaggi.empty());
+    // "Elimina" takes a zone away as it takes a box; another arena takes the challenge away.
+    s->azione(QStringLiteral("strCancella"))->trigger();
+    QTest::mouseClick(v, Qt::LeftButton, {}, v->suSchermo({130, 30}).toPoint());
+    EXPECT_EQ(v->zone(), std::vector<Zona>{});
+    ASSERT_TRUE(s->apriSfida(file));
+    s->scegliArena(QStringLiteral("pista"));
+    EXPECT_EQ(v->zone(), std::vector<Zona>{});
+    EXPECT_FALSE(s->pannelloSfida()->sfida());
+    ASSERT_TRUE(s->apriSfida(QStringLiteral("lampada")));
+    EXPECT_EQ(s->pannelloSfida()->sfida()->nomeArena, "lampada");  // its own arena keeps it
 
     QFile rotta(cartella.filePath(QStringLiteral("rotta.sfida")));
     ASSERT_TRUE(rotta.open(QIODevice::WriteOnly) && rotta.write(R"({"titolo": "x"})") > 0);

@@ -96,6 +96,8 @@ TEST_F(Simulatore, SiApreDalMenuDallaBarraEConF5)
 
     ui.messaggi.clear();
     carica("passi.kbn");
+    s->close();
+    const QRect prima = finestra->geometry();
     for (const char* ingresso : {"KeySimula", "#14", "F5"}) {
         SCOPED_TRACE(ingresso);
         finestra->simulatore()->close();
@@ -106,8 +108,12 @@ TEST_F(Simulatore, SiApreDalMenuDallaBarraEConF5)
         EXPECT_TRUE(s->isVisible());
         ASSERT_TRUE(s->simulazione().caricata());
         EXPECT_EQ(s->simulazione().sessione()->programma().modello, ModelloPic::P16F84);
+        EXPECT_LT(finestra->frameGeometry().right(), s->frameGeometry().left()) << "side by side";
     }
     EXPECT_TRUE(ui.messaggi.empty());
+    // Closed, it gives the main window back the room it took.
+    s->close();
+    EXPECT_EQ(finestra->geometry(), prima);
 }
 
 // "Passo" runs one row at a time; "Avvia" runs on, and the highlight follows the row that runs.
@@ -360,8 +366,9 @@ TEST_F(Simulatore, UnArenaModificataSiSalvaOSiLasciaSoloChiedendo)
                 continue;
             }
             EXPECT_FALSE(s->arenaModificata());
-            if (modo != 1)
+            if (modo != 1) {
                 EXPECT_EQ(s->sceltaArena()->currentData().toString(), dopo[modo]);
+            }
             if (risposta == Risposta::Si) {
                 EXPECT_EQ(ui.richiesteFile.back().cartella, KOBALTINO_FIXTURES "/simulatore");
                 EXPECT_EQ(ui.richiesteFile.back().nome, "stanza_vuota.json");
