@@ -91,9 +91,12 @@ const Programmatore Tabella[] = {
      "esempio con «sudo ln -s /opt/microchip/mplabx/VERSIONE/mplab_platform/mplab_ipe/ipecmd.sh "
      "/usr/local/bin/ipecmd».",
      CodiciIpecmd, SegnaliIpecmd, "Programming/Verify complete"},
-    {"picpro", "K150 e simili, seriale (picpro)", "picpro", "program -p {porta} -i {hex} -t {pic}", "--version",
+    // picpro has no version option: its help shows that it runs. It ends with status 0 whatever
+    // happened, and says "ROM verified." only after reading back what it wrote.
+    {"picpro", "K150 e simili, seriale (picpro)", "picpro", "program -p {porta} -i {hex} -t {pic}", "--help",
      {"16F84", "16F84A", "16F628"}, "", true, false,
-     "picpro si installa con «pipx install picpro» (oppure «pip install picpro»).", {}, SegnaliPicpro},
+     "picpro si installa con «pipx install picpro» (oppure «pip install picpro»).", {}, SegnaliPicpro,
+     "ROM verified."},
 };
 
 const char* const StrumentiIpe[] = {"PK3", "PK4", "PK5"};

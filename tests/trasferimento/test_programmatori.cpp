@@ -93,6 +93,9 @@ TEST(Programmatori, OgniFineLaSuaSpiegazione)
         {nullptr, fine(EsitoEsecuzione::Scaduta), {false, "Il programmatore non ha finito entro 120 secondi ed è stato fermato." + AMeta}},
         {nullptr, fine(EsitoEsecuzione::Terminata, 0, "ROM verification failed.\n"),
          {true, "Programma trasferito nel robot (16F84A, 612 parole)"}},
+        {programmatore("picpro"), fine(EsitoEsecuzione::Terminata, 0, "Programming ROM.\nVerifying ROM.\nROM verified.\n"
+                                                                      "Verifying EEPROM.\nEEPROM verified.\nDone!\n"),
+         {true, "Programma trasferito nel robot (16F84A, 612 parole)"}},
         {programmatore("picpro"), fine(EsitoEsecuzione::Terminata, 0, "Programming ROM.\nROM verification failed.\n"),
          {false, Verifica}},
         {ipe, fine(EsitoEsecuzione::Terminata, 9, "Programmer not found\n"),
