@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -53,9 +54,7 @@ TEST(FinestraTrasferimento, RifiutoPrimaDiCompilareEAnnulla)
     finestra.show();
     finestra.avvia();
     auto* barra = finestra.findChild<QProgressBar*>();
-    for (int i = 0; i < 1000 && barra->value() != 40; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_EQ(barra->value(), 40);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return barra->value() == 40; }, 30000));
     finestra.findChild<QPushButton*>("cmdAnnulla")->click();
     ASSERT_TRUE(conclusa.wait(30000));
     EXPECT_EQ(finestra.conclusione(), "Trasferimento annullato: il programmatore è stato fermato. Il chip potrebbe "
@@ -132,15 +131,13 @@ TEST(DialogoProgrammatore, SceltaProvaERicordo)
     porta = per84.findChild<QComboBox*>("cmbPorta");
     ASSERT_EQ(preset->currentData().toString(), "pk2cmd");
     prova->click();
-    for (int i = 0; i < 3000 && !risposta->toPlainText().contains("1.20.00"); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    // Until the run has ended: the button comes back then.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prova->isEnabled(); }, 30000));
     EXPECT_EQ(risposta->toPlainText(),
               "Trovato: " + bin.filePath("pk2cmd") + "\npk2cmd '-?V'\nPK2CMD version 1.20.00\n");
     QFile chiesto(bin.filePath("chiesto"));
     ASSERT_TRUE(chiesto.open(QIODevice::ReadOnly));
     EXPECT_EQ(chiesto.readAll(), "-?V\n");
-    for (int i = 0; i < 3000 && !prova->isEnabled(); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     preset->setCurrentIndex(preset->findData(QString("picpro")));
     porta->setCurrentText("/dev/ttyUSB0");
     prova->click();
