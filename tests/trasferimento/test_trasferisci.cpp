@@ -114,6 +114,11 @@ TEST_F(Trasferisci, DallaRigaDiComando)
          3, "Il programma è stato scritto ma la verifica ha trovato differenze: il chip potrebbe essere protetto o "
             "consumato. Ripetere il trasferimento; se succede ancora, provare un altro chip.\n",
          {"program", "-p", "/dev/ttyUSB3", "-i", "HEX", "-t", "16F84A"}},
+        // What a tool writes on standard error counts as well: picpro's traceback, on an unknown chip.
+        {"picpro", "echo 'Traceback (most recent call last):' >&2; exit 1",
+         {"--programmatore", "picpro", "--porta", "/dev/ttyUSB3", "--pic", "16F84A"}, 3,
+         "picpro si è fermato per un errore: leggere l'uscita del programmatore.\n",
+         {"program", "-p", "/dev/ttyUSB3", "-i", "HEX", "-t", "16F84A"}},
         {"pk2cmd", "exit 0", {"--programmatore", "ipecmd", "--pic", "16F84A"}, 2,
          "Il programma ipecmd non è installato (non si trova nel PATH). ipecmd fa parte di MPLAB X IPE di Microchip: "
          "installarlo e rendere raggiungibile il comando, per esempio con «sudo ln -s "
@@ -151,8 +156,15 @@ TEST_F(Trasferisci, DallaRigaDiComando)
         EXPECT_FALSE(QFile::exists(QDir::current().filePath("fatto")));
         EXPECT_FALSE(QFile::exists(QDir::current().filePath("MPLABXLog.xml")));
     }
-    // A program that does not compile never reaches the programmer.
+    // A program that does not compile, or cannot be read, never reaches the programmer.
+    QFile::remove(bin.filePath("argomenti"));
     EXPECT_EQ(esegui(cli::trasferisci, {programma(classe, {{2, 1}}), "--programmatore", "pk2cmd", "--pic", "16F84A"}), 1);
+    QFile rotto(classe.filePath("rotto.kbn"));
+    ASSERT_TRUE(rotto.open(QIODevice::WriteOnly) && rotto.write("non sono un programma\n") > 0);
+    rotto.close();
+    EXPECT_EQ(esegui(cli::trasferisci, {rotto.fileName(), "--programmatore", "pk2cmd", "--pic", "16F84A"}), 2);
+    EXPECT_EQ(QString::fromUtf8(errori), "Errore numero: 62\nIl file rotto.kbn finisce a metà di una riga (riga 1).\n");
+    EXPECT_EQ(registrati(), QStringList{});
 }
 
 // A tool that hangs is ended by "Annulla" and by the time limit, with the processes it started.

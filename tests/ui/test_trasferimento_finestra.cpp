@@ -5,6 +5,7 @@
 #include "support/interazione_finta.h"
 #include "trasferimento/impostazioni_programmatore.h"
 #include "ui/dialogo_programmatore.h"
+#include "model/catalogo.h"
 #include "ui/finestra_trasferimento.h"
 
 #include <QComboBox>
@@ -17,6 +18,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,6 +64,60 @@ TEST(FinestraTrasferimento, RifiutoPrimaDiCompilareEAnnulla)
                                       "essere rimasto scritto a metà: ripetere il trasferimento.");
     EXPECT_TRUE(finestra.isVisible());  // the sentence stays until the user closes the window
     EXPECT_EQ(finestra.findChild<QPushButton*>("cmdAnnulla")->text(), "Chiudi");
+}
+
+// Trasferisci from the editor: a changed program is saved first, a saved one is not; the program is
+// compiled, the programmer runs in the window with its output under the command line, and the
+// window ends with the sentence.
+TEST(FinestraTrasferimento, SalvaCompilaETrasferisce)
+{
+    applicazione();
+    QTemporaryDir cartella;
+    const QString percorso = qEnvironmentVariable("PATH");
+    qputenv("PATH", (cartella.path() + ":" + percorso).toUtf8());
+    QFile f(cartella.filePath("pk2cmd"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\necho 'Operation: Writing'\nsleep 0.2\necho '100%'\n");
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    {
+        QSettings impostazioni;
+        scriviSceltaProgrammatore(impostazioni, {"pk2cmd"});
+    }
+    for (const bool modificato : {true, false}) {
+        Stato stato;
+        stato.Processore = "16F84A";
+        stato.PercorsoFile = cartella.filePath("giro.kbn");
+        stato.PercorsoCompilatore = QStandardPaths::findExecutable("gpasm");
+        ASSERT_FALSE(stato.PercorsoCompilatore.isEmpty()) << "gpasm non trovato nel PATH: installare gputils";
+        stato.griglia(1).accoda(codici::Avanti, {});
+        stato.Modificato = modificato;
+        InterazioneFinta ui;
+        int salvataggi = 0;
+        QString conclusione, uscita;
+        // The window is modal: read it once it has ended, then close it.
+        QTimer osserva;
+        osserva.setInterval(20);
+        QObject::connect(&osserva, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* finestra = qobject_cast<FinestraTrasferimento*>(w);
+                    finestra && finestra->isVisible() && !finestra->conclusione().isEmpty()) {
+                    conclusione = finestra->conclusione();
+                    uscita = finestra->findChild<QPlainTextEdit*>("txtUscita")->toPlainText();
+                    finestra->findChild<QPushButton*>("cmdAnnulla")->click();  // "Chiudi" by now
+                }
+        });
+        osserva.start();
+        trasferisciNelRobot(nullptr, stato, ui, [&] {
+            ++salvataggi;
+            stato.Modificato = false;
+        });
+        EXPECT_EQ(salvataggi, modificato ? 1 : 0);
+        EXPECT_TRUE(ui.messaggi.empty());
+        EXPECT_TRUE(conclusione.startsWith("Programma trasferito nel robot (16F84A, ")) << conclusione.toStdString();
+        EXPECT_EQ(uscita, "pk2cmd -PPIC16F84A -F" + cartella.filePath("giro.hex") + " -M -R -JN\nOperation: Writing\n100%\n");
+    }
+    qputenv("PATH", percorso.toUtf8());
 }
 
 TEST(DialogoProgrammatore, SceltaProvaERicordo)
