@@ -95,16 +95,22 @@ TEST(FinestraTrasferimento, SalvaCompilaETrasferisce)
         InterazioneFinta ui;
         int salvataggi = 0;
         QString conclusione, uscita;
-        // The window is modal: read it once it has ended, then close it.
+        // The window is modal: read it once it has ended, then close it; one that never ends is
+        // closed after 30 s, with nothing read.
         QTimer osserva;
         osserva.setInterval(20);
+        int giri = 0;
         QObject::connect(&osserva, &QTimer::timeout, [&] {
+            ++giri;
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* finestra = qobject_cast<FinestraTrasferimento*>(w);
-                    finestra && finestra->isVisible() && !finestra->conclusione().isEmpty()) {
-                    conclusione = finestra->conclusione();
-                    uscita = finestra->findChild<QPlainTextEdit*>("txtUscita")->toPlainText();
-                    finestra->findChild<QPushButton*>("cmdAnnulla")->click();  // "Chiudi" by now
+                if (auto* finestra = qobject_cast<FinestraTrasferimento*>(w); finestra && finestra->isVisible()) {
+                    if (!finestra->conclusione().isEmpty()) {
+                        conclusione = finestra->conclusione();
+                        uscita = finestra->findChild<QPlainTextEdit*>("txtUscita")->toPlainText();
+                        finestra->findChild<QPushButton*>("cmdAnnulla")->click();  // "Chiudi" by now
+                    } else if (giri > 1500) {
+                        finestra->done(QDialog::Rejected);
+                    }
                 }
         });
         osserva.start();
