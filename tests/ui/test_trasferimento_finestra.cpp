@@ -28,6 +28,24 @@
 namespace kobaltino {
 namespace {
 
+// A stand-in pk2cmd, first on PATH for as long as it lives; `corpo` is its shell script.
+struct Pk2cmdFinto {
+    explicit Pk2cmdFinto(const QByteArray& corpo)
+    {
+        QFile f(percorso());
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n" + corpo);
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", (cartella.path() + ":" + primaPath).toUtf8());
+    }
+    ~Pk2cmdFinto() { qputenv("PATH", primaPath.toUtf8()); }
+    QString percorso() const { return cartella.filePath("pk2cmd"); }
+
+    QTemporaryDir cartella;
+    const QString primaPath = qEnvironmentVariable("PATH");
+};
+
 TEST(FinestraTrasferimento, RifiutoPrimaDiCompilareEAnnulla)
 {
     applicazione();
@@ -45,12 +63,8 @@ TEST(FinestraTrasferimento, RifiutoPrimaDiCompilareEAnnulla)
     EXPECT_EQ(salvataggi, 0);
     EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files), QStringList{});
 
-    const QString script = cartella.filePath("pk2cmd");
-    QFile f(script);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\necho ' 40%'\nsleep 300\n");
-    f.close();
-    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const Pk2cmdFinto pk2cmd("echo ' 40%'\nsleep 300\n");
+    const QString script = pk2cmd.percorso();
     ComandoProgrammatore comando = componi({"pk2cmd"}, "16F84A", cartella.filePath("giro.hex"));
     FinestraTrasferimento finestra(comando, script, "16F84A", 20);
     QSignalSpy conclusa(&finestra, &FinestraTrasferimento::conclusa);
@@ -73,13 +87,7 @@ TEST(FinestraTrasferimento, SalvaCompilaETrasferisce)
 {
     applicazione();
     QTemporaryDir cartella;
-    const QString percorso = qEnvironmentVariable("PATH");
-    qputenv("PATH", (cartella.path() + ":" + percorso).toUtf8());
-    QFile f(cartella.filePath("pk2cmd"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\necho 'Operation: Writing'\nsleep 0.2\necho '100%'\n");
-    f.close();
-    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const Pk2cmdFinto pk2cmd("echo 'Operation: Writing'\nsleep 0.2\necho '100%'\n");
     {
         QSettings impostazioni;
         scriviSceltaProgrammatore(impostazioni, {"pk2cmd"});
@@ -123,21 +131,14 @@ TEST(FinestraTrasferimento, SalvaCompilaETrasferisce)
         EXPECT_TRUE(conclusione.startsWith("Programma trasferito nel robot (16F84A, ")) << conclusione.toStdString();
         EXPECT_EQ(uscita, "pk2cmd -PPIC16F84A -F" + cartella.filePath("giro.hex") + " -M -R -JN\nOperation: Writing\n100%\n");
     }
-    qputenv("PATH", percorso.toUtf8());
 }
 
 TEST(DialogoProgrammatore, SceltaProvaERicordo)
 {
     applicazione();
-    QTemporaryDir bin;
-    const QString percorso = qEnvironmentVariable("PATH");
-    qputenv("PATH", (bin.path() + ":" + percorso).toUtf8());
     // A stand-in pk2cmd that answers its version option and records what it was asked.
-    QFile f(bin.filePath("pk2cmd"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/chiesto\"\necho 'PK2CMD version 1.20.00'\n");
-    f.close();
-    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const Pk2cmdFinto pk2cmd("echo \"$@\" > \"$(dirname \"$0\")/chiesto\"\necho 'PK2CMD version 1.20.00'\n");
+    const QTemporaryDir& bin = pk2cmd.cartella;
     {
         QSettings impostazioni;
         impostazioni.clear();
@@ -213,7 +214,6 @@ TEST(DialogoProgrammatore, SceltaProvaERicordo)
     per84.accept();
     DialogoProgrammatore riaperto("16F84A", "/classe/giro.hex");
     EXPECT_EQ(riaperto.scelta(), (SceltaProgrammatore{"picpro", "scrivi {hex}", "/dev/ttyUSB0", "PK3"}));
-    qputenv("PATH", percorso.toUtf8());
 }
 
 }  // namespace
