@@ -24,7 +24,7 @@ std::optional<Opzioni> leggiOpzioni(const QStringList& argomenti, const QStringL
                                     QTextStream& out, QTextStream& err, bool& aiuto)
 {
     Opzioni o;
-    aiuto = argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"));
+    aiuto = chiedeAiuto(argomenti);
     if (aiuto) {
         out << uso;
         return std::nullopt;

@@ -19,7 +19,7 @@ const char* const Uso =
 
 int converti(const QStringList& argomenti, QTextStream& out, QTextStream& err)
 {
-    if (argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"))) {
+    if (chiedeAiuto(argomenti)) {
         out << Uso;
         return 0;
     }

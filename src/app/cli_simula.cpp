@@ -226,7 +226,7 @@ void riassunto(const Sessione& s, const QString& arena, QTextStream& out)
 
 int simula(const QStringList& argomenti, QTextStream& out, QTextStream& err)
 {
-    if (argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"))) {
+    if (chiedeAiuto(argomenti)) {
         out << UsoSimula;
         return 0;
     }

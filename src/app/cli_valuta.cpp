@@ -73,7 +73,7 @@ bool scrivi(const QString& percorso, const QByteArray& testo, QTextStream& err)
 
 int valuta(const QStringList& argomenti, QTextStream& out, QTextStream& err)
 {
-    if (argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"))) {
+    if (chiedeAiuto(argomenti)) {
         out << UsoValuta;
         return 0;
     }

@@ -18,4 +18,10 @@ int simula(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int trasferisci(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 int valuta(const QStringList& argomenti, QTextStream& out, QTextStream& err);
 
+// True when the arguments ask for the command's help: "--help" or "-h" anywhere among them.
+inline bool chiedeAiuto(const QStringList& argomenti)
+{
+    return argomenti.contains(QLatin1String("--help")) || argomenti.contains(QLatin1String("-h"));
+}
+
 }  // namespace kobaltino::cli
