@@ -87,7 +87,7 @@ completa() {
            _kobaltino_cli 2>/dev/null; printf "%s\n" "${COMPREPLY[@]}"' _ \
     "$usr"/share/bash-completion/completions/kobaltino-cli "$cli" "$@"
 }
-for caso in "si:simula" "simula x.kbn --pic 16F6:16F628" "simula x.kbn --arena la:labirinto" \
+for caso in "si:simula" "va:valuta" "simula x.kbn --pic 16F6:16F628" "simula x.kbn --arena la:labirinto" \
             "simula x.kbn --ingresso Ul:Ultrasuono=" "converti --ig:--ignora-righe-sconosciute"; do
   parole=${caso%%:*}
   # read whole first: grep -q stops at the first match and would break the pipe under pipefail

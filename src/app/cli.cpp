@@ -49,6 +49,8 @@ const char* const Aiuto =
     "  trasferisci PROGRAMMA [--pic P] (--programmatore pk2cmd|ipecmd|picpro | --comando \"RIGA\")\n"
     "         [--porta PORTA] [--strumento PK3|PK4|PK5]\n"
     "      compila il programma e lo scrive nel chip del robot con il programmatore\n"
+    "  valuta SFIDA PROGRAMMI... [-o RAPPORTO.html] [--csv FILE] [--json]\n"
+    "      mette alla prova nella sfida i programmi di una classe e ne fa il rapporto\n"
     "\n"
     "  --version\n"
     "      la versione e le cartelle dei dati in uso (guida, arene, esempi, sfide)\n"
